@@ -1,0 +1,116 @@
+#include "platform/Dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace platform {
+
+namespace {
+Dialogs realDialogs;
+Dialogs* installed = nullptr;
+
+int firstButton(int buttons)
+{
+    for (int b : {Ok, Yes, No, Cancel, Help})
+        if (buttons & b)
+            return b;
+    return Ok;
+}
+} // namespace
+
+Dialogs& Dialogs::instance() { return installed ? *installed : realDialogs; }
+
+void Dialogs::install(Dialogs* dialogs) { installed = dialogs; }
+
+QString Dialogs::captionFor(MessageKind kind)
+{
+    switch (kind) {
+    case MessageKind::Information: return QStringLiteral("Information");
+    case MessageKind::Warning: return QStringLiteral("Warning");
+    case MessageKind::Error: return QStringLiteral("Error");
+    case MessageKind::Confirmation: return QStringLiteral("Confirm");
+    }
+    return {};
+}
+
+int Dialogs::message(QWidget* parent, MessageKind kind, const QString& text, int buttons,
+                     int helpContext)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(captionFor(kind));
+    box.setText(text);
+    switch (kind) {
+    case MessageKind::Information: box.setIcon(QMessageBox::Information); break;
+    case MessageKind::Warning: box.setIcon(QMessageBox::Warning); break;
+    case MessageKind::Error: box.setIcon(QMessageBox::Critical); break;
+    case MessageKind::Confirmation: box.setIcon(QMessageBox::Question); break;
+    }
+    QList<QPair<QAbstractButton*, int>> mapping;
+    const auto add = [&](int flag, QMessageBox::StandardButton standard) {
+        if (buttons & flag)
+            mapping.append({box.addButton(standard), flag});
+    };
+    add(Ok, QMessageBox::Ok);
+    add(Yes, QMessageBox::Yes);
+    add(No, QMessageBox::No);
+    add(Cancel, QMessageBox::Cancel);
+    // No help file ships with the program; the Help button explains where the
+    // help lives and the question stays open.
+    QAbstractButton* help = (buttons & Help) ? box.addButton(QMessageBox::Help) : nullptr;
+    if (!mapping.isEmpty())
+        box.setDefaultButton(qobject_cast<QPushButton*>(mapping.first().first));
+    box.exec();
+    while (help && box.clickedButton() == help) {
+        QMessageBox::information(&box, QStringLiteral("Help"),
+            QStringLiteral("Every Orvik 2000 window explains itself: rest the pointer on its "
+                           "yellow \"?\" panel to read its help. (Help topic %1)")
+                .arg(helpContext));
+        box.exec();
+    }
+    for (const auto& [button, flag] : mapping)
+        if (box.clickedButton() == button)
+            return flag;
+    // Closed by Escape or the title bar: the softest answer offered.
+    for (int b : {Cancel, No, Ok})
+        if (buttons & b)
+            return b;
+    return firstButton(buttons);
+}
+
+QString Dialogs::openFileName(QWidget* parent, const QString& caption, const QString& folder,
+                              const QString& filter)
+{
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+}
+
+QString Dialogs::saveFileName(QWidget* parent, const QString& caption, const QString& folder,
+                              const QString& filter)
+{
+    return QFileDialog::getSaveFileName(parent, caption, folder, filter);
+}
+
+int ScriptedDialogs::message(QWidget*, MessageKind kind, const QString& text, int buttons,
+                             int helpContext)
+{
+    asked.append({kind, text, buttons, helpContext});
+    if (!answers.isEmpty())
+        return answers.takeFirst();
+    return firstButton(buttons);
+}
+
+QString ScriptedDialogs::openFileName(QWidget*, const QString& caption, const QString&,
+                                      const QString&)
+{
+    fileDialogs.append(caption);
+    return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+}
+
+QString ScriptedDialogs::saveFileName(QWidget*, const QString& caption, const QString&,
+                                      const QString&)
+{
+    fileDialogs.append(caption);
+    return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+}
+
+} // namespace platform

@@ -1,0 +1,83 @@
+#pragma once
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace platform {
+
+enum class MessageKind { Information, Warning, Error, Confirmation };
+
+// Buttons of a message box, combinable; the answer is one of them.
+enum MessageButton : int {
+    Ok = 1,
+    Yes = 2,
+    No = 4,
+    Cancel = 8,
+    Help = 16,
+};
+
+// Every message box and standard dialog of the program goes through the
+// installed Dialogs service. The real one shows Qt dialogs; tests install a
+// scripted one so no test ever waits on a modal window.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // Shows a message box and returns the button pressed. helpContext is the
+    // help topic of the Help button, 0 when there is none.
+    virtual int message(QWidget* parent, MessageKind kind, const QString& text, int buttons,
+                        int helpContext = 0);
+    // Standard open and save dialogs; an empty string means cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                 const QString& filter);
+    virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                 const QString& filter);
+
+    static Dialogs& instance();
+    // Installs a replacement (not owned); nullptr restores the real dialogs.
+    static void install(Dialogs* dialogs);
+
+    // Caption of a message box of the given kind.
+    static QString captionFor(MessageKind kind);
+};
+
+// Shorthand for the common case.
+inline int showMessage(QWidget* parent, MessageKind kind, const QString& text, int buttons = Ok,
+                       int helpContext = 0)
+{
+    return Dialogs::instance().message(parent, kind, text, buttons, helpContext);
+}
+
+// Test double: answers from a script and records every question.
+class ScriptedDialogs : public Dialogs {
+public:
+    struct Asked {
+        MessageKind kind;
+        QString text;
+        int buttons;
+        int helpContext;
+    };
+
+    int message(QWidget* parent, MessageKind kind, const QString& text, int buttons,
+                int helpContext = 0) override;
+    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override;
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override;
+
+    // Answers given in order; when the script runs out, the first button offered.
+    QList<int> answers;
+    QStringList fileNames;
+    QList<Asked> asked;
+    QStringList fileDialogs; // captions of the file dialogs that were opened
+};
+
+// Installs a scripted double for the lifetime of the guard.
+class ScopedDialogs {
+public:
+    ScopedDialogs() { Dialogs::install(&scripted); }
+    ~ScopedDialogs() { Dialogs::install(nullptr); }
+    ScriptedDialogs scripted;
+};
+
+} // namespace platform
