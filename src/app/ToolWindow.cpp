@@ -1,0 +1,103 @@
+#include "app/ToolWindow.h"
+
+#include "common/Colours.h"
+#include "app/Menu.h"
+#include "app/Panel.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+
+ToolWindow::ToolWindow(int menuEntry, QWidget* owner, const QSize& clientSize)
+    : QWidget(owner, Qt::Window | Qt::FramelessWindowHint), menuEntry_(menuEntry)
+{
+    setFixedSize(clientSize);
+    setAutoFillBackground(true);
+
+    QFont panelFont(QStringLiteral("Liberation Sans"));
+    panelFont.setPixelSize(11);
+    panelFont.setBold(true);
+
+    helpPanel_ = new Panel(this);
+    helpPanel_->setObjectName(QStringLiteral("HelpPanel"));
+    helpPanel_->setGeometry(1, 1, 19, 20);
+    helpPanel_->setColour(colours::HelpYellow);
+    helpPanel_->setSingleBorder(true);
+    helpPanel_->setBevel(Panel::Bevel::Raised, 2);
+    helpPanel_->setFont(panelFont);
+    helpPanel_->setCaption(QStringLiteral("?"));
+    helpPanel_->setAccessibleName(QStringLiteral("Help"));
+
+    closePanel_ = new Panel(this);
+    closePanel_->setGeometry(clientSize.width() - 20, 1, 19, 20);
+    closePanel_->setColour(colours::MenuGrey);
+    closePanel_->setSingleBorder(true);
+    closePanel_->setBevel(Panel::Bevel::Raised, 2);
+    closePanel_->setFont(panelFont);
+    closePanel_->setCaption(QStringLiteral("X"));
+    closePanel_->setAccessibleName(QStringLiteral("Close"));
+    connect(closePanel_, &Panel::clicked, this, [this] { closePanelClicked(); });
+}
+
+void ToolWindow::setHelpText(const QString& text)
+{
+    helpPanel_->setToolTip(text);
+    helpPanel_->setAccessibleDescription(text);
+}
+
+QString ToolWindow::helpText() const { return helpPanel_->toolTip(); }
+
+void ToolWindow::release()
+{
+    if (released_)
+        return;
+    released_ = true;
+    if (TMenu1* menu = TMenu1::instance())
+        menu->windowReleased(menuEntry_, this);
+    hide();
+    deleteLater();
+}
+
+void ToolWindow::FormClose() { release(); }
+
+void ToolWindow::closePanelClicked() { release(); }
+
+void ToolWindow::closeEvent(QCloseEvent* event)
+{
+    // Release happens through deleteLater, never by Qt closing the widget
+    // underneath us, so the close itself is always accepted as a hide.
+    event->accept();
+    if (!released_)
+        FormClose();
+}
+
+void ToolWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (centred_)
+        return;
+    centred_ = true;
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void ToolWindow::mousePressEvent(QMouseEvent* event)
+{
+    // Presses that reach the window itself came from its bare body or from a
+    // label or picture on it: they move the window, as a title bar would.
+    if (!drag_.press(this, event))
+        QWidget::mousePressEvent(event);
+}
+
+void ToolWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!drag_.move(this, event))
+        QWidget::mouseMoveEvent(event);
+}
+
+void ToolWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    drag_.release();
+    QWidget::mouseReleaseEvent(event);
+}
