@@ -84,18 +84,48 @@ TMM::TMM(std::unique_ptr<platform::MidiTransport> transport, QWidget* parent)
 TMM::~TMM()
 {
     // FormDestroy: the device is closed once more; a second close is harmless.
-    midi_->CloseMidi();
+    if (midiStarted_)
+        midi_->CloseMidi();
     if (theSplash == this)
         theSplash = nullptr;
 }
 
 TMM* TMM::instance() { return theSplash; }
 
-bool TMM::MidiAvailable() const { return midi_->midiAvailable(); }
+bool TMM::MidiAvailable() const { return midi().midiAvailable(); }
+
+MidiService& TMM::midi() const
+{
+    const_cast<TMM*>(this)->startMidi();
+    return *midi_;
+}
+
+SoundEffects& TMM::effects() const
+{
+    const_cast<TMM*>(this)->startMidi();
+    return *effects_;
+}
 
 void TMM::PutShort(std::uint8_t status, std::uint8_t data1, std::uint8_t data2)
 {
-    midi_->PutShort(status, data1, data2);
+    midi().PutShort(status, data1, data2);
+}
+
+void TMM::startMidi()
+{
+    if (midiStarted_)
+        return;
+    midiStarted_ = true;
+    midi_->startUp();
+}
+
+void TMM::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Loading the synth's soundfont takes a moment; the splash goes up first
+    // and the device opens while it is being looked at. Anyone asking for
+    // MIDI sooner opens it on the spot.
+    QTimer::singleShot(100, this, &TMM::startMidi);
 }
 
 void TMM::FormCreate()
@@ -115,8 +145,6 @@ void TMM::FormCreate()
             break;
         }
     });
-
-    midi_->startUp();
 }
 
 void TMM::buildLayout()
@@ -267,7 +295,8 @@ void TMM::FormClose()
         return;
     closing_ = true;
     TimerToClose->stop();
-    midi_->CloseMidi();
+    if (midiStarted_)
+        midi_->CloseMidi();
     removeTrayIcon();
     // The splash is the main window: its closing ends the program.
     QCoreApplication::quit();

@@ -36,10 +36,10 @@ public:
 
     int ColourDepth = 0;
     bool MidiAvailable() const;
-    MidiService& midi() const { return *midi_; }
+    MidiService& midi() const;
     void PutShort(std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
     // Sound effects through the gates every window uses.
-    SoundEffects& effects() const { return *effects_; }
+    SoundEffects& effects() const;
     const PictureStore& pictures() const { return *pictures_; }
 
     // Ends the splash: once only, whatever ends it first.
@@ -70,12 +70,15 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildLayout();
     void addTrayIcon();
     void removeTrayIcon();
     void showMenu();
+    // Opens the device and sets the instruments, once.
+    void startMidi();
 
     std::unique_ptr<MidiService> midi_;
     std::unique_ptr<SoundEffects> effects_;
@@ -86,6 +89,7 @@ private:
     std::optional<bool> forcedTray_;
     bool splashEnded_ = false;
     bool closing_ = false;
+    bool midiStarted_ = false;
 
     Panel* Panel1 = nullptr;
     QLabel* Image4 = nullptr;
