@@ -58,6 +58,7 @@ std::int64_t steadyNs()
 }
 
 constexpr int kBlockFrames = 1024;
+constexpr int kFluidBlockFrames = 64; // FluidSynth renders in blocks of this size
 constexpr int kBytesPerFrame = 4;
 // The RIFF sizes are 32-bit; the file stops growing rather than overflow them.
 constexpr std::int64_t kMaxWavFrames = (std::numeric_limits<std::uint32_t>::max() - 36) / kBytesPerFrame;
@@ -279,17 +280,21 @@ void WavMidi::renderFrames(std::int64_t count)
 {
     std::int16_t block[kBlockFrames * 2];
     while (count > 0 && !full_) {
-        int frames = static_cast<int>(std::min<std::int64_t>(count, kBlockFrames));
-        if (kMaxWavFrames - framesWritten_ <= frames) {
-            frames = static_cast<int>(kMaxWavFrames - framesWritten_);
+        int frames = static_cast<int>(std::min({count, std::int64_t(kBlockFrames), kMaxWavFrames - framesWritten_}));
+        if (frames <= 0) {
             full_ = true;
+            break;
         }
         // Once the synth has gone quiet, a long pause between effects is
-        // written as zeros instead of being rendered sample by sample.
-        if (lastBlockSilent_ && engine_->activeVoices() == 0)
+        // written as zeros instead of being rendered. Whole synth blocks only,
+        // so later messages fall on the same sample as if it had rendered.
+        const int skippable = frames - frames % kFluidBlockFrames;
+        if (lastBlockSilent_ && skippable > 0 && engine_->activeVoices() == 0) {
+            frames = skippable;
             std::memset(block, 0, sizeof block);
-        else
+        } else {
             lastBlockSilent_ = engine_->render(frames, block);
+        }
         qToLittleEndian<std::int16_t>(block, frames * 2, block);
         file_->write(reinterpret_cast<const char*>(block), qint64(frames) * kBytesPerFrame);
         framesWritten_ += frames;

@@ -98,8 +98,8 @@ bool RecordingMidi::open()
 
 bool RecordingMidi::send(std::uint32_t shortMessage)
 {
-    const int index = sendCount++;
-    if (!isOpen || (failAfter >= 0 && index >= failAfter))
+    ++sendCount;
+    if (!isOpen || (failAfter >= 0 && messages.size() >= std::size_t(failAfter)))
         return false;
     messages.push_back(shortMessage);
     return true;

@@ -64,7 +64,7 @@ private:
 class RecordingMidi : public MidiTransport {
 public:
     bool openResult = true;
-    // The first failAfter sends succeed and every later one fails; -1 never fails.
+    // Once failAfter messages have been accepted every send fails; -1 never.
     int failAfter = -1;
     std::vector<std::uint32_t> messages; // accepted messages, in order
     bool isOpen = false;
