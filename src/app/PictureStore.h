@@ -1,0 +1,31 @@
+#pragma once
+#include <QHash>
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+#include <QStringList>
+
+// The shared pictures that the games, the stopwatch and the menu copy by
+// name: display digits, ball digits, the big Start and Stop faces, the red
+// lamp strips and the tray icon. Everything is drawn once, when the store is
+// made at start-up, so later copies cost nothing.
+class PictureStore {
+public:
+    // BackLight receives RedGradient when the display has 16 bits per pixel
+    // or more, else RedSolid; either is stretched to 105 x 105.
+    explicit PictureStore(int colourDepth);
+
+    // A null pixmap for a name the store does not hold.
+    QPixmap picture(const QString& name) const;
+    // Every name, in a fixed order.
+    QStringList names() const;
+    // TrayIcon1 with extra renderings for 16, 22, 24, 48 and 64 px trays.
+    QIcon trayIcon() const;
+
+private:
+    void add(const QString& name, const QPixmap& pixmap);
+
+    QHash<QString, QPixmap> pictures_;
+    QStringList names_;
+    QIcon trayIcon_;
+};
