@@ -1,8 +1,9 @@
 #include "app/Utilities.h"
 
 #include "app/Menu.h"
+#include "games/Dce.h"
 
 void registerUtilities(TMenu1& menu)
 {
-    (void)menu;
+    menu.setFactory(TDice::MenuEntry, [](QWidget* owner) { return new TDice(owner); });
 }
