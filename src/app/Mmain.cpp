@@ -226,6 +226,8 @@ void TMM::addTrayIcon()
     if (!tray_) {
         tray_ = new QSystemTrayIcon(pictures_->trayIcon(), this);
         tray_->setToolTip(TrayTip);
+        // Queued: the right click removes the icon, and the icon's own widget
+        // must have finished with the click before it goes.
         connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
             switch (reason) {
             case QSystemTrayIcon::Trigger: TrayIconMessageHandler(WM_LBUTTONDOWN); break;
@@ -233,7 +235,7 @@ void TMM::addTrayIcon()
             case QSystemTrayIcon::DoubleClick: TrayIconMessageHandler(WM_LBUTTONDBLCLK); break;
             default: break;
             }
-        });
+        }, Qt::QueuedConnection);
     }
     tray_->show();
 }

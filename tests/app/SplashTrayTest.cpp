@@ -154,3 +154,22 @@ TEST_F(LauncherTest, WithoutMidiTheProgramStartsSilentlyAndTheMenuHidesTheSwitch
     EXPECT_TRUE(menu->findChild<QWidget*>("Sound")->isHidden());
     EXPECT_TRUE(menu->findChild<QWidget*>("soundBackDrop")->isHidden());
 }
+
+TEST_F(LauncherTest, TrayClicksAreHandledAfterTheIconHasFinishedWithThem)
+{
+    // The icon's own widget is still inside its click handler when it emits;
+    // ending the program from there would pull the widget out from under it.
+    mm->setTrayAvailable(true);
+    mm->TimerToCloseTimer();
+    auto* tray = mm->findChild<QSystemTrayIcon*>();
+    ASSERT_NE(tray, nullptr);
+    emit tray->activated(QSystemTrayIcon::Trigger);
+    EXPECT_FALSE(menu->isVisible());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(menu->isVisible());
+
+    emit tray->activated(QSystemTrayIcon::Context);
+    EXPECT_TRUE(mm->trayIconShown());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(mm->trayIconShown());
+}
