@@ -9,10 +9,10 @@ using namespace platform;
 
 namespace {
 
-QByteArray readAll(const QString& path)
+std::string readAll(const QString& path)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "<unreadable>";
 }
 
 void touch(const QString& path)
@@ -51,7 +51,7 @@ TEST(LogMidi, AppendsOneUpperCaseHexLinePerMessageAsItIsSent)
     EXPECT_TRUE(log->send(0xFEDCBA));
     EXPECT_TRUE(log->send(0xAB78018Fu)); // bits 24-31 are not part of a short message
 
-    const QByteArray expected = "earlier\n99 3C 7F\nC0 01 00\nBA DC FE\n8F 01 78\n";
+    const std::string expected = "earlier\n99 3C 7F\nC0 01 00\nBA DC FE\n8F 01 78\n";
     EXPECT_EQ(readAll(path), expected) << "each line must be on disk before close";
     log->close();
     log->close();
@@ -85,29 +85,4 @@ TEST(SoundFontSearch, PrefersFluidR3ThenFirstByName)
 
     touch(dir.filePath("FluidR3_GM.sf2"));
     EXPECT_EQ(findSoundFontIn(dir.path()), dir.filePath("FluidR3_GM.sf2"));
-}
-
-TEST(SoundFontSearch, EnvironmentChoiceWinsEvenWhenMissing)
-{
-    const QByteArray saved = qgetenv("ORVIK_SOUNDFONT");
-    qputenv("ORVIK_SOUNDFONT", "/nowhere/own.sf2");
-    EXPECT_EQ(findSoundFont(), QStringLiteral("/nowhere/own.sf2"));
-    qunsetenv("ORVIK_SOUNDFONT");
-    EXPECT_EQ(findSoundFont(), findSoundFontIn("/usr/share/sounds/sf2"));
-    if (!saved.isEmpty())
-        qputenv("ORVIK_SOUNDFONT", saved);
-}
-
-TEST(RecordingMidi, FailAfterLetsThatManySendsThrough)
-{
-    RecordingMidi device;
-    EXPECT_FALSE(device.send(1)) << "closed devices take nothing";
-    device.failAfter = 2;
-    ASSERT_TRUE(device.open());
-    EXPECT_TRUE(device.send(2));
-    EXPECT_TRUE(device.send(3));
-    EXPECT_FALSE(device.send(4));
-    EXPECT_FALSE(device.send(5));
-    EXPECT_EQ(device.messages, (std::vector<std::uint32_t>{2, 3}));
-    EXPECT_EQ(device.sendCount, 5);
 }
