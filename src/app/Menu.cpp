@@ -180,19 +180,7 @@ void TMenu1::buildLayout()
     LeftBorderImage->setAttribute(Qt::WA_TransparentForMouseEvents);
     drawHandle();
 
-    QFont panelFont(QStringLiteral("Liberation Sans"));
-    panelFont.setPixelSize(11);
-    panelFont.setBold(true);
-
-    HelpPanel = new Panel(this);
-    HelpPanel->setObjectName(QStringLiteral("HelpPanel"));
-    HelpPanel->setGeometry(3, 3, 19, 20);
-    HelpPanel->setColour(colours::HelpYellow);
-    HelpPanel->setSingleBorder(true);
-    HelpPanel->setBevel(Panel::Bevel::Raised, 2);
-    HelpPanel->setFont(panelFont);
-    HelpPanel->setCaption(QStringLiteral("?"));
-    HelpPanel->setAccessibleName(QStringLiteral("Help"));
+    HelpPanel = makeHelpPanel(this, QPoint(3, 3));
 
     Panel4 = new Panel(this);
     Panel4->setObjectName(QStringLiteral("Panel4"));
@@ -206,15 +194,8 @@ void TMenu1::buildLayout()
     Image1->setPixmap(artwork::menuTitle(QSize(318, 32)));
     Image1->setAccessibleName(QStringLiteral("Orvik 2000"));
 
-    Panel5 = new Panel(Panel4);
+    Panel5 = makeClosePanel(Panel4, QPoint(324, 8), QStringLiteral("Close menu"));
     Panel5->setObjectName(QStringLiteral("Panel5"));
-    Panel5->setGeometry(324, 8, 19, 20);
-    Panel5->setColour(colours::MenuGrey);
-    Panel5->setSingleBorder(true);
-    Panel5->setBevel(Panel::Bevel::Raised, 2);
-    Panel5->setFont(panelFont);
-    Panel5->setCaption(QStringLiteral("X"));
-    Panel5->setAccessibleName(QStringLiteral("Close menu"));
     connect(Panel5, &Panel::clicked, this, &TMenu1::Panel5Click);
 
     Panel2 = new Panel(this);

@@ -1,5 +1,7 @@
 #include "app/Panel.h"
 
+#include "common/Colours.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -81,4 +83,38 @@ void Panel::mouseReleaseEvent(QMouseEvent* event)
     pressedInside_ = false;
     if (click)
         emit clicked();
+}
+
+namespace {
+
+Panel* makeCornerPanel(QWidget* parent, const QPoint& at, const QColor& colour, const QString& caption)
+{
+    auto* panel = new Panel(parent);
+    panel->setGeometry(QRect(at, QSize(19, 20)));
+    panel->setColour(colour);
+    panel->setSingleBorder(true);
+    panel->setBevel(Panel::Bevel::Raised, 2);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    font.setBold(true);
+    panel->setFont(font);
+    panel->setCaption(caption);
+    return panel;
+}
+
+} // namespace
+
+Panel* makeHelpPanel(QWidget* parent, const QPoint& at)
+{
+    Panel* panel = makeCornerPanel(parent, at, colours::HelpYellow, QStringLiteral("?"));
+    panel->setObjectName(QStringLiteral("HelpPanel"));
+    panel->setAccessibleName(QStringLiteral("Help"));
+    return panel;
+}
+
+Panel* makeClosePanel(QWidget* parent, const QPoint& at, const QString& accessibleName)
+{
+    Panel* panel = makeCornerPanel(parent, at, colours::MenuGrey, QStringLiteral("X"));
+    panel->setAccessibleName(accessibleName);
+    return panel;
 }

@@ -38,3 +38,8 @@ private:
     QString caption_;
     bool pressedInside_ = false;
 };
+
+// The frame's small corner panels, 19 x 20 at the given point: the yellow
+// "?" help panel and the grey "X" close panel.
+Panel* makeHelpPanel(QWidget* parent, const QPoint& at);
+Panel* makeClosePanel(QWidget* parent, const QPoint& at, const QString& accessibleName);

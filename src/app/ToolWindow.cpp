@@ -1,6 +1,5 @@
 #include "app/ToolWindow.h"
 
-#include "common/Colours.h"
 #include "app/Menu.h"
 #include "app/Panel.h"
 
@@ -15,28 +14,8 @@ ToolWindow::ToolWindow(int menuEntry, QWidget* owner, const QSize& clientSize)
     setFixedSize(clientSize);
     setAutoFillBackground(true);
 
-    QFont panelFont(QStringLiteral("Liberation Sans"));
-    panelFont.setPixelSize(11);
-    panelFont.setBold(true);
-
-    helpPanel_ = new Panel(this);
-    helpPanel_->setObjectName(QStringLiteral("HelpPanel"));
-    helpPanel_->setGeometry(1, 1, 19, 20);
-    helpPanel_->setColour(colours::HelpYellow);
-    helpPanel_->setSingleBorder(true);
-    helpPanel_->setBevel(Panel::Bevel::Raised, 2);
-    helpPanel_->setFont(panelFont);
-    helpPanel_->setCaption(QStringLiteral("?"));
-    helpPanel_->setAccessibleName(QStringLiteral("Help"));
-
-    closePanel_ = new Panel(this);
-    closePanel_->setGeometry(clientSize.width() - 20, 1, 19, 20);
-    closePanel_->setColour(colours::MenuGrey);
-    closePanel_->setSingleBorder(true);
-    closePanel_->setBevel(Panel::Bevel::Raised, 2);
-    closePanel_->setFont(panelFont);
-    closePanel_->setCaption(QStringLiteral("X"));
-    closePanel_->setAccessibleName(QStringLiteral("Close"));
+    helpPanel_ = makeHelpPanel(this, QPoint(1, 1));
+    closePanel_ = makeClosePanel(this, QPoint(clientSize.width() - 20, 1), QStringLiteral("Close"));
     connect(closePanel_, &Panel::clicked, this, [this] { closePanelClicked(); });
 }
 
