@@ -26,6 +26,8 @@ protected:
         // Help texts keep the CR LF line breaks of their source.
         QString text = widget->toolTip();
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        while (text.endsWith(QLatin1Char('\n')))
+            text.chop(1);
         QToolTip::showText(help->globalPos(), text, widget, widget->rect(), pauseMs);
         return true;
     }
