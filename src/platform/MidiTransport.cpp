@@ -9,14 +9,14 @@ namespace platform {
 
 MidiTransport::~MidiTransport() = default;
 
-std::unique_ptr<MidiTransport> createMidiTransport(const QString& spec)
+std::unique_ptr<MidiTransport> createMidiTransport(const QString& setting)
 {
-    if (spec.isEmpty())
+    if (setting.isEmpty())
         return std::make_unique<SynthMidi>(findSoundFont());
-    if (spec.startsWith(QLatin1String("log:")))
-        return std::make_unique<LogMidi>(spec.mid(4));
-    if (spec.startsWith(QLatin1String("wav:")))
-        return std::make_unique<WavMidi>(spec.mid(4), findSoundFont());
+    if (setting.startsWith(QLatin1String("log:")))
+        return std::make_unique<LogMidi>(setting.mid(4));
+    if (setting.startsWith(QLatin1String("wav:")))
+        return std::make_unique<WavMidi>(setting.mid(4), findSoundFont());
     return std::make_unique<NullMidi>();
 }
 

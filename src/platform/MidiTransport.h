@@ -27,7 +27,7 @@ public:
 //   "log:PATH"  every message appended to PATH as a line "99 3C 7F"
 //   "wav:PATH"  the built-in synth rendering into the WAV file PATH
 // Anything else is treated as "none".
-std::unique_ptr<MidiTransport> createMidiTransport(const QString& spec);
+std::unique_ptr<MidiTransport> createMidiTransport(const QString& setting);
 
 // $ORVIK_SOUNDFONT when set, else findSoundFontIn("/usr/share/sounds/sf2").
 QString findSoundFont();

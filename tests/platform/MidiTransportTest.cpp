@@ -25,11 +25,11 @@ void touch(const QString& path)
 
 TEST(MidiTransportChoice, ValuesThatNameNoDeviceNeverOpen)
 {
-    for (const char* spec : {"none", "bogus", "LOG:/tmp/x.log", "wav", "log:", "wav:"}) {
-        auto transport = createMidiTransport(QString::fromLatin1(spec));
-        ASSERT_NE(transport, nullptr) << spec;
-        EXPECT_FALSE(transport->open()) << spec;
-        EXPECT_FALSE(transport->send(0x7F3C99)) << spec;
+    for (const char* setting : {"none", "bogus", "LOG:/tmp/x.log", "wav", "log:", "wav:"}) {
+        auto transport = createMidiTransport(QString::fromLatin1(setting));
+        ASSERT_NE(transport, nullptr) << setting;
+        EXPECT_FALSE(transport->open()) << setting;
+        EXPECT_FALSE(transport->send(0x7F3C99)) << setting;
         transport->close();
     }
 }
