@@ -200,9 +200,7 @@ void TMM::TimerToCloseTimer()
 
 void TMM::FormHide()
 {
-    if (!forcedTray_.has_value())
-        trayAvailable_ = QSystemTrayIcon::isSystemTrayAvailable();
-    if (trayAvailable_) {
+    if (trayAvailable()) {
         addTrayIcon();
         return;
     }
@@ -218,7 +216,6 @@ void TMM::FormHide()
 void TMM::setTrayAvailable(bool available)
 {
     forcedTray_ = available;
-    trayAvailable_ = available;
 }
 
 void TMM::addTrayIcon()
@@ -244,6 +241,11 @@ void TMM::removeTrayIcon()
 {
     if (tray_)
         tray_->hide();
+}
+
+bool TMM::trayAvailable() const
+{
+    return forcedTray_.value_or(QSystemTrayIcon::isSystemTrayAvailable());
 }
 
 bool TMM::trayIconShown() const { return tray_ && tray_->isVisible(); }

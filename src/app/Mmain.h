@@ -51,7 +51,7 @@ public:
     void TrayIconMessageHandler(int mouseMessage);
     bool trayIconShown() const;
     // False where the desktop has no notification area: the menu stands in.
-    bool trayAvailable() const { return trayAvailable_; }
+    bool trayAvailable() const;
     // Overrides the desktop's answer (tests, desktops that lie about it).
     void setTrayAvailable(bool available);
     QString trayTip() const;
@@ -85,7 +85,6 @@ private:
     std::unique_ptr<PictureStore> pictures_;
     QSystemTrayIcon* tray_ = nullptr;
     AutoPlayWatcher* autoPlay_ = nullptr;
-    bool trayAvailable_ = true;
     std::optional<bool> forcedTray_;
     bool splashEnded_ = false;
     bool closing_ = false;
