@@ -1,0 +1,182 @@
+#include "calc/DateSpan.h"
+
+#include <gtest/gtest.h>
+
+#include <QRandomGenerator>
+
+using namespace datecalc;
+
+namespace {
+
+QDate qdate(const CalendarDate& d) { return QDate(d.year(), d.month(), d.day()); }
+
+} // namespace
+
+TEST(DateSpan, SpansAgreeWithQDateOverRandomPairs)
+{
+    QRandomGenerator random(20001);
+    const qint64 first = QDate(1, 1, 1).toJulianDay();
+    const qint64 last = QDate(MaxYear, 12, 31).toJulianDay();
+    for (int i = 0; i < 20000; ++i) {
+        const QDate a = QDate::fromJulianDay(first + qint64(random.bounded(quint64(last - first + 1))));
+        const QDate b = QDate::fromJulianDay(first + qint64(random.bounded(quint64(last - first + 1))));
+        const Span span = spanBetween(serialDay(a.year(), a.month(), a.day()),
+                                      serialDay(b.year(), b.month(), b.day()));
+        const qint64 expected = qAbs(a.daysTo(b));
+        ASSERT_EQ(span.days, expected) << a.toString(Qt::ISODate).toStdString() << " "
+                                       << b.toString(Qt::ISODate).toStdString();
+        ASSERT_EQ(span.weeks * 7 + span.remainder, expected);
+        ASSERT_TRUE(span.remainder >= 0 && span.remainder < 7);
+        ASSERT_EQ(weekday(a.year(), a.month(), a.day()), a.dayOfWeek() % 7);
+    }
+}
+
+TEST(DateSpan, LargestSpanAndItsTexts)
+{
+    EXPECT_EQ(serialDay(1, 1, 1), 1);
+    const Span span = spanBetween(serialDay(MaxYear, 12, 31), serialDay(1, 1, 1));
+    EXPECT_EQ(span.days, 2921573);
+    EXPECT_EQ(span.weeks, 417367);
+    EXPECT_EQ(span.remainder, 4);
+    EXPECT_EQ(daysText(span.days), "2921573");
+    EXPECT_EQ(weeksText(span.weeks), "417367");
+    EXPECT_EQ(daysText(0), "      0");
+    EXPECT_EQ(weeksText(0), "     0");
+    EXPECT_EQ(daysText(60), "     60");
+}
+
+TEST(DateSpan, LeapYearsAndMonthLengths)
+{
+    EXPECT_TRUE(isLeapYear(2000));
+    EXPECT_TRUE(isLeapYear(2024));
+    EXPECT_TRUE(isLeapYear(4));
+    EXPECT_FALSE(isLeapYear(1900));
+    EXPECT_FALSE(isLeapYear(2100));
+    EXPECT_FALSE(isLeapYear(2001));
+    EXPECT_EQ(daysInMonth(2000, 2), 29);
+    EXPECT_EQ(daysInMonth(1900, 2), 28);
+    EXPECT_EQ(daysInMonth(2001, 4), 30);
+    EXPECT_EQ(daysInMonth(2001, 12), 31);
+    EXPECT_EQ(daysInMonth(2001, 0), 0);
+    EXPECT_EQ(daysInMonth(2001, 13), 0);
+    // 1 January to 1 March 2000 crosses 29 February.
+    const Span span = spanBetween(serialDay(2000, 1, 1), serialDay(2000, 3, 1));
+    EXPECT_EQ(span.days, 60);
+    EXPECT_EQ(span.weeks, 8);
+    EXPECT_EQ(span.remainder, 4);
+    EXPECT_EQ(spanBetween(serialDay(2000, 3, 1), serialDay(2000, 1, 1)).days, 60);
+    EXPECT_EQ(spanBetween(serialDay(1900, 1, 1), serialDay(1900, 3, 1)).days, 59);
+}
+
+TEST(DateSpan, YearValuesOfTypedAndPastedText)
+{
+    EXPECT_EQ(yearValue("2026"), 2026);
+    EXPECT_EQ(yearValue(" 0042 "), 42);
+    EXPECT_EQ(yearValue("-3"), -3);
+    EXPECT_EQ(yearValue("+5"), 5);
+    for (const char* junk : {"", " ", "abc", "20x6", "2,024", "1e3", "-", "+", "12 34", "٣"})
+        EXPECT_EQ(yearValue(QString::fromUtf8(junk)), 0) << junk;
+    EXPECT_FALSE(isWholeNumber("20x6"));
+    EXPECT_TRUE(isWholeNumber(" -12 "));
+    // Held far out of the years, and stepping it stays sound.
+    EXPECT_EQ(yearValue(QString(400, QLatin1Char('9'))), 1'000'000'000'000LL);
+    EXPECT_EQ(yearValue(QStringLiteral("-") + QString(40, QLatin1Char('9'))), -1'000'000'000'000LL);
+}
+
+TEST(DateSpan, YearKeyFilter)
+{
+    for (char digit = '0'; digit <= '9'; ++digit) {
+        EXPECT_TRUE(yearKeyAccepted("", QLatin1Char(digit)));
+        EXPECT_TRUE(yearKeyAccepted("799", QLatin1Char(digit)));
+        EXPECT_FALSE(yearKeyAccepted("800", QLatin1Char(digit)));
+        EXPECT_FALSE(yearKeyAccepted("999", QLatin1Char(digit)));
+        // Only a three-character box is checked; the cap catches the rest.
+        EXPECT_TRUE(yearKeyAccepted("2026", QLatin1Char(digit)));
+        EXPECT_TRUE(yearKeyAccepted("80", QLatin1Char(digit)));
+    }
+    EXPECT_TRUE(yearKeyAccepted("800", QChar(8)));
+    EXPECT_TRUE(yearKeyAccepted("", QChar(8)));
+    for (QChar other : {QChar('a'), QChar('-'), QChar(' '), QChar('.'), QChar('\r'), QChar(0x0663)})
+        EXPECT_FALSE(yearKeyAccepted("12", other)) << int(other.unicode());
+}
+
+TEST(DateSpan, HolderImageNames)
+{
+    EXPECT_EQ(holderImageName(0, 1, 1), "YB");
+    EXPECT_EQ(holderImageName(0, 1, 0), "Y0");
+    EXPECT_EQ(holderImageName(5, 1, 1), "Y5");
+    EXPECT_EQ(holderImageName(9, 1, 0), "Y9");
+    EXPECT_EQ(holderImageName(0, 2, 1), "FB");
+    EXPECT_EQ(holderImageName(7, 2, 0), "F7");
+    EXPECT_EQ(holderImageName(0, 3, 1), "R0");
+    EXPECT_EQ(holderImageName(6, 3, 0), "R6");
+    EXPECT_EQ(holderImageName(7, 3, 0), "");
+    EXPECT_EQ(holderImageName(10, 1, 0), "");
+    EXPECT_EQ(holderImageName(-1, 2, 0), "");
+    EXPECT_EQ(holderImageName(1, 4, 0), "");
+}
+
+TEST(CalendarDate, RefusesInvalidAndEqualParts)
+{
+    CalendarDate date(QDate(2000, 1, 31));
+    EXPECT_TRUE(date.useCurrentDate());
+    EXPECT_FALSE(date.setDay(0));
+    EXPECT_FALSE(date.setDay(32));
+    EXPECT_FALSE(date.setDay(31)); // equal
+    EXPECT_FALSE(date.setMonth(0));
+    EXPECT_FALSE(date.setMonth(13));
+    EXPECT_FALSE(date.setMonth(2)); // 31 February
+    EXPECT_FALSE(date.setYear(0));
+    EXPECT_FALSE(date.setYear(-1));
+    EXPECT_FALSE(date.setYear(MaxYear + 1));
+    EXPECT_TRUE(date.useCurrentDate()); // nothing was taken
+    EXPECT_EQ(qdate(date), QDate(2000, 1, 31));
+
+    EXPECT_TRUE(date.setDay(29));
+    EXPECT_FALSE(date.useCurrentDate());
+    EXPECT_TRUE(date.setMonth(2));
+    EXPECT_EQ(qdate(date), QDate(2000, 2, 29));
+    EXPECT_FALSE(date.setYear(2001)); // no 29 February in 2001
+    EXPECT_TRUE(date.setYear(2004));
+    EXPECT_FALSE(date.setYear(1));
+    EXPECT_TRUE(date.setDay(1));
+    EXPECT_TRUE(date.setYear(1));
+    EXPECT_TRUE(date.setYear(MaxYear));
+    EXPECT_EQ(qdate(date), QDate(MaxYear, 2, 1));
+}
+
+TEST(CalendarDate, CurrentDateMode)
+{
+    CalendarDate date(QDate(2026, 12, 8));
+    EXPECT_FALSE(date.setUseCurrentDate(true, QDate(2027, 1, 1))); // already on: stays
+    EXPECT_EQ(qdate(date), QDate(2026, 12, 8));
+    ASSERT_TRUE(date.setDay(20));
+    EXPECT_TRUE(date.setUseCurrentDate(true, QDate(2026, 12, 8)));
+    EXPECT_EQ(qdate(date), QDate(2026, 12, 8));
+    EXPECT_TRUE(date.useCurrentDate());
+    EXPECT_FALSE(date.setUseCurrentDate(false, QDate(2030, 1, 1)));
+    EXPECT_EQ(qdate(date), QDate(2026, 12, 8));
+    EXPECT_FALSE(date.setUseCurrentDate(true, QDate(2026, 12, 8))); // off to on, same day
+    EXPECT_TRUE(date.useCurrentDate());
+}
+
+TEST(CalendarDate, MonthGrid)
+{
+    // December 2026 starts on a Tuesday and ends on a Thursday.
+    CalendarDate date(QDate(2026, 12, 8));
+    EXPECT_EQ(date.dayAt(0, 0), 0);
+    EXPECT_EQ(date.dayAt(0, 1), 0);
+    EXPECT_EQ(date.dayAt(0, 2), 1);
+    EXPECT_EQ(date.dayAt(0, 6), 5);
+    EXPECT_EQ(date.dayAt(4, 4), 31);
+    EXPECT_EQ(date.dayAt(4, 5), 0);
+    EXPECT_EQ(date.dayAt(5, 0), 0);
+    EXPECT_EQ(date.rowOf(8), 1);
+    EXPECT_EQ(date.columnOf(8), 2);
+    // A 31-day month starting on Saturday needs the sixth row.
+    CalendarDate may(QDate(2021, 5, 1));
+    EXPECT_EQ(may.dayAt(0, 6), 1);
+    EXPECT_EQ(may.dayAt(5, 1), 31);
+    for (int d = 1; d <= 31; ++d)
+        EXPECT_EQ(may.dayAt(may.rowOf(d), may.columnOf(d)), d);
+}
