@@ -1,0 +1,219 @@
+#include "organisers/YearPlanner.h"
+
+#include "common/OrdinalSuffix.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <array>
+
+namespace planner {
+
+namespace {
+
+constexpr std::array<int, MonthCount> MonthLengths{31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+const std::array<QString, MonthCount> MonthNames{
+    QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+    QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
+    QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
+    QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+
+QString oneLine(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
+}
+
+} // namespace
+
+int daysInMonth(int month)
+{
+    return month >= 1 && month <= MonthCount ? MonthLengths[month - 1] : 0;
+}
+
+int dayIndex(int month, int day)
+{
+    if (day < 1 || day > daysInMonth(month))
+        return -1;
+    int index = day - 1;
+    for (int m = 1; m < month; ++m)
+        index += MonthLengths[m - 1];
+    return index;
+}
+
+QString dayLabel(int day)
+{
+    if (day < 1 || day > 31)
+        return {};
+    return QStringLiteral("%1%2").arg(day, 2).arg(ordinalSuffix(day));
+}
+
+QString monthName(int month)
+{
+    return month >= 1 && month <= MonthCount ? MonthNames[month - 1] : QString();
+}
+
+YearPlanner::YearPlanner()
+{
+    entries_.fill(QString(), DaysInYear);
+}
+
+QString YearPlanner::entry(int month, int day) const
+{
+    const int index = dayIndex(month, day);
+    return index < 0 ? QString() : entries_[index];
+}
+
+void YearPlanner::setEntry(int month, int day, const QString& text)
+{
+    const int index = dayIndex(month, day);
+    if (index >= 0)
+        entries_[index] = oneLine(text);
+}
+
+void YearPlanner::clear()
+{
+    for (QString& e : entries_)
+        e.clear();
+}
+
+bool YearPlanner::monthHasEntries(int month) const
+{
+    for (int day = 1; day <= daysInMonth(month); ++day)
+        if (!entry(month, day).isEmpty())
+            return true;
+    return false;
+}
+
+QByteArray YearPlanner::toFileBytes() const
+{
+    QByteArray bytes;
+    for (const QString& e : entries_)
+        bytes += e.toLocal8Bit() + "\r\n";
+    return bytes;
+}
+
+std::optional<YearPlanner> YearPlanner::fromFileBytes(const QByteArray& bytes)
+{
+    if (bytes.contains('\0'))
+        return std::nullopt;
+    YearPlanner planner;
+    qsizetype start = 0;
+    for (int index = 0; index < DaysInYear && start < bytes.size(); ++index) {
+        qsizetype end = bytes.indexOf('\n', start);
+        const qsizetype next = end < 0 ? bytes.size() : end + 1;
+        if (end < 0)
+            end = bytes.size();
+        if (end > start && bytes[end - 1] == '\r')
+            --end;
+        planner.entries_[index] = QString::fromLocal8Bit(bytes.mid(start, end - start));
+        start = next;
+    }
+    return planner;
+}
+
+std::optional<YearPlanner> readPlannerFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    // Only the first 366 lines count; a huge file is not read to its end.
+    QByteArray bytes;
+    int lines = 0;
+    while (lines < DaysInYear && !file.atEnd()) {
+        const QByteArray line = file.readLine();
+        if (line.isEmpty() && file.error() != QFileDevice::NoError)
+            return std::nullopt;
+        bytes += line;
+        ++lines;
+    }
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return YearPlanner::fromFileBytes(bytes);
+}
+
+bool writePlannerFile(const QString& path, const YearPlanner& planner)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = planner.toFileBytes();
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+int pointSize(PrintLine::Style style)
+{
+    switch (style) {
+    case PrintLine::Style::Title: return 20;
+    case PrintLine::Style::Stamp: return 14;
+    case PrintLine::Style::MonthName: return 12;
+    case PrintLine::Style::Day: return 10;
+    }
+    return 10;
+}
+
+QString printedDate(const QDate& date, const QLocale& locale)
+{
+    return QStringLiteral("Date : %1 %2 %3 %4")
+        .arg(locale.dayName(date.dayOfWeek(), QLocale::LongFormat))
+        .arg(date.day())
+        .arg(locale.monthName(date.month(), QLocale::LongFormat))
+        .arg(date.year());
+}
+
+QString printedTime(const QTime& time)
+{
+    const int hour = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
+    return QStringLiteral("Time : %1:%2 %3")
+        .arg(hour, 2, 10, QLatin1Char('0'))
+        .arg(time.minute(), 2, 10, QLatin1Char('0'))
+        .arg(time.hour() < 12 ? QStringLiteral("AM") : QStringLiteral("PM"));
+}
+
+QList<PrintLine> printLayout(const YearPlanner& planner, int firstMonth, int lastMonth,
+                             const QDateTime& now, const QLocale& locale)
+{
+    using S = PrintLine::Style;
+    QList<PrintLine> lines{
+        {S::Day, {}},
+        {S::Title, PrintTitle},
+        {S::Title, {}},
+        {S::Stamp, printedDate(now.date(), locale)},
+        {S::Stamp, printedTime(now.time())},
+        {S::Stamp, {}},
+        {S::Stamp, {}},
+    };
+    // The closing blank line is in whichever font was set last.
+    S last = S::Stamp;
+    for (int month = qMax(1, firstMonth); month <= qMin(MonthCount, lastMonth); ++month) {
+        if (!planner.monthHasEntries(month))
+            continue;
+        lines.append({S::MonthName, monthName(month)});
+        for (int day = 1; day <= daysInMonth(month); ++day) {
+            const QString text = planner.entry(month, day);
+            if (!text.isEmpty())
+                lines.append({S::Day, dayLabel(day) + QStringLiteral("  ") + text});
+        }
+        last = S::Day;
+    }
+    lines.append({last, {}});
+    return lines;
+}
+
+int titleSpaces(int pageWidth, int titleWidth, int spaceWidth)
+{
+    if (spaceWidth <= 0)
+        return 0;
+    // Integer division truncating toward zero, as the centring always did.
+    const int k = ((pageWidth - titleWidth) / 2) / spaceWidth;
+    return k < 0 ? 0 : k + 1;
+}
+
+} // namespace planner
