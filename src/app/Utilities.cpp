@@ -2,8 +2,10 @@
 
 #include "app/Menu.h"
 #include "games/Dce.h"
+#include "organisers/Wtc.h"
 
 void registerUtilities(TMenu1& menu)
 {
     menu.setFactory(TDice::MenuEntry, [](QWidget* owner) { return new TDice(owner); });
+    menu.setFactory(TWatchIt::MenuEntry, [](QWidget* owner) { return new TWatchIt(owner); });
 }

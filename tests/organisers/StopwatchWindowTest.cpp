@@ -1,0 +1,523 @@
+#include "organisers/Wtc.h"
+
+#include "../app/LauncherFixture.h"
+#include "../common/ScopedConfigDir.h"
+#include "app/Panel.h"
+#include "app/PictureStore.h"
+#include "common/DigitDisplay.h"
+#include "common/SettingsStore.h"
+#include "platform/Clock.h"
+#include "platform/Printing.h"
+
+#include <QAction>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPointer>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+
+static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+namespace {
+
+using platform::MessageKind;
+
+const QString CouldNotSave = "Could not Save.  \rPossible Causes :- Disk Full, Unformatted, CD-ROM, "
+                             "Write Protected or Corrupted";
+const QString AskToSave = "Do you want to save your current timings?";
+
+class StopwatchWindowTest : public LauncherTest {
+protected:
+    void SetUp() override
+    {
+        LauncherTest::SetUp();
+        platform::Clock::install(&clock);
+        menu->setFactory(TWatchIt::MenuEntry, [](QWidget* owner) { return new TWatchIt(owner); });
+        watch = open();
+        ASSERT_TRUE(watch);
+        midi->messages.clear();
+    }
+    void TearDown() override
+    {
+        platform::Clock::install(nullptr);
+        LauncherTest::TearDown();
+    }
+
+    TWatchIt* open()
+    {
+        menu->openEntry(TWatchIt::MenuEntry);
+        auto* window = qobject_cast<TWatchIt*>(menu->window(TWatchIt::MenuEntry));
+        return window && QTest::qWaitForWindowExposed(window) ? window : nullptr;
+    }
+
+    template <typename T> T* child(const char* name) const { return watch->findChild<T*>(QString::fromLatin1(name)); }
+    QTableWidget* grid() const { return child<QTableWidget>("Gr1"); }
+    QLabel* buttonPic() const { return child<QLabel>("ButtonPic"); }
+    QPushButton* button(const char* name) const { return child<QPushButton>(name); }
+    QString cell(int column, int row) const
+    {
+        QTableWidgetItem* item = grid()->item(row - 1, column);
+        return item ? item->text() : QString();
+    }
+    bool shows(const char* picture) const
+    {
+        return buttonPic()->pixmap().toImage() == mm->pictures().picture(QString::fromLatin1(picture)).toImage();
+    }
+    QString display() const { return child<DigitDisplay>("Digits")->text(); }
+
+    void press() { QTest::mousePress(buttonPic(), Qt::LeftButton, {}, QPoint(100, 30)); }
+    void release() { QTest::mouseRelease(buttonPic(), Qt::LeftButton, {}, QPoint(100, 30)); }
+    void typeLabel(int row, const QString& text)
+    {
+        grid()->setCurrentCell(row - 1, 1);
+        grid()->item(row - 1, 1)->setText(text);
+    }
+    // One timing of the given length, by the button, labelled first.
+    void timeOne(const QString& label, qint64 ms)
+    {
+        typeLabel(grid()->rowCount(), label);
+        press();
+        release();
+        clock.advance(ms);
+        press();
+        release();
+    }
+    QString tempFile(const QString& name) const { return dir.filePath(name); }
+    void answer(std::initializer_list<int> answers, std::initializer_list<QString> files = {})
+    {
+        dialogs.scripted.answers = answers;
+        dialogs.scripted.fileNames = files;
+    }
+    QStringList askedTexts() const
+    {
+        QStringList texts;
+        for (const auto& asked : dialogs.scripted.asked)
+            texts.append(asked.text);
+        return texts;
+    }
+    void closeByPanel()
+    {
+        QTest::mouseClick(watch->closePanel(), Qt::LeftButton, {}, QPoint(9, 10));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    ScopedConfigDir config; // each test starts with no recent files
+    platform::ManualClock clock{QDateTime(QDate(2026, 12, 7), QTime(10, 15, 2, 370))};
+    QTemporaryDir dir;
+    QPointer<TWatchIt> watch;
+};
+
+TEST_F(StopwatchWindowTest, FreshWindowFrameGridDisplayAndHelp)
+{
+    EXPECT_TRUE(menu->windowOpen(TWatchIt::MenuEntry));
+    EXPECT_EQ(watch->size(), QSize(641, 473));
+    EXPECT_EQ(watch->windowTitle(), "Stopwatch");
+    EXPECT_EQ(watch->closePanel()->objectName(), "Panel3");
+    EXPECT_EQ(watch->childAt(watch->helpPanel()->geometry().center()), watch->helpPanel());
+    EXPECT_EQ(watch->childAt(watch->closePanel()->geometry().center()), watch->closePanel());
+    EXPECT_GT(watch->helpPanel()->x(), 600);
+    EXPECT_EQ(buttonPic()->size(), QSize(361, 73));
+
+    ASSERT_EQ(grid()->rowCount(), 1);
+    ASSERT_EQ(grid()->columnCount(), 8);
+    const QStringList headers = {"Timing", "Description", "  Start Time", "Hr(s)", "Min(s)", "Sec(s)", " 1/100s", "   End Time"};
+    const int widths[] = {45, 247, 72, 32, 39, 37, 47, 72};
+    for (int c = 0; c < 8; ++c) {
+        EXPECT_EQ(grid()->horizontalHeaderItem(c)->text(), headers[c]);
+        EXPECT_EQ(grid()->columnWidth(c), widths[c]);
+    }
+    EXPECT_EQ(cell(0, 1), "    001");
+    EXPECT_EQ(grid()->currentColumn(), 1);
+
+    EXPECT_EQ(display(), "00:00:00:00");
+    EXPECT_EQ(child<DigitDisplay>("Digits")->accessibleName(), "00:00:00:00");
+    EXPECT_EQ(child<QLabel>("L8")->pixmap().toImage(), mm->pictures().picture("N0").toImage());
+    EXPECT_EQ(child<QLabel>("C2")->pixmap().toImage(), mm->pictures().picture("NC").toImage());
+    EXPECT_TRUE(shows("StartOut"));
+    EXPECT_EQ(buttonPic()->accessibleName(), "Start Timer");
+    EXPECT_FALSE(child<QTimer>("Timer1")->isActive());
+    for (int n = 1; n <= 4; ++n) {
+        QPushButton* file = button(QStringLiteral("File%1").arg(n).toLatin1());
+        EXPECT_EQ(file->text(), QStringLiteral("%1.").arg(n));
+        EXPECT_FALSE(file->isEnabled());
+    }
+
+    EXPECT_EQ(watch->helpText(),
+              "Stopwatch\r\n\r\n"
+              "This module enables you to perform multiple sequential timings and label them.  \r\n\r\n"
+              "To perform a timing you may enter a label then click the \"Start\" button.  \r\n"
+              "Timing files may be saved/printed using the options on the File menu.    \r\n\r\n"
+              "To delete a timing, highlight it and right click, then select delete.   \r\n");
+}
+
+TEST_F(StopwatchWindowTest, TheButtonCycleTimesALabelledRow)
+{
+    typeLabel(1, "Lap one");
+    EXPECT_FALSE(watch->saved());
+    press();
+    EXPECT_TRUE(shows("StartIn"));
+    EXPECT_TRUE(watch->running());
+    EXPECT_EQ(cell(2, 1), "10:15:02:37");
+    EXPECT_EQ(buttonPic()->accessibleName(), "Stop Timer");
+    EXPECT_TRUE(child<QTimer>("Timer1")->isActive());
+    for (const char* name : {"NewFile", "OpenFile", "SaveFile", "SaveFileAs", "PrintSetup", "PrintFile", "FileMenu"})
+        EXPECT_FALSE(button(name)->isEnabled()) << name;
+    EXPECT_FALSE(child<QAction>("DelHigh")->isEnabled());
+    release();
+    EXPECT_TRUE(shows("StopOut"));
+    release(); // a release in the up state changes nothing
+    EXPECT_TRUE(shows("StopOut"));
+
+    clock.advance(3600000 + 2 * 60000 + 3456);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return display() == "01:02:03:45"; }, 2000));
+    EXPECT_EQ(cell(3, 1), "   01");
+    EXPECT_EQ(cell(6, 1), "     45");
+    EXPECT_EQ(child<DigitDisplay>("Digits")->accessibleName(), "01:02:03:45");
+    EXPECT_EQ(grid()->rowCount(), 1);
+
+    press();
+    EXPECT_TRUE(shows("StopIn"));
+    EXPECT_FALSE(watch->running());
+    EXPECT_FALSE(child<QTimer>("Timer1")->isActive());
+    release();
+    EXPECT_TRUE(shows("StartOut"));
+    const QStringList row1 = {"    001", "Lap one", "10:15:02:37", "   01", "    02", "   03", "     45", "11:17:05:82"};
+    for (int c = 0; c < 8; ++c)
+        EXPECT_EQ(cell(c, 1), row1[c]) << c;
+    ASSERT_EQ(grid()->rowCount(), 2);
+    EXPECT_EQ(cell(0, 2), "    002");
+    EXPECT_EQ(cell(2, 2), "");
+    EXPECT_EQ(grid()->currentRow(), 1);
+    EXPECT_EQ(grid()->currentColumn(), 1);
+    EXPECT_TRUE(button("FileMenu")->isEnabled());
+    EXPECT_TRUE(child<QAction>("DelHigh")->isEnabled());
+
+    // 7 ms show no hundredths; the display keeps the last timing until a new one runs.
+    timeOne("short", 7);
+    EXPECT_EQ(cell(6, 2), "     00");
+    EXPECT_EQ(display(), "00:00:00:00");
+    for (int i = 3; i <= 10; ++i)
+        timeOne(QString(), 10);
+    EXPECT_EQ(cell(0, 10), "    010");
+    EXPECT_TRUE(dialogs.scripted.asked.isEmpty());
+    EXPECT_TRUE(std::none_of(midi->messages.begin(), midi->messages.end(),
+                             [](std::uint32_t m) { return (m & 0xF0) == 0x90; })); // ticks stay reserved
+}
+
+TEST_F(StopwatchWindowTest, OnlyTheLabelColumnIsSelectedAndEdited)
+{
+    timeOne("a", 1000);
+    grid()->setFocus();
+    const QRect startCell = grid()->visualItemRect(grid()->item(0, 2));
+    QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, startCell.center());
+    EXPECT_EQ(grid()->currentRow(), 1);
+    EXPECT_EQ(grid()->currentColumn(), 1);
+    QTest::keyClick(grid(), Qt::Key_Right);
+    QTest::keyClick(grid(), Qt::Key_Up);
+    EXPECT_EQ(grid()->currentRow(), 0);
+    EXPECT_EQ(grid()->currentColumn(), 1);
+    EXPECT_FALSE(grid()->item(0, 2)->flags() & Qt::ItemIsEditable);
+
+    QTest::keyClick(child<QTableWidget>("Gr1"), Qt::Key_L, Qt::ControlModifier);
+    EXPECT_EQ(grid()->currentRow(), 1);
+    QTest::keyClick(child<QTableWidget>("Gr1"), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(grid()->currentRow(), 0);
+
+    // A pasted line break would split the file's rows: it becomes a space.
+    typeLabel(2, "two\r\nlines");
+    EXPECT_EQ(watch->timings().cell(1, 2), "two lines");
+    EXPECT_EQ(cell(1, 2), "two lines");
+}
+
+TEST_F(StopwatchWindowTest, DeletingTimingTwoOfThreeKeepsTheNumbers)
+{
+    timeOne("one", 1000);
+    timeOne("two", 2000);
+    timeOne("three", 3000);
+    const QString thirdStart = cell(2, 3);
+    grid()->setCurrentCell(1, 1);
+    answer({platform::No});
+    watch->DelHighClick();
+    EXPECT_EQ(cell(1, 2), "two");
+    answer({platform::Yes});
+    watch->DelHighClick();
+    EXPECT_EQ(askedTexts(), QStringList(2, "Are you sure that you wish to delete this line?"));
+    EXPECT_EQ(dialogs.scripted.asked[0].kind, MessageKind::Confirmation);
+    EXPECT_EQ(dialogs.scripted.asked[0].buttons, platform::Yes | platform::No);
+    ASSERT_EQ(grid()->rowCount(), 3);
+    EXPECT_EQ(cell(1, 2), "three");
+    EXPECT_EQ(cell(2, 2), thirdStart);
+    EXPECT_EQ(cell(5, 2), "   03");
+    EXPECT_EQ(cell(0, 2), "    002");
+    EXPECT_EQ(cell(0, 3), "    003");
+    EXPECT_EQ(cell(1, 3), "");
+
+    dialogs.scripted.asked.clear();
+    grid()->setCurrentCell(2, 1);
+    watch->DelHighClick();
+    EXPECT_EQ(askedTexts(), QStringList{"You cannot delete a blank entry!"});
+    EXPECT_EQ(dialogs.scripted.asked[0].kind, MessageKind::Information);
+
+    // The row for the next timing, holding only a label, is emptied, not removed.
+    typeLabel(3, "next");
+    answer({platform::Yes});
+    watch->DelHighClick();
+    ASSERT_EQ(grid()->rowCount(), 3);
+    EXPECT_EQ(cell(0, 3), "    003");
+    EXPECT_EQ(cell(1, 3), "");
+    timeOne("four", 500);
+    EXPECT_EQ(cell(1, 2), "three");
+    EXPECT_EQ(cell(1, 3), "four");
+}
+
+TEST_F(StopwatchWindowTest, SaveOpenRoundTripAndForeignFiles)
+{
+    timeOne("Lap one", 65432);
+    timeOne("Lap two", 1010);
+    const QString path = tempFile("two.tim");
+    answer({}, {path});
+    ASSERT_TRUE(watch->SaveTimings1Click());
+    EXPECT_EQ(dialogs.scripted.fileDialogs, QStringList{"Save Timing File"});
+    EXPECT_TRUE(watch->saved());
+    EXPECT_EQ(watch->windowTitle(), "Stopwatch - " + path);
+    EXPECT_EQ(button("File1")->text(), "1. " + path);
+    EXPECT_TRUE(button("File1")->isEnabled());
+    EXPECT_EQ(SettingsStore("Orvik 2000\\Stopwatch").readString("Files", "File1", "none"), path);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().count("\r\n"), 24);
+    file.close();
+
+    QStringList shown;
+    for (int r = 1; r <= 3; ++r)
+        for (int c = 0; c < 8; ++c)
+            shown.append(cell(c, r));
+
+    watch->ClearTimings1Click();
+    EXPECT_EQ(grid()->rowCount(), 1);
+    EXPECT_EQ(cell(0, 1), "    001");
+    EXPECT_EQ(watch->windowTitle(), "Voruz Ud!");
+    EXPECT_TRUE(dialogs.scripted.asked.isEmpty()); // it was saved
+
+    answer({}, {path});
+    watch->OpenTimings1Click();
+    EXPECT_EQ(dialogs.scripted.fileDialogs.last(), "Open Timing File");
+    ASSERT_EQ(grid()->rowCount(), 3);
+    QStringList back;
+    for (int r = 1; r <= 3; ++r)
+        for (int c = 0; c < 8; ++c)
+            back.append(cell(c, r));
+    EXPECT_EQ(back, shown);
+    EXPECT_EQ(watch->windowTitle(), "Voruz Ud! - " + path);
+    EXPECT_EQ(watch->fileName(), path);
+
+    // Not a timing file: refused, the list stays as it was.
+    for (const QByteArray& bytes : {QByteArray("001\r\n"), QByteArray("    002\r\n"), QByteArray()}) {
+        const QString bad = tempFile("bad.tim");
+        QFile out(bad);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+        out.close();
+        dialogs.scripted.asked.clear();
+        answer({}, {bad});
+        watch->OpenTimings1Click();
+        EXPECT_EQ(askedTexts(), QStringList{"File Corrupted or not a valid .TIM format file"});
+        EXPECT_EQ(dialogs.scripted.asked[0].kind, MessageKind::Warning);
+        EXPECT_EQ(grid()->rowCount(), 3);
+        EXPECT_EQ(cell(1, 2), "Lap two");
+        EXPECT_EQ(watch->fileName(), path);
+    }
+}
+
+TEST_F(StopwatchWindowTest, AFailedSaveKeepsTheListAndSaysWhy)
+{
+    answer({});
+    watch->SaveTimings1Click();
+    watch->SaveTimingsAs1Click();
+    watch->PrintTimings1Click();
+    watch->ClearTimings1Click();
+    EXPECT_EQ(askedTexts(), QStringList({"You cannot save an empty file!", "You cannot save an empty file!",
+                                         "You cannot Print an empty list!", "There is nothing to clear!"}));
+    EXPECT_TRUE(dialogs.scripted.fileDialogs.isEmpty());
+
+    timeOne("keep me", 1000);
+    dialogs.scripted.asked.clear();
+    answer({}, {tempFile("no/such/folder/x.tim")});
+    EXPECT_FALSE(watch->SaveTimings1Click());
+    ASSERT_EQ(askedTexts(), QStringList{CouldNotSave});
+    EXPECT_EQ(dialogs.scripted.asked[0].kind, MessageKind::Information);
+    EXPECT_FALSE(watch->saved());
+    EXPECT_EQ(watch->fileName(), "");
+    EXPECT_EQ(watch->windowTitle(), "Voruz Ud!");
+
+    // New answered Yes, the save fails: the timings are not thrown away.
+    dialogs.scripted.asked.clear();
+    answer({platform::Yes}, {tempFile("no/such/folder/x.tim")});
+    watch->ClearTimings1Click();
+    EXPECT_EQ(askedTexts(), QStringList({AskToSave, CouldNotSave}));
+    EXPECT_EQ(cell(1, 1), "keep me");
+    // Cancelling the save dialog keeps them too; No clears.
+    answer({platform::Yes}, {});
+    watch->ClearTimings1Click();
+    EXPECT_EQ(cell(1, 1), "keep me");
+    answer({platform::No});
+    watch->ClearTimings1Click();
+    EXPECT_EQ(cell(1, 1), "");
+    EXPECT_EQ(grid()->rowCount(), 1);
+}
+
+TEST_F(StopwatchWindowTest, ClosingIsRefusedWhileTimingAndAsksOnlyForUnsavedTimings)
+{
+    press();
+    release();
+    closeByPanel();
+    ASSERT_TRUE(watch);
+    watch->close(); // the system close command too
+    ASSERT_TRUE(watch);
+    EXPECT_TRUE(watch->isVisible());
+    EXPECT_EQ(askedTexts(), QStringList(2, "Please stop current timing before closing"));
+    EXPECT_EQ(dialogs.scripted.asked[0].kind, MessageKind::Warning);
+    EXPECT_TRUE(watch->running());
+
+    press();
+    release();
+    dialogs.scripted.asked.clear();
+    answer({platform::Yes}, {}); // save, then cancel the dialog: stays open
+    closeByPanel();
+    ASSERT_TRUE(watch);
+    EXPECT_EQ(askedTexts(), QStringList{AskToSave});
+    answer({platform::No});
+    closeByPanel();
+    EXPECT_FALSE(watch);
+    EXPECT_FALSE(menu->windowOpen(TWatchIt::MenuEntry));
+
+    watch = open();
+    ASSERT_TRUE(watch);
+    dialogs.scripted.asked.clear();
+    button("CloseButton")->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(watch);
+    EXPECT_TRUE(dialogs.scripted.asked.isEmpty());
+}
+
+TEST_F(StopwatchWindowTest, RecentFilesFifthFileAndExchange)
+{
+    QStringList paths;
+    for (int i = 1; i <= 5; ++i) {
+        paths.append(tempFile(QStringLiteral("f%1.tim").arg(i)));
+        watch->ClearTimings1Click();
+        timeOne(QStringLiteral("file %1").arg(i), 1000);
+        answer({}, {paths.last()});
+        ASSERT_TRUE(watch->SaveTimingsAs1Click());
+    }
+    const auto recentCaptions = [&] {
+        QStringList texts;
+        for (int n = 1; n <= 4; ++n)
+            texts.append(button(QStringLiteral("File%1").arg(n).toLatin1())->text());
+        return texts;
+    };
+    EXPECT_EQ(recentCaptions(), QStringList({"1. " + paths[1], "2. " + paths[2], "3. " + paths[3], "4. " + paths[4]}));
+
+    answer({}, {paths[3]}); // slot 3, by the Open command
+    watch->OpenTimings1Click();
+    EXPECT_EQ(recentCaptions(), QStringList({"1. " + paths[3], "2. " + paths[2], "3. " + paths[1], "4. " + paths[4]}));
+    EXPECT_EQ(SettingsStore("Orvik 2000\\Stopwatch").readString("Files", "File3", "none"), paths[1]);
+
+    // The recent-file buttons open without reordering.
+    button("File4")->click();
+    EXPECT_EQ(cell(1, 1), "file 5");
+    EXPECT_EQ(watch->windowTitle(), "Voruz Ud! - " + paths[4]);
+    EXPECT_EQ(recentCaptions()[0], "1. " + paths[3]);
+}
+
+TEST_F(StopwatchWindowTest, TheFileMenuFollowsThePointer)
+{
+    QWidget* menuPanel = child<QWidget>("SpeedMenu0");
+    const auto moveTo = [&](QWidget* w, QPoint at) {
+        QTest::mouseMove(watch->windowHandle(), w->mapTo(watch, at));
+        QCoreApplication::processEvents();
+    };
+    EXPECT_FALSE(menuPanel->isVisible());
+    moveTo(button("FileMenu"), QPoint(10, 10));
+    EXPECT_TRUE(menuPanel->isVisible());
+    moveTo(button("OpenFile"), QPoint(20, 5));
+    EXPECT_TRUE(menuPanel->isVisible());
+    moveTo(buttonPic(), QPoint(20, 20));
+    EXPECT_FALSE(menuPanel->isVisible());
+    moveTo(button("FileMenu"), QPoint(12, 10));
+    EXPECT_TRUE(menuPanel->isVisible());
+    moveTo(child<QWidget>("Image3"), QPoint(100, 10));
+    EXPECT_FALSE(menuPanel->isVisible());
+}
+
+TEST_F(StopwatchWindowTest, LosingTheFocusSweepsThreeChannels)
+{
+    QWidget other;
+    other.resize(40, 40);
+    other.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+    watch->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(watch));
+    midi->messages.clear();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    ASSERT_EQ(midi->messages.size(), 381u);
+    EXPECT_EQ(midi->messages[0], 0x780180u);
+    EXPECT_EQ(midi->messages[1], 0x78018Eu);
+    EXPECT_EQ(midi->messages[380], 0x787F8Fu);
+}
+
+TEST_F(StopwatchWindowTest, PrintsTheListAsText)
+{
+    const QString pdf = tempFile("list.pdf");
+    platform::ScopedPdfPrinting printing(pdf);
+    timeOne("Lap one", 3600000 + 2 * 60000 + 3456);
+    timeOne(QString(44, 'a') + ' ' + QString(15, 'b'), 1000);
+    clock.set(QDateTime(QDate(2026, 12, 7), QTime(22, 45)));
+    watch->PrintTimings1Click();
+    EXPECT_EQ(printing.pdf.dialogs, 1);
+    EXPECT_EQ(watch->printJobs(), 1);
+
+    QProcess text;
+    text.start("pdftotext", {"-layout", pdf, "-"});
+    ASSERT_TRUE(text.waitForFinished(20000));
+    const QString out = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(out.contains("* Timing List *")) << out.toStdString();
+    EXPECT_TRUE(out.contains("Date : Monday 7 December 2026"));
+    EXPECT_TRUE(out.contains("Time : 10:45 PM"));
+    EXPECT_TRUE(out.contains(QRegularExpression("Timing +Description +Start +Time +End +Time +Elapsed")));
+    EXPECT_TRUE(out.contains(QRegularExpression("001 +Lap one +10:15:02:37 +11:17:05:82 +01:02:03:45")));
+    EXPECT_TRUE(out.contains(QRegularExpression("002 +a{44} +11:17:05:82 +11:17:06:82 +00:00:01:00")));
+    EXPECT_TRUE(out.contains(QRegularExpression("\n +b{15}\\s")));
+    EXPECT_FALSE(out.contains("003"));
+
+    // Cancelled dialog: nothing printed; without a printer the user is told.
+    printing.pdf.acceptDialogs = false;
+    QFile::remove(pdf);
+    watch->PrintTimings1Click();
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(StopwatchWindowTest, WithoutAPrinterTheUserIsTold)
+{
+    class NoPrinter : public platform::Printing {
+    public:
+        std::unique_ptr<QPrinter> currentPrinter() override { return nullptr; }
+    } none;
+    platform::Printing::install(&none);
+    timeOne("x", 10);
+    watch->PrintTimings1Click();
+    watch->PrintSetup1Click();
+    platform::Printing::install(nullptr);
+    EXPECT_EQ(askedTexts(), QStringList(2, platform::Printing::noPrinterText()));
+}
+
+} // namespace
