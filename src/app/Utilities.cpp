@@ -4,10 +4,12 @@
 #include "calc/Dcalc.h"
 #include "games/Dce.h"
 #include "organisers/Wtc.h"
+#include "organisers/typing.h"
 
 void registerUtilities(TMenu1& menu)
 {
     menu.setFactory(TDateCalc::MenuEntry, [](QWidget* owner) { return new TDateCalc(owner); });
     menu.setFactory(TDice::MenuEntry, [](QWidget* owner) { return new TDice(owner); });
+    menu.setFactory(TfrmTyping::MenuEntry, [](QWidget* owner) { return new TfrmTyping(owner); });
     menu.setFactory(TWatchIt::MenuEntry, [](QWidget* owner) { return new TWatchIt(owner); });
 }

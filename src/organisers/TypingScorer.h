@@ -49,6 +49,9 @@ public:
     bool tick(const QDateTime& now);
     // The exercise ends (last character or Cancel): not running, clock stopped.
     void finish();
+    // Keys stop counting but the clock goes on (the tutor shown again while
+    // an exercise was under way).
+    void suspend() { running_ = false; }
     // Gauges back to rest: Completed 0 of 0, Accuracy 0 of 0, Speed 0 of 150.
     void resetGauges();
 

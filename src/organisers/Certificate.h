@@ -1,0 +1,45 @@
+#pragma once
+#include <QDate>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QPainter;
+class QRect;
+
+// The typing certificate: a page design of filled polygons stretched over
+// the whole page, the title as large as fits, and six centred lines.
+namespace certificate {
+
+inline const QString Title = QStringLiteral("CERTIFICATE OF MERIT");
+constexpr int TitleStartSize = 72;
+
+struct Details {
+    QString name;
+    QDate date;
+    int wordsPerMinute = 0;
+    int accuracy = 0;  // percent
+};
+
+// "Monday 7th December 2026" in the locale's day and month names.
+QString dateLine(const QDate& date, const QLocale& locale);
+
+// The lines under the title, in order, with their point sizes.
+struct Line {
+    int pointSize;
+    QString text;
+};
+QList<Line> lines(const Details& details, const QLocale& locale);
+
+// From 72 points down in steps of 2 while the title is wider than the page
+// and the size is still at least 8; so it ends at 6 when even 8 is too wide.
+int titlePointSize(const std::function<int(int pointSize)>& titleWidthAt, int pageWidth);
+
+// The page design alone, stretched to the rectangle.
+void drawPageDesign(QPainter& painter, const QRect& page);
+
+// The whole certificate on a page of the painter's device.
+void draw(QPainter& painter, const Details& details, const QLocale& locale);
+
+} // namespace certificate
