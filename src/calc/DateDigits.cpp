@@ -43,8 +43,8 @@ QPixmap sevenSegment(int digit, const QColor& lit, const QColor& background)
     };
     // Unlit segments just show through, as on a real display.
     QColor unlit = background;
-    unlit.setRgb((background.red() * 5 + lit.red()) / 6, (background.green() * 5 + lit.green()) / 6,
-                 (background.blue() * 5 + lit.blue()) / 6);
+    unlit.setRgb((background.red() * 7 + lit.red()) / 8, (background.green() * 7 + lit.green()) / 8,
+                 (background.blue() * 7 + lit.blue()) / 8);
     const int on = digit >= 0 && digit <= 9 ? Segments[digit] : 0;
     for (int s = 0; s < 7; ++s) {
         painter.setBrush((on >> s) & 1 ? lit : unlit);
