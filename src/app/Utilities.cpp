@@ -4,6 +4,7 @@
 #include "calc/Dcalc.h"
 #include "calc/Usstate.h"
 #include "games/Dce.h"
+#include "organisers/Aniv.h"
 #include "organisers/Wtc.h"
 #include "organisers/typing.h"
 
@@ -12,6 +13,7 @@ void registerUtilities(TMenu1& menu)
     menu.setFactory(TDateCalc::MenuEntry, [](QWidget* owner) { return new TDateCalc(owner); });
     menu.setFactory(TAmStCode::MenuEntry, [](QWidget* owner) { return new TAmStCode(owner); });
     menu.setFactory(TDice::MenuEntry, [](QWidget* owner) { return new TDice(owner); });
+    menu.setFactory(TAnniversaries::MenuEntry, [](QWidget* owner) { return new TAnniversaries(owner); });
     menu.setFactory(TfrmTyping::MenuEntry, [](QWidget* owner) { return new TfrmTyping(owner); });
     menu.setFactory(TWatchIt::MenuEntry, [](QWidget* owner) { return new TWatchIt(owner); });
 }
