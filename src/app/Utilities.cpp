@@ -2,6 +2,7 @@
 
 #include "app/Menu.h"
 #include "calc/Dcalc.h"
+#include "calc/Lc.h"
 #include "calc/Usstate.h"
 #include "games/Dce.h"
 #include "organisers/Aniv.h"
@@ -16,4 +17,5 @@ void registerUtilities(TMenu1& menu)
     menu.setFactory(TAnniversaries::MenuEntry, [](QWidget* owner) { return new TAnniversaries(owner); });
     menu.setFactory(TfrmTyping::MenuEntry, [](QWidget* owner) { return new TfrmTyping(owner); });
     menu.setFactory(TWatchIt::MenuEntry, [](QWidget* owner) { return new TWatchIt(owner); });
+    menu.setFactory(TConversions::MenuEntry, [](QWidget* owner) { return new TConversions(owner); });
 }
