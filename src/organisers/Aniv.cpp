@@ -202,7 +202,7 @@ void TAnniversaries::buildLayout()
         grid->setStyleSheet(QStringLiteral(
             "QTableWidget { background: white; gridline-color: #808080; }"
             "QTableWidget::item { padding: 0px 1px; }"
-            "QHeaderView::section { background: silver; color: black; padding: 0px 1px; font-weight: bold;"
+            "QHeaderView::section { background: silver; color: black; padding: 0px; font-weight: bold;"
             " border: 0px; border-right: 1px solid #808080; border-bottom: 1px solid #808080; }"));
         grid->setItemDelegateForColumn(1, new EntryDelegate(this, grid));
         grid->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked
