@@ -26,7 +26,6 @@ protected:
     void SetUp() override
     {
         LauncherTest::SetUp();
-        menu->setFactory(TConversions::MenuEntry, [](QWidget* owner) { return new TConversions(owner); });
         menu->openEntry(TConversions::MenuEntry);
         w = qobject_cast<TConversions*>(menu->window(TConversions::MenuEntry));
         ASSERT_TRUE(w);
