@@ -63,7 +63,6 @@ TEST_F(StateCodesWindowTest, TwoListsOfTheSameEntriesAndTheHelp)
         EXPECT_EQ(list(n)->currentIndex(), -1);
     }
     EXPECT_EQ(list(1)->itemText(10), "FM    Federated Micronesia");
-    EXPECT_EQ(list(2)->itemText(0), "Alaska                  AK");
     EXPECT_EQ(window->helpText(),
               "USA State Code Lookup Utility\r\n\r\n"
               "This utility allows you to lookup American State Codes. \r\n"
@@ -81,10 +80,8 @@ TEST_F(StateCodesWindowTest, TypingALetterSelectsTheNextEntryStartingWithIt)
     EXPECT_EQ(list(1)->currentText(), "NC    North Carolina");
     QTest::keyClick(list(1), Qt::Key_N);
     EXPECT_EQ(list(1)->currentText(), "ND    North Dakota");
-    list(2)->setFocus();
     QTest::keyClick(list(2), Qt::Key_W);
     EXPECT_EQ(list(2)->currentText(), "Wake                    WK");
-    EXPECT_EQ(list(1)->currentText(), "ND    North Dakota"); // the lists are independent
 }
 
 TEST_F(StateCodesWindowTest, ProfileSettingMaximisesOnActivation)
