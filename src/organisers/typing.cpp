@@ -241,7 +241,7 @@ void TfrmTyping::buildLayout()
     guageAccuracy = new TypingGauge(QStringLiteral("Accuracy"), QColor(0, 160, 0), true, panEx);
     guageAccuracy->setObjectName(QStringLiteral("guageAccuracy"));
     guageAccuracy->setGeometry(250 + gaugeWidth + 8, 38, gaugeWidth, 22);
-    guageSpeed = new TypingGauge(QStringLiteral("Speed"), QColor(0, 0, 220), false, panEx);
+    guageSpeed = new TypingGauge(QStringLiteral("Speed"), QColor(96, 150, 255), false, panEx);
     guageSpeed->setObjectName(QStringLiteral("guageSpeed"));
     guageSpeed->setGeometry(250 + 2 * (gaugeWidth + 8), 38, gaugeWidth, 22);
     labWPM = new QLabel(scorer_.wpmText(), panEx);
@@ -249,7 +249,7 @@ void TfrmTyping::buildLayout()
     labWPM->setGeometry(guageSpeed->geometry());
     labWPM->setAlignment(Qt::AlignCenter);
     labWPM->setAccessibleName(QStringLiteral("Speed"));
-    labWPM->setStyleSheet(QStringLiteral("QLabel { color: white; font-weight: bold; background: transparent; }"));
+    labWPM->setStyleSheet(QStringLiteral("QLabel { color: black; font-weight: bold; background: transparent; }"));
     showGauges();
 }
 
