@@ -20,6 +20,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 constexpr QRect RestingBox(16, 32, 745, 337);
@@ -348,9 +350,11 @@ void TfrmTyping::markTyped()
 {
     const int upTo = scorer_.markedLength();
     if (upTo > marked_) {
+        // The box holds no paragraph after the last line break.
+        const int last = TypeBox->document()->characterCount() - 1;
         QTextCursor cursor(TypeBox->document());
-        cursor.setPosition(documentPosition(marked_));
-        cursor.setPosition(documentPosition(upTo), QTextCursor::KeepAnchor);
+        cursor.setPosition(std::min(documentPosition(marked_), last));
+        cursor.setPosition(std::min(documentPosition(upTo), last), QTextCursor::KeepAnchor);
         cursor.mergeCharFormat(typedMark());
         marked_ = upTo;
     }
