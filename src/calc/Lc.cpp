@@ -201,7 +201,8 @@ void TConversions::buildLayout()
     TabSet1->resize(TabSet1->sizeHint());
     connect(TabSet1, &QTabBar::currentChanged, this, &TConversions::TabSet1Click);
 
-    // Text reaches the clipboard the old way: through a box nobody sees.
+    // Text reaches the clipboard through a box nobody sees; with nothing
+    // selected in it, nothing is copied.
     CopyBox = new QLineEdit(this);
     CopyBox->setObjectName(QStringLiteral("CopyBox"));
     CopyBox->hide();
@@ -254,9 +255,15 @@ void TConversions::buildUnitPage(UnitPage& page, QWidget* host)
         y += height + ListGap;
         page.lists.push_back(list);
         const int group = int(g);
+        // Clicks, double-clicks and arrow keys all end in a new selection.
         connect(list, &QListWidget::itemSelectionChanged, this, [this, &page, group] {
-            if (!filling_ && page.lists[std::size_t(group)]->selectedRow() >= 0)
-                groupListClicked(page, group);
+            if (filling_ || page.lists[std::size_t(group)]->selectedRow() < 0)
+                return;
+            switch (page.category) {
+            case Category::Length: LengthSelect1Click(group); break;
+            case Category::Liquid: LiquidValueChange(); break;
+            case Category::Weight: WeightSelect1Click(group); break;
+            }
         });
     }
 
@@ -652,10 +659,6 @@ void TConversions::groupListClicked(UnitPage& page, int group)
     const int item = page.lists[std::size_t(group)]->selectedRow();
     if (item < 0)
         return;
-    if (page.category == Category::Liquid) {
-        LiquidValueChange();
-        return;
-    }
     filling_ = true;
     for (std::size_t g = 0; g < page.lists.size(); ++g)
         if (int(g) != group)
@@ -743,8 +746,8 @@ void TConversions::CopytoClipboard1Click()
         text = text.trimmed();
         break;
     case Category::Liquid:
-        // Heading rows have no number to copy; the old window said so here
-        // (and only here).
+        // Heading rows have no number to copy. Only this page says so; the
+        // others copy what the cell holds.
         if (row <= 0 || units::table(Category::Liquid).rowFactor(row) == 0) {
             QPointer<TConversions> alive(this);
             messageOpen_ = true;

@@ -8,7 +8,7 @@
 // The conversion grid: row 0 is the heading row, shown as the grid's fixed
 // heading; rows 1.. are the table rows. Only cells the window allows can be
 // selected, there is no scroll bar of its own, and the first row shown below
-// the heading (the top row) is set from outside, as the old grid's was.
+// the heading (the top row) is set by the window's own scroll bar.
 class ConversionGrid : public QTableWidget {
     Q_OBJECT
 public:

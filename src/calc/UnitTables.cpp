@@ -10,8 +10,8 @@ namespace units {
 
 namespace {
 
-// The old tables were code page 1252 text; the two signs above ASCII are
-// written here as the Unicode characters those bytes stand for.
+// The ångström and micron signs were bytes 197 and 181 of code page 1252;
+// here they are the Unicode characters those bytes stand for.
 const QString Angstrom = QString(QChar(0x00C5));
 const QString Micron = QString(QChar(0x00B5));
 
@@ -54,7 +54,7 @@ UnitTable makeLength()
         unit(QStringLiteral(" Furlongs"), QStringLiteral("     fur "), 2011680000000, 15, imperial, QStringLiteral("Furlongs")),
         unit(QStringLiteral(" Miles"), QStringLiteral("      mi "), 16093440000000, 16, imperial, QStringLiteral("Miles")),
         unit(QStringLiteral(" Leagues"), QStringLiteral("     lgs "), 48280320000000, 17, imperial, QStringLiteral("Leagues")),
-        // Deliberately the old 9.46055e25, not the astronomers' 9.4607e25.
+        // Deliberately 9.46055e25, not the astronomers' 9.4607e25.
         unit(QStringLiteral(" Light Years"), QStringLiteral("      ly "), 9.46055e25, 18, imperial, QStringLiteral("Light Years")),
         heading(QStringLiteral("   * LINEAL *")),
         unit(QStringLiteral(" Inches"), QStringLiteral("      in "), 254000000, 19, lineal, QStringLiteral("Inches")),
@@ -138,7 +138,7 @@ UnitTable makeWeight()
         unit(QStringLiteral(" Carat"), QStringLiteral("       k "), 200, 20, troy, QStringLiteral("Carats")),
         heading(QStringLiteral("* APOTHECARIES * ")),
         unit(QStringLiteral(" Grains "), QStringLiteral("      gr "), 64.79891001, 21, apothecaries, QStringLiteral("Grains")),
-        // The avoirdupois dram cut short, as the old table had it.
+        // The avoirdupois dram cut short, not 60 grains.
         unit(QStringLiteral(" Drams "), QStringLiteral("   dr ap "), 1771.845195, 22, apothecaries, QStringLiteral("Drams")),
         unit(QStringLiteral(" Ap Ounces "), QStringLiteral("   oz ap "), 31103.4768, 23, apothecaries, QStringLiteral("Ap Ounces")),
         unit(QStringLiteral(" Ap Pounds "), QStringLiteral("   lb ap "), 373241.7217, 24, apothecaries, QStringLiteral("Ap Pounds")),
@@ -157,8 +157,9 @@ int scientificIndent(Category category)
     return 0;
 }
 
-// Text to number and back through the 48-bit real, as the old code kept its
-// intermediates: store, write with the given decimals, read, store again.
+// A factor or value made ready for the arithmetic: stored as a 48-bit real,
+// written with the given decimals, read back and stored again. The rounding
+// this brings decides the last digits shown, so it is kept exactly.
 long double throughText(long double value, int decimals)
 {
     const long double stored = storeReal48(value);
