@@ -119,15 +119,13 @@ TEST(TypingCourse, PagesKeysAndInstructions)
 
     // Fingers: little to index on the left, the centre pair, index to little on the right.
     const auto& keys = courseDay(5).keys;
-    EXPECT_EQ(fingerHint(keys[0].finger, keys[0].hand), "Little finger (Left Hand)");
-    EXPECT_EQ(fingerHint(keys[1].finger, keys[1].hand), "Ring finger (Left Hand)");
-    EXPECT_EQ(fingerHint(keys[2].finger, keys[2].hand), "Middle finger (Left Hand)");
-    EXPECT_EQ(fingerHint(keys[4].finger, keys[4].hand), "Index finger (Left Hand)");   // B
-    EXPECT_EQ(fingerHint(keys[5].finger, keys[5].hand), "Index finger (Right Hand)");  // N
-    EXPECT_EQ(fingerHint(keys[6].finger, keys[6].hand), "Index finger (Right Hand)");  // M
-    EXPECT_EQ(fingerHint(keys[7].finger, keys[7].hand), "Middle finger (Right Hand)");
-    EXPECT_EQ(fingerHint(keys[8].finger, keys[8].hand), "Ring finger (Right Hand)");
-    EXPECT_EQ(fingerHint(keys[9].finger, keys[9].hand), "Little finger (Right Hand)");
+    const char* hints[] = {"Little finger (Left Hand)", "Ring finger (Left Hand)",
+                           "Middle finger (Left Hand)", "Index finger (Left Hand)",
+                           "Index finger (Left Hand)", "Index finger (Right Hand)",
+                           "Index finger (Right Hand)", "Middle finger (Right Hand)",
+                           "Ring finger (Right Hand)", "Little finger (Right Hand)"};
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(fingerHint(keys[i].finger, keys[i].hand), hints[i]) << keys[i].caption.toStdString();
     QString underlined;
     for (const KeyCap& k : courseDay(1).keys)
         if (k.underlined)
