@@ -44,11 +44,14 @@ void ToolWindow::closePanelClicked() { release(); }
 
 void ToolWindow::closeEvent(QCloseEvent* event)
 {
-    // Release happens through deleteLater, never by Qt closing the widget
-    // underneath us, so the close itself is always accepted as a hide.
-    event->accept();
+    // The window's own close handling decides: a window that released itself
+    // goes, one that refused (still timing, work not saved) stays up.
     if (!released_)
         FormClose();
+    if (released_)
+        event->accept();
+    else
+        event->ignore();
 }
 
 void ToolWindow::showEvent(QShowEvent* event)

@@ -26,11 +26,13 @@ public:
     // Clears the window-open flag and lets the window go; it is destroyed
     // once the current event has been handled.
     void release();
+    bool released() const { return released_; }
 
 protected:
     // The system close command (Alt+F4, the window manager's close). The
     // default releases the window; windows with their own close handling
-    // override it and call release() themselves.
+    // override it and call release() themselves, or return without it to
+    // refuse the close (the window then stays on screen).
     virtual void FormClose();
     // The close panel; by default the window is released without FormClose.
     virtual void closePanelClicked();

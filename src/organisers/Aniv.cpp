@@ -509,21 +509,12 @@ void TAnniversaries::closePanelClicked() { QuittoMenu1Click(); }
 
 void TAnniversaries::FormClose()
 {
-    if (released_)
+    if (released())
         return;
     endEdits();
     // A save that was wanted and failed keeps the window, and the work, open.
     if (!offerToSave())
         return;
-    released_ = true;
     release();
 }
 
-void TAnniversaries::closeEvent(QCloseEvent* event)
-{
-    FormClose();
-    if (released_)
-        event->accept();
-    else
-        event->ignore();
-}

@@ -69,7 +69,6 @@ public:
 protected:
     void FormClose() override;
     void closePanelClicked() override;
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -94,7 +93,6 @@ private:
     planner::YearPlanner planner_;
     bool saved_ = true;
     bool loading_ = false;
-    bool released_ = false;
     int selectedMonth_ = 1;
     QString openDialogFile_;
     QString saveDialogFile_;

@@ -726,16 +726,6 @@ void TWatchIt::FormClose() { tryClose(); }
 
 void TWatchIt::closePanelClicked() { QuittoMenu1Click(); }
 
-void TWatchIt::closeEvent(QCloseEvent* event)
-{
-    // A refused close leaves the window up; accepting would only hide it.
-    tryClose();
-    if (closing_)
-        event->accept();
-    else
-        event->ignore();
-}
-
 void TWatchIt::changeEvent(QEvent* event)
 {
     ToolWindow::changeEvent(event);

@@ -63,7 +63,6 @@ public:
 protected:
     void FormClose() override;
     void closePanelClicked() override;
-    void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -26,11 +26,13 @@ public:
     void FormClose() override
     {
         ++systemCloses;
-        release();
+        if (!refuseClose)
+            release();
     }
 
     QLabel* label;
     QPushButton* button;
+    bool refuseClose = false;
     static inline int created = 0;
     static inline int destroyed = 0;
     static inline int systemCloses = 0;
@@ -248,4 +250,17 @@ TEST_F(MenuTest, FrameDragsByLabelsButNotByButtons)
     QApplication::sendEvent(probe->label, &move);
     QTest::mouseRelease(probe->label, Qt::LeftButton, {}, QPoint(45, 25));
     EXPECT_EQ(probe->pos(), start + QPoint(40, 20));
+}
+
+TEST_F(MenuTest, AWindowThatRefusesTheSystemCloseStaysUpAndOpen)
+{
+    menu->openEntry(9);
+    auto* probe = static_cast<ProbeWindow*>(menu->window(9));
+    probe->refuseClose = true;
+    EXPECT_FALSE(probe->close());
+    EXPECT_TRUE(probe->isVisible());
+    EXPECT_TRUE(menu->windowOpen(9));
+    probe->refuseClose = false;
+    EXPECT_TRUE(probe->close());
+    EXPECT_FALSE(menu->windowOpen(9));
 }
