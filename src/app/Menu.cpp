@@ -7,6 +7,7 @@
 #include "app/Utilities.h"
 #include "common/Colours.h"
 #include "common/HelpText.h"
+#include "common/Palette.h"
 #include "platform/Dialogs.h"
 
 #include <QGuiApplication>
@@ -103,9 +104,7 @@ public:
 
     void setAvailable(bool available)
     {
-        QPalette p = caption->palette();
-        p.setColor(QPalette::WindowText, available ? Qt::black : QColor(120, 120, 112));
-        caption->setPalette(p);
+        setPaletteColour(caption, QPalette::WindowText, available ? Qt::black : QColor(120, 120, 112));
         setToolTip(available ? QString() : NotInThisBuild);
         setAccessibleDescription(available ? QString() : NotInThisBuild);
     }
@@ -168,9 +167,7 @@ QString TMenu1::entryCaption(int entry)
 
 void TMenu1::buildLayout()
 {
-    QPalette background = palette();
-    background.setColor(QPalette::Window, colours::MenuGrey);
-    setPalette(background);
+    setPaletteColour(this, QPalette::Window, colours::MenuGrey);
     setAutoFillBackground(true);
 
     LeftBorderImage = new QLabel(this);
@@ -259,9 +256,7 @@ void TMenu1::buildLayout()
     sponsorFont.setPixelSize(12);
     sponsorFont.setBold(true);
     sponsorLabel->setFont(sponsorFont);
-    QPalette greyed = sponsorLabel->palette();
-    greyed.setColor(QPalette::WindowText, QColor(120, 120, 112));
-    sponsorLabel->setPalette(greyed);
+    setPaletteColour(sponsorLabel, QPalette::WindowText, QColor(120, 120, 112));
     for (QWidget* w : {static_cast<QWidget*>(Image2), static_cast<QWidget*>(sponsorLabel)})
         w->setAttribute(Qt::WA_TransparentForMouseEvents);
     // The sponsor pages are not part of this build: the panel says so.

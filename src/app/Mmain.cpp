@@ -7,6 +7,7 @@
 #include "app/PictureStore.h"
 #include "app/SoundEffects.h"
 #include "common/Colours.h"
+#include "common/Palette.h"
 #include "platform/AutoPlayWatcher.h"
 #include "platform/Dialogs.h"
 #include "platform/MidiTransport.h"
@@ -42,9 +43,7 @@ QLabel* splashLine(QWidget* parent, const QString& text, int pixelSize, bool bol
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     label->setFont(font);
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, colour);
-    label->setPalette(p);
+    setPaletteColour(label, QPalette::WindowText, colour);
     label->setAlignment(Qt::AlignCenter);
     label->setGeometry(geometry);
     return label;

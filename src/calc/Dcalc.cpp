@@ -7,6 +7,7 @@
 #include "calc/DateSpan.h"
 #include "common/Colours.h"
 #include "common/HelpText.h"
+#include "common/Palette.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -41,9 +42,7 @@ const QColor Red(255, 0, 0);
 void colourPanel(Panel* panel, const QColor& back, const QColor& text)
 {
     panel->setColour(back);
-    QPalette p = panel->palette();
-    p.setColor(QPalette::WindowText, text);
-    panel->setPalette(p);
+    setPaletteColour(panel, QPalette::WindowText, text);
 }
 
 QLabel* title(QWidget* parent, const QString& name, const QString& text, const QColor& colour, QPoint at)
@@ -54,9 +53,7 @@ QLabel* title(QWidget* parent, const QString& name, const QString& text, const Q
     font.setPixelSize(16);
     font.setBold(true);
     label->setFont(font);
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, colour);
-    label->setPalette(p);
+    setPaletteColour(label, QPalette::WindowText, colour);
     label->move(at);
     label->adjustSize();
     return label;
@@ -72,9 +69,7 @@ TDateCalc::TDateCalc(QWidget* owner) : ToolWindow(MenuEntry, owner, ClientSize)
     setWindowTitle(Caption);
     closePanel()->setObjectName(QStringLiteral("Panel1"));
 
-    QPalette background = palette();
-    background.setColor(QPalette::Window, Qt::black);
-    setPalette(background);
+    setPaletteColour(this, QPalette::Window, Qt::black);
 
     auto* strip = new QLabel(this);
     strip->setObjectName(QStringLiteral("LeftBorderImage"));
@@ -129,9 +124,7 @@ void TDateCalc::buildPage(int which)
     d.page = new QWidget;
     d.page->setObjectName(from ? QStringLiteral("DF") : QStringLiteral("DateTo"));
     d.page->setAutoFillBackground(true);
-    QPalette pagePalette = d.page->palette();
-    pagePalette.setColor(QPalette::Window, colours::MenuGrey);
-    d.page->setPalette(pagePalette);
+    setPaletteColour(d.page, QPalette::Window, colours::MenuGrey);
 
     d.calendar = new DateGrid(d.page);
     d.calendar->setObjectName(from ? QStringLiteral("Calendar1") : QStringLiteral("Calendar2"));

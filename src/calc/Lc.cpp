@@ -3,6 +3,7 @@
 #include "app/Panel.h"
 #include "calc/LcWidgets.h"
 #include "common/HelpText.h"
+#include "common/Palette.h"
 #include "platform/Dialogs.h"
 
 #include <QGroupBox>
@@ -69,13 +70,6 @@ Panel* makePanel(QWidget* parent, const QString& name, const QRect& geometry)
     return panel;
 }
 
-void setBackground(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
 struct PageText {
     Category category;
     QString entry;
@@ -137,7 +131,7 @@ TConversions::TConversions(QWidget* owner) : ToolWindow(MenuEntry, owner, Client
 {
     setObjectName(QStringLiteral("Conversions"));
     setWindowTitle(Caption);
-    setBackground(this, QPalette::Window, Silver);
+    setPaletteColour(this, QPalette::Window, Silver);
     setMouseTracking(true);
     closePanel()->setObjectName(QStringLiteral("ClosePanel"));
     buildLayout();
@@ -169,7 +163,7 @@ void TConversions::buildLayout()
     for (int p = 0; p < 3; ++p) {
         auto* host = new QWidget;
         host->setAutoFillBackground(true);
-        setBackground(host, QPalette::Window, Silver);
+        setPaletteColour(host, QPalette::Window, Silver);
         Notebook1->addWidget(host);
         pages_[std::size_t(p)] = std::make_unique<UnitPage>();
         UnitPage& page = *pages_[std::size_t(p)];
@@ -179,7 +173,7 @@ void TConversions::buildLayout()
     }
     auto* temperatureHost = new QWidget;
     temperatureHost->setAutoFillBackground(true);
-    setBackground(temperatureHost, QPalette::Window, Silver);
+    setPaletteColour(temperatureHost, QPalette::Window, Silver);
     Notebook1->addWidget(temperatureHost);
     buildTemperaturePage(temperatureHost);
 
@@ -244,7 +238,7 @@ void TConversions::buildUnitPage(UnitPage& page, QWidget* host)
         list->setLineWidth(1);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->setUniformItemSizes(true);
-        setBackground(list, QPalette::Base, Yellow);
+        setPaletteColour(list, QPalette::Base, Yellow);
         const std::vector<QString> captions = table.groupCaptions(int(g));
         for (const QString& caption : captions) {
             auto* item = new QListWidgetItem(caption, list);
@@ -276,7 +270,7 @@ void TConversions::buildUnitPage(UnitPage& page, QWidget* host)
     page.grid->horizontalHeader()->setFont(courier(13));
     page.grid->horizontalHeader()->setFixedHeight(RowHeight);
     page.grid->verticalHeader()->setDefaultSectionSize(RowHeight);
-    setBackground(page.grid, QPalette::Base, Qt::white);
+    setPaletteColour(page.grid, QPalette::Base, Qt::white);
     page.grid->horizontalHeader()->setStyleSheet(QStringLiteral(
         "QHeaderView::section { background: #c0c0c0; border: none; border-right: 1px solid #808080;"
         " border-bottom: 1px solid #808080; padding: 0px 3px; }"));
@@ -421,7 +415,7 @@ void TConversions::buildTemperaturePage(QWidget* host)
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         label->setAutoFillBackground(true);
-        setBackground(label, QPalette::Window, Aqua);
+        setPaletteColour(label, QPalette::Window, Aqua);
         label->setGeometry(16, y + 20, 202, 28);
         *r.label = label;
         y += 62;

@@ -3,6 +3,7 @@
 #include "app/Panel.h"
 #include "calc/StateCodes.h"
 #include "common/HelpText.h"
+#include "common/Palette.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -79,9 +80,7 @@ TAmStCode::TAmStCode(QWidget* owner) : ToolWindow(MenuEntry, owner, ClientSize)
     setWindowTitle(Caption);
     closePanel()->setObjectName(QStringLiteral("Panel5"));
     setFont(courier(13));
-    QPalette background = palette();
-    background.setColor(QPalette::Window, Silver);
-    setPalette(background);
+    setPaletteColour(this, QPalette::Window, Silver);
 
     content_ = new QWidget(this);
     content_->setObjectName(QStringLiteral("Content"));

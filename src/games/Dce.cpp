@@ -6,6 +6,7 @@
 #include "app/SoundEffects.h"
 #include "common/Colours.h"
 #include "common/HelpText.h"
+#include "common/Palette.h"
 #include "games/DiceArt.h"
 #include "platform/Dialogs.h"
 #include "platform/Random.h"
@@ -79,9 +80,7 @@ TDice::TDice(QWidget* owner) : ToolWindow(MenuEntry, owner, ClientSize)
     setFocusPolicy(Qt::StrongFocus);
     closePanel()->setObjectName(QStringLiteral("Panel1"));
 
-    QPalette background = palette();
-    background.setColor(QPalette::Window, colours::LightBlue);
-    setPalette(background);
+    setPaletteColour(this, QPalette::Window, colours::LightBlue);
 
     buildLayout();
 

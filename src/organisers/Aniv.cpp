@@ -3,6 +3,7 @@
 #include "app/Artwork.h"
 #include "app/Panel.h"
 #include "common/Colours.h"
+#include "common/Palette.h"
 #include "common/SettingsStore.h"
 #include "organisers/YearPlannerPrint.h"
 #include "platform/Clock.h"
@@ -142,9 +143,7 @@ TAnniversaries::TAnniversaries(QWidget* owner) : ToolWindow(MenuEntry, owner, Cl
     setWindowTitle(Caption);
     closePanel()->setObjectName(QStringLiteral("Panel23"));
 
-    QPalette background = palette();
-    background.setColor(QPalette::Window, Qt::black);
-    setPalette(background);
+    setPaletteColour(this, QPalette::Window, Qt::black);
 
     buildLayout();
     FormCreate();

@@ -1,6 +1,7 @@
 #include "organisers/TypResult.h"
 
 #include "app/Panel.h"
+#include "common/Palette.h"
 #include "organisers/Certificate.h"
 #include "organisers/TypingCourse.h"
 #include "organisers/TypingGauge.h"
@@ -59,9 +60,7 @@ TfrmTypingResult::TfrmTypingResult(TfrmTyping* tutor)
     setWindowTitle(QStringLiteral("Typing Results"));
     setModal(true);
     setFixedSize(ClientSize);
-    QPalette black = palette();
-    black.setColor(QPalette::Window, Qt::black);
-    setPalette(black);
+    setPaletteColour(this, QPalette::Window, Qt::black);
     setAutoFillBackground(true);
     buildLayout();
 }

@@ -8,6 +8,7 @@
 #include "common/Colours.h"
 #include "common/DigitDisplay.h"
 #include "common/HelpText.h"
+#include "common/Palette.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Printing.h"
@@ -150,9 +151,7 @@ TWatchIt::TWatchIt(QWidget* owner)
     setWindowTitle(IdleCaption);
     closePanel()->setObjectName(QStringLiteral("Panel3"));
 
-    QPalette background = palette();
-    background.setColor(QPalette::Window, Qt::black);
-    setPalette(background);
+    setPaletteColour(this, QPalette::Window, Qt::black);
 
     buildLayout();
 
