@@ -54,6 +54,17 @@ void ToolWindow::closeEvent(QCloseEvent* event)
         event->ignore();
 }
 
+void ToolWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    if (isActiveWindow())
+        FormActivate();
+    else
+        FormDeactivate();
+}
+
 void ToolWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);

@@ -23,6 +23,11 @@ public:
     void setHelpText(const QString& text);
     QString helpText() const;
 
+    // The window became the active one, or stopped being it (focus went to
+    // another window). Nothing by default.
+    virtual void FormActivate() {}
+    virtual void FormDeactivate() {}
+
     // Clears the window-open flag and lets the window go; it is destroyed
     // once the current event has been handled.
     void release();
@@ -42,6 +47,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     int menuEntry_;

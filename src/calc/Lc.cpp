@@ -510,8 +510,19 @@ QLabel* TConversions::temperatureLabel(Scale scale) const
     return scale == Scale::Celsius ? Dcl : scale == Scale::Fahrenheit ? Dfr : Dk;
 }
 
+void TConversions::FormDeactivate()
+{
+    if (messageOpen_)
+        returningFromMessage_ = true;
+}
+
 void TConversions::FormActivate()
 {
+    // Coming back from our own message box is no new visit: keep the tables.
+    if (returningFromMessage_) {
+        returningFromMessage_ = false;
+        return;
+    }
     setHelpText(conversionHelp());
 
     // The metric length list is filled afresh each time, as it always was.
@@ -590,24 +601,6 @@ void TConversions::mouseMoveEvent(QMouseEvent* event)
     // Only the bare body, not the pages' own panels.
     if (!childAt(event->position().toPoint()))
         FormMouseMove();
-}
-
-void TConversions::changeEvent(QEvent* event)
-{
-    ToolWindow::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange)
-        return;
-    if (!isActiveWindow()) {
-        if (messageOpen_)
-            returningFromMessage_ = true;
-        return;
-    }
-    // Coming back from our own message box is no new visit: keep the tables.
-    if (returningFromMessage_) {
-        returningFromMessage_ = false;
-        return;
-    }
-    FormActivate();
 }
 
 // ---- Converting ----

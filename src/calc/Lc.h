@@ -45,7 +45,8 @@ public:
     QTabBar* tabs() const { return TabSet1; }
 
     // Handlers, named after the control and event that trigger them.
-    void FormActivate();
+    void FormActivate() override;
+    void FormDeactivate() override;
     void TabSet1Click(int index);
     void LengthValueChange();
     void LiquidValueChange();
@@ -71,7 +72,6 @@ public:
 
 protected:
     void closePanelClicked() override;
-    void changeEvent(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:

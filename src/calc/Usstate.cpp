@@ -168,13 +168,6 @@ void TAmStCode::QuittoMenu1Click() { release(); }
 
 void TAmStCode::closePanelClicked() { QuittoMenu1Click(); }
 
-void TAmStCode::changeEvent(QEvent* event)
-{
-    ToolWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        FormActivate();
-}
-
 void TAmStCode::resizeEvent(QResizeEvent* event)
 {
     ToolWindow::resizeEvent(event);

@@ -14,12 +14,11 @@ public:
     explicit TAmStCode(QWidget* owner);
 
     // Reads the profile setting; maximised when it is "1", else normal size.
-    void FormActivate();
+    void FormActivate() override;
     void QuittoMenu1Click();
 
 protected:
     void closePanelClicked() override;
-    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

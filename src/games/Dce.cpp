@@ -318,17 +318,6 @@ bool TDice::event(QEvent* event)
     }
 }
 
-void TDice::changeEvent(QEvent* event)
-{
-    ToolWindow::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange)
-        return;
-    if (isActiveWindow())
-        FormActivate();
-    else
-        FormDeactivate();
-}
-
 void TDice::pressButton(int x, int y, HoldSource source)
 {
     const dice::PressOutcome outcome = state_.press(x, y);

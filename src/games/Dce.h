@@ -25,8 +25,8 @@ public:
     const dice::DiceState& state() const { return state_; }
 
     // Handlers, named after the control and event that trigger them.
-    void FormActivate();
-    void FormDeactivate();
+    void FormActivate() override;
+    void FormDeactivate() override;
     // Fly1Click .. Fly6Click: a click on die k (its face or any pip).
     void FlyClick(int k);
     // Positions are in the roll button's own coordinates.
@@ -42,7 +42,6 @@ protected:
     void FormClose() override;
     void closePanelClicked() override;
     bool event(QEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     enum class HoldSource { Pointer, Key };

@@ -725,17 +725,6 @@ void TWatchIt::FormClose() { tryClose(); }
 
 void TWatchIt::closePanelClicked() { QuittoMenu1Click(); }
 
-void TWatchIt::changeEvent(QEvent* event)
-{
-    ToolWindow::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange)
-        return;
-    if (isActiveWindow())
-        FormActivate();
-    else
-        FormDeactivate();
-}
-
 void TWatchIt::showEvent(QShowEvent* event)
 {
     ToolWindow::showEvent(event);

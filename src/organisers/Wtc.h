@@ -37,8 +37,8 @@ public:
     int printJobs() const { return printJobs_; }
 
     // Handlers, named after the control and event that trigger them.
-    void FormActivate();
-    void FormDeactivate();
+    void FormActivate() override;
+    void FormDeactivate() override;
     void ButtonPicMouseDown(QMouseEvent* event);
     void ButtonPicMouseUp(QMouseEvent* event);
     void StartClick();
@@ -63,7 +63,6 @@ public:
 protected:
     void FormClose() override;
     void closePanelClicked() override;
-    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
