@@ -1,5 +1,6 @@
 #include "platform/Dialogs.h"
 
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -90,6 +91,19 @@ QString Dialogs::saveFileName(QWidget* parent, const QString& caption, const QSt
     return QFileDialog::getSaveFileName(parent, caption, folder, filter);
 }
 
+bool Dialogs::chooseColour(QWidget* parent, QColor& colour, std::array<QColor, 16>& customColours)
+{
+    for (int i = 0; i < int(customColours.size()); ++i)
+        QColorDialog::setCustomColor(i, customColours[size_t(i)]);
+    QColorDialog dialog(colour, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    colour = dialog.selectedColor();
+    for (int i = 0; i < int(customColours.size()); ++i)
+        customColours[size_t(i)] = QColorDialog::customColor(i);
+    return true;
+}
+
 int ScriptedDialogs::message(QWidget*, MessageKind kind, const QString& text, int buttons,
                              int helpContext)
 {
@@ -111,6 +125,18 @@ QString ScriptedDialogs::saveFileName(QWidget*, const QString& caption, const QS
 {
     fileDialogs.append(caption);
     return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+}
+
+bool ScriptedDialogs::chooseColour(QWidget*, QColor& colour, std::array<QColor, 16>& customColours)
+{
+    ++colourDialogs;
+    const QColor answer = colours.isEmpty() ? QColor() : colours.takeFirst();
+    if (!answer.isValid())
+        return false;
+    colour = answer;
+    if (customColour.isValid())
+        customColours[0] = customColour;
+    return true;
 }
 
 } // namespace platform

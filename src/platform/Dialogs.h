@@ -1,7 +1,9 @@
 #pragma once
+#include <QColor>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <array>
 
 class QWidget;
 
@@ -34,6 +36,11 @@ public:
                                  const QString& filter);
     virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& folder,
                                  const QString& filter);
+    // The standard colour dialog, opened on colour, showing and keeping the
+    // sixteen custom colours. OK: true, with colour and customColours as the
+    // user left them; Cancel: false, both unchanged.
+    virtual bool chooseColour(QWidget* parent, QColor& colour,
+                              std::array<QColor, 16>& customColours);
 
     static Dialogs& instance();
     // Installs a replacement (not owned); nullptr restores the real dialogs.
@@ -64,12 +71,19 @@ public:
                 int helpContext = 0) override;
     QString openFileName(QWidget*, const QString&, const QString&, const QString&) override;
     QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override;
+    bool chooseColour(QWidget*, QColor& colour, std::array<QColor, 16>& customColours) override;
 
     // Answers given in order; when the script runs out, the first button offered.
     QList<int> answers;
     QStringList fileNames;
     QList<Asked> asked;
     QStringList fileDialogs; // captions of the file dialogs that were opened
+    // Colour dialog answers in order: a valid colour is OK with it, an
+    // invalid one (or none left) is Cancel. customColour, when valid, is put
+    // into custom slot 0 on OK, as a user adding a custom colour would.
+    QList<QColor> colours;
+    QColor customColour;
+    int colourDialogs = 0;
 };
 
 // Installs a scripted double for the lifetime of the guard.

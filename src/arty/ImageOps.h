@@ -1,0 +1,33 @@
+#pragma once
+#include "arty/Picture.h"
+
+#include <QSize>
+#include <optional>
+
+// The whole-picture operations of the Utilities menu. Each works on the raw
+// pixels in the picture's own format; colours are compared in the form the
+// picture stores them (Picture::storedPixel).
+namespace arty::imageops {
+
+// Every pixel equal to the first colour becomes the second; nothing else
+// changes.
+void replaceColour(Picture& picture, ColourValue first, ColourValue second);
+
+// One pass, rows from the top, left to right: a pixel of the background
+// (first) colour becomes the outline (second) colour when the pixel above or
+// to the left is neither colour, or the pixel below or to the right is not
+// the background colour. Neighbours outside the picture count as background.
+void outline(Picture& picture, ColourValue background, ColourValue outlineColour);
+
+// Bytewise complement of every pixel (for Rgb32 the three colour bytes; the
+// unused fourth byte stays). Twice gives back the same bytes.
+void invert(Picture& picture);
+
+// A white picture of the new size in the given format with the old picture
+// either stretched over all of it (nearest pixel) or drawn unscaled at the
+// top-left corner. nullopt when the new picture cannot be made. The pen is
+// carried over.
+std::optional<Picture> resized(const Picture& picture, QSize newSize, PixelFormat format,
+                               bool stretch);
+
+} // namespace arty::imageops
