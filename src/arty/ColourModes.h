@@ -28,7 +28,7 @@ public:
     // One step before a segment.
     void step(Pen& pen);
 
-    bool rising() const;   // direction of the present gradient mode
+    bool rising() const;   // direction of the present gradient mode (false in the others)
 
 private:
     ColourMode mode_ = ColourMode::Random;
