@@ -1,7 +1,11 @@
+#include "arty/CanvasRamps.h"
 #include "arty/ColourModes.h"
+#include "arty/SizeUnits.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdlib>
 #include <vector>
 
 #include "platform/Random.h"
@@ -120,4 +124,123 @@ TEST(ColourStepTest, SolidAndRandomModes)
     pen.colour = 7;
     stepper.step(pen);
     EXPECT_EQ(pen.colour, 0x00FF00u);
+}
+
+TEST(CanvasRampTest, StripsRunEvenlyToAnExactMiddle)
+{
+    struct Expected {
+        int type, width, height;
+        QRgb top, middle, bottom;
+    };
+    const Expected ramps[] = {
+        {2, 4, 234, qRgb(255, 0, 0), qRgb(0, 0, 0), qRgb(255, 0, 0)},
+        {3, 5, 240, qRgb(0, 255, 0), qRgb(255, 255, 255), qRgb(0, 255, 0)},
+        {4, 5, 227, qRgb(0, 0, 255), qRgb(0, 247, 255), qRgb(0, 8, 255)},
+        {5, 4, 239, qRgb(255, 99, 0), qRgb(255, 255, 0), qRgb(255, 99, 0)},
+        {6, 1, 255, qRgb(65, 0, 0), qRgb(255, 0, 255), qRgb(65, 0, 0)},
+    };
+    for (const Expected& e : ramps) {
+        const QImage strip = ramps::strip(e.type);
+        ASSERT_EQ(strip.size(), QSize(e.width, e.height)) << e.type;
+        EXPECT_EQ(strip.format(), QImage::Format_RGB32);
+        EXPECT_EQ(strip.pixel(0, 0), e.top);
+        EXPECT_EQ(strip.pixel(0, e.height - 1), e.bottom);
+        EXPECT_EQ(strip.pixel(0, (e.height - 1) / 2), e.middle);
+        EXPECT_EQ(strip.pixel(0, e.height / 2), e.middle);
+        for (int y = 0; y < e.height; ++y) {
+            for (int x = 1; x < e.width; ++x)
+                ASSERT_EQ(strip.pixel(x, y), strip.pixel(0, y)) << e.type << " row " << y;
+            // Each half changes evenly: no channel moves by more than the
+            // rounding of its step from one row to the next.
+            if (y > 0 && y != e.height / 2 && y != (e.height + 1) / 2) {
+                const int half = e.height / 2;
+                using Channel = int (*)(QRgb);
+                for (Channel channel : std::initializer_list<Channel>{qRed, qGreen, qBlue}) {
+                    const int from = channel(y < half ? e.top : e.bottom), to = channel(e.middle);
+                    const int step = std::abs(channel(strip.pixel(0, y)) - channel(strip.pixel(0, y - 1)));
+                    const double even = std::abs(to - from) / double((e.height - 1) / 2);
+                    ASSERT_LE(std::abs(step - even), 1.0) << e.type << " row " << y;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(qRed(ramps::strip(2).pixel(0, 58)), 127);
+    EXPECT_TRUE(ramps::strip(1).isNull());
+    EXPECT_TRUE(ramps::strip(7).isNull());
+}
+
+TEST(CanvasRampTest, RedBlackIsRed123AQuarterDownIn16Bits)
+{
+    auto p16 = Picture::create(100, 400, PixelFormat::Rgb565);
+    auto p32 = Picture::create(100, 400, PixelFormat::Rgb32);
+    ASSERT_TRUE(p16 && p32);
+    p16->stretchDraw(ramps::strip(2));
+    p32->stretchDraw(ramps::strip(2));
+    for (int x : {0, 50, 99}) {
+        EXPECT_EQ(p16->colourAt(x, 100) & 0xFF, 123u);
+        EXPECT_EQ(p32->colourAt(x, 100) & 0xFF, 127u);
+    }
+}
+
+TEST(CanvasRampTest, Captions)
+{
+    const char* captions[] = {"Solid Color", "Red/Black", "Green/White", "Blue/Cyan", "Orange/Yellow", "Magenta",
+                              "Load Canvas"};
+    for (int type = 1; type <= 7; ++type)
+        EXPECT_EQ(ramps::caption(type), QString::fromLatin1(captions[type - 1]));
+    EXPECT_TRUE(ramps::caption(0).isEmpty());
+    EXPECT_TRUE(ramps::caption(8).isEmpty());
+}
+
+using sizeunits::Unit;
+
+TEST(SizeUnitTest, DisplayAndBackGiveTheSamePixels)
+{
+    EXPECT_EQ(sizeunits::display(640, Unit::Cm), "17.30");
+    EXPECT_EQ(sizeunits::display(400, Unit::Cm), "10.81");
+    EXPECT_EQ(sizeunits::display(640, Unit::Inches), "6.67");
+    EXPECT_EQ(sizeunits::display(640, Unit::Pixels), "640");
+    EXPECT_EQ(sizeunits::pixelsFrom("17.30", Unit::Cm), 640);
+    EXPECT_EQ(sizeunits::pixelsFrom("10.81", Unit::Cm), 400);
+    for (Unit unit : {Unit::Pixels, Unit::Cm, Unit::Inches})
+        for (int pixels = 1; pixels <= 5000; ++pixels) {
+            const QString shown = sizeunits::display(pixels, unit);
+            ASSERT_EQ(sizeunits::cleaned(shown, unit), shown);
+            ASSERT_EQ(sizeunits::pixelsFrom(shown, unit), pixels) << int(unit) << " " << pixels;
+        }
+}
+
+TEST(SizeUnitTest, PixelsRoundHalvesToEvenAndRefuseNonsense)
+{
+    EXPECT_EQ(sizeunits::pixelsFrom("0.50", Unit::Cm), 18);  // 18.5
+    EXPECT_EQ(sizeunits::pixelsFrom("1.50", Unit::Cm), 56);  // 55.5
+    EXPECT_EQ(sizeunits::pixelsFrom("0.01", Unit::Inches), 1);
+    EXPECT_EQ(sizeunits::pixelsFrom(".5", Unit::Inches), 48);
+    EXPECT_EQ(sizeunits::pixelsFrom("", Unit::Pixels), 0);
+    EXPECT_EQ(sizeunits::pixelsFrom(".", Unit::Cm), 0);
+    EXPECT_EQ(sizeunits::pixelsFrom("1.2.3", Unit::Cm), 0);
+    EXPECT_EQ(sizeunits::pixelsFrom("-5", Unit::Pixels), 0);
+    EXPECT_EQ(sizeunits::pixelsFrom("1e3", Unit::Pixels), 0);
+    EXPECT_EQ(sizeunits::pixelsFrom("99999999999", Unit::Inches), INT_MAX);
+}
+
+TEST(SizeUnitTest, KeyFilterAndChangeRule)
+{
+    EXPECT_FALSE(sizeunits::acceptsKey('.', "12", Unit::Pixels));
+    EXPECT_TRUE(sizeunits::acceptsKey('.', "12", Unit::Cm));
+    EXPECT_FALSE(sizeunits::acceptsKey('.', "1.2", Unit::Inches));
+    EXPECT_TRUE(sizeunits::acceptsKey('a', "1.2", Unit::Inches));
+    EXPECT_TRUE(sizeunits::acceptsKey('7', "", Unit::Pixels));
+
+    EXPECT_EQ(sizeunits::cleaned("12a", Unit::Pixels), "12");
+    EXPECT_EQ(sizeunits::cleaned("a", Unit::Pixels), "0");
+    EXPECT_EQ(sizeunits::cleaned("1a2.5", Unit::Cm), "12.50");
+    EXPECT_EQ(sizeunits::cleaned("12.5x", Unit::Inches), "12.50");
+    // Only a removal rewrites the text.
+    EXPECT_EQ(sizeunits::cleaned("12.5", Unit::Cm), "12.5");
+    EXPECT_EQ(sizeunits::cleaned("", Unit::Cm), "");
+    // The last stray character goes first; the rest, "12a.5", does not read
+    // as a number, so the box shows 0.
+    EXPECT_EQ(sizeunits::cleaned("12a.5b", Unit::Cm), "0.00");
+    EXPECT_EQ(sizeunits::cleaned("1.5b", Unit::Pixels), "2");
 }
