@@ -6,7 +6,8 @@
 
 // The whole-picture operations of the Utilities menu. Each works on the raw
 // pixels in the picture's own format; colours are compared in the form the
-// picture stores them (Picture::storedPixel).
+// picture stores them (Picture::storedPixel), leaving out the bits that carry
+// no colour (the top bit of Rgb555, the fourth byte of Rgb32).
 namespace arty::imageops {
 
 // Every pixel equal to the first colour becomes the second; nothing else
@@ -19,8 +20,9 @@ void replaceColour(Picture& picture, ColourValue first, ColourValue second);
 // the background colour. Neighbours outside the picture count as background.
 void outline(Picture& picture, ColourValue background, ColourValue outlineColour);
 
-// Bytewise complement of every pixel (for Rgb32 the three colour bytes; the
-// unused fourth byte stays). Twice gives back the same bytes.
+// Bytewise complement of every pixel (for Rgb32 the three colour bytes, for
+// Rgb555 the fifteen colour bits; the unused fourth byte and top bit stay).
+// Twice gives back the same bytes.
 void invert(Picture& picture);
 
 // A white picture of the new size in the given format with the old picture
