@@ -1,6 +1,7 @@
 #include "app/Utilities.h"
 
 #include "app/Menu.h"
+#include "arty/Patrn.h"
 #include "calc/Dcalc.h"
 #include "calc/Lc.h"
 #include "calc/Usstate.h"
@@ -12,6 +13,7 @@
 // In the order of their menu entry numbers.
 void registerUtilities(TMenu1& menu)
 {
+    menu.setFactory(TPattern::MenuEntry, [](QWidget* owner) { return new TPattern(owner); });
     menu.setFactory(TDice::MenuEntry, [](QWidget* owner) { return new TDice(owner); });
     menu.setFactory(TDateCalc::MenuEntry, [](QWidget* owner) { return new TDateCalc(owner); });
     menu.setFactory(TfrmTyping::MenuEntry, [](QWidget* owner) { return new TfrmTyping(owner); });

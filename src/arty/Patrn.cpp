@@ -1,0 +1,1232 @@
+#include "arty/Patrn.h"
+
+#include "app/Menu.h"
+#include "app/Mmain.h"
+#include "app/Panel.h"
+#include "app/PictureStore.h"
+#include "arty/BmpCodec.h"
+#include "arty/CanvasRamps.h"
+#include "arty/ImageOps.h"
+#include "common/Colours.h"
+#include "common/HelpText.h"
+#include "common/Palette.h"
+#include "common/SettingsStore.h"
+#include "platform/Dialogs.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTimer>
+
+using arty::ColourMode;
+using arty::ColourValue;
+using arty::Picture;
+using arty::sizeunits::Unit;
+using platform::MessageKind;
+
+namespace arty {
+
+// The picture on screen: sized to the bitmap, it paints what changed.
+class PictureView : public QWidget {
+public:
+    PictureView(const Picture& picture, QWidget* parent) : QWidget(parent), picture_(picture)
+    {
+        setObjectName(QStringLiteral("drw"));
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setMouseTracking(true);
+        setAccessibleName(QStringLiteral("Picture"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPainter painter(this);
+        const QRect area = event->rect() & QRect(QPoint(0, 0), picture_.size());
+        if (!area.isEmpty())
+            painter.drawImage(area, picture_.image(), area);
+    }
+
+private:
+    const Picture& picture_;
+};
+
+} // namespace arty
+
+namespace {
+
+const QString Caption = QStringLiteral("Duza Zidova");
+const QString CaptionWithFile = QStringLiteral("Duza Zidova - ");
+const QString SaveQuestion = QStringLiteral("Do you wish to save your current pattern?");
+const QString OutOfMemory = QStringLiteral("Out of Memory");
+const QString GeneralError = QStringLiteral("An error occurred - please reload application and try again");
+const QString CouldNotSave = QStringLiteral("Could not Save.  ") + QChar(u'\r')
+                             + QStringLiteral("Possible Causes :- Disk Full, Unformatted, CD-ROM, ")
+                             + QStringLiteral("Write Protected or Corrupted");
+const QString NotValidBmp = QStringLiteral("File Corrupted or not a valid .BMP format file");
+const QString UnableToLoad = QStringLiteral("Unable to load file");
+const QString NoNewSize = QStringLiteral("You have not specified a new size");
+const QString ResizeQuestion = QStringLiteral("Do you want the existing image resized to fit the new dimensions?");
+const QString DialogFilter = QStringLiteral("Bitmaps (*.bmp)");
+const QString DefaultExtension = QStringLiteral(".bmp");
+const QString NotInThisBuild = QStringLiteral("Not in this build yet");
+
+const QString CrLf = QStringLiteral("\r\n");
+
+const char* const BarCaptions[TPattern::BarButtons] = {
+    "File", "Canvas", "Brush", "Special-FX", "Color", "ZE-Vav", "Text-FX", "Utilities"};
+const char* const PanelNames[TPattern::BarButtons] = {
+    "SpeedMenu0", "SpeedMenu01", "SpeedMenu02", "SpeedMenu03",
+    "SpeedMenu04", "SpeedMenu05", "SpeedMenu06", "SpeedMenu07"};
+
+namespace hints {
+const QString CanvasColor = QStringLiteral("Selects a solid background color for future canvases.  ") + CrLf
+                            + QStringLiteral("Once selected, click \"New Canvas\" to create.  ");
+const QString PickUpColor2 =
+    QStringLiteral("In pick up color mode you can select any color used in the drawing as the new canvas color.  ")
+    + CrLf
+    + QStringLiteral("Just move the mouse pointer over the color you wish to use (it will be shown on the menu bar) and click.  ")
+    + CrLf + QStringLiteral("Remember to click \"New Canvas\" afterwards.  ");
+const QString RampCanvas[5] = {
+    QStringLiteral("Creates a Red Gradient backdrop for future canvases.  Use \"New Canvas\" afterwards.  "),
+    QStringLiteral("Creates a Green Gradient backdrop for future canvases.  Use \"New Canvas\" afterwards.  "),
+    QStringLiteral("Creates a Blue Gradient backdrop for future canvases.  Use \"New Canvas\" afterwards.  "),
+    QStringLiteral("Creates an Orange/Yellow Gradient backdrop for future canvases.  Use \"New Canvas\" afterwards.  "),
+    QStringLiteral("Creates a Magenta Gradient backdrop for future canvases.  Use \"New Canvas\" afterwards.  "),
+};
+const QString LoadCanvas =
+    QStringLiteral("Allows you to select an existing image which will be stretched/shrunk to form your canvas.  Use \"New Canvas\" afterwards.  ")
+    + CrLf + QStringLiteral("HINT - you can create your own gradients using the Razidi Rurid Wallpaper Maker module!  ");
+const QString CreateNewCanvas = QStringLiteral("Creates a new blank canvas of the selected color/pattern.  ");
+const QString Brushes[3] = {
+    QStringLiteral("Draw using selected color, regardless of what color is underneath.  "),
+    QStringLiteral("Mix selected paint color with color underneath (light) "),
+    QStringLiteral("Mix selected paint color with color underneath (dark) "),
+};
+const QString Width = QStringLiteral(
+    "Move indicator to select brush width, move left for a smaller brush, or right for a larger one.  ");
+const QString WebPattern =
+    QStringLiteral("When the Webbed Pattern is turned on, lines are drawn from the point where you originally click.  ")
+    + CrLf + CrLf
+    + QStringLiteral("To get a better idea of what it does, try drawing with this option off and then with it on.  ");
+const QString MirrorPattern =
+    QStringLiteral("When the Mirror Pattern is turned on, identical lines are drawn in the other 3 corners of the canvas in the same position.  ")
+    + CrLf + CrLf
+    + QStringLiteral("To get a better idea of what it does, try drawing with this option off and then with it on.  ");
+const QString ChangeDrawColor = QStringLiteral("Selects a solid draw color.  ");
+const QString PickUpColor1 =
+    QStringLiteral("In pick up color mode you can select any color used in the drawing as the new pen color.  ")
+    + CrLf
+    + QStringLiteral("Just move the mouse pointer over the color you wish to use (it will be shown on the menu bar) and click.  ");
+const QString RandomColor = QStringLiteral("Draws each line in a random color - use this for dazzling patterns!  ");
+const QString Gradients[3] = {
+    QStringLiteral("Turns the Drawing color into a Red Gradient.  "),
+    QStringLiteral("Turns the Drawing color into a Green Gradient.  "),
+    QStringLiteral("Turns the Drawing color into a Blue Gradient.  "),
+};
+const QString OpenFile = QStringLiteral("Opens a previous .bmp format drawing.   ");
+const QString SaveFile = QStringLiteral("Saves the current drawing to disk in .bmp format.  ");
+const QString SaveFileAs = QStringLiteral("Saves the current drawing to disk in .bmp format, under a different filename");
+const QString CloseButton = QStringLiteral("Closes Duza Zidova, you will be prompted to save the current picture.  ");
+const QString RecentFile = QStringLiteral("Click here to open this previously saved file.  ");
+const QString SetFirstColor = QStringLiteral("Select 1st color for replacement/outline functions");
+const QString SetSecondColor = QStringLiteral("Select 2nd color for replacement/outline functions");
+QString pickUpUtility(const QString& which)
+{
+    return QStringLiteral("In pick up color mode you can select any color used in the drawing as the ") + which
+           + QStringLiteral(" in Replacement/Outline functions.  ") + CrLf
+           + QStringLiteral("Just move the mouse pointer over the color you wish to use (it will be shown on the menu bar) and click.  ");
+}
+const QString SetCM = QStringLiteral("Shows current image size in cm.  ");
+const QString SetInches = QStringLiteral("Shows current image size in inches.  ");
+const QString SetPixels = QStringLiteral("Shows current image size in pixels.  ");
+const QString WidthBox = QStringLiteral("Enter new Width here.  ");
+const QString HeightBox = QStringLiteral("Enter new Height here.  ");
+const QString Reset = QStringLiteral("Click here to put back current image Width/Height ");
+const QString Resize = QStringLiteral("Resizes current image to given Width/Height ");
+const QString ReplaceColor = QStringLiteral("Replaces every instance of the \"1st Color\" with the \"2nd Color\".  ");
+const QString OutlineObjects =
+    QStringLiteral("Draws a line in \"2nd Color\" around the edges of each object with a background of \"1st Color\".  ");
+const QString InvertImage = QStringLiteral("Inverts the entire image.  To undo, do a second time.  ");
+} // namespace hints
+
+QColor toQColor(ColourValue value) { return colours::fromColourValue(value); }
+
+ColourValue fromQColor(const QColor& colour)
+{
+    return colours::colourValue(colour.red(), colour.green(), colour.blue());
+}
+
+QString describeColour(const QString& what, ColourValue value)
+{
+    const QColor c = toQColor(value);
+    return QStringLiteral("%1: red %2, green %3, blue %4").arg(what).arg(c.red()).arg(c.green()).arg(c.blue());
+}
+
+// Flat menu buttons with white bold captions on the grey panels.
+QPushButton* menuButton(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setFlat(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setStyleSheet(QStringLiteral(
+        "QPushButton { color: white; font-weight: bold; border: none; background: transparent;"
+        " text-align: left; padding-left: 4px; }"
+        "QPushButton:hover { background: rgba(0, 0, 0, 40); }"
+        "QPushButton:pressed { background: rgba(0, 0, 0, 80); }"
+        "QPushButton:disabled { color: rgb(120, 120, 112); }"));
+    return button;
+}
+
+QLabel* lamp(QWidget* parent, const QString& name, int x, int y)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(x, y, 12, 12);
+    label->setScaledContents(true);
+    label->hide();
+    return label;
+}
+
+Panel* colourShape(QWidget* parent, const QString& name, const QRect& geometry)
+{
+    auto* shape = new Panel(parent);
+    shape->setObjectName(name);
+    shape->setGeometry(geometry);
+    shape->setSingleBorder(true);
+    shape->setCursor(Qt::PointingHandCursor);
+    return shape;
+}
+
+QLabel* thumbnail(QWidget* parent, const QString& name, int x, int y, const QImage& image)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(x, y, 36, 36);
+    label->setFrameShape(QFrame::Box);
+    if (!image.isNull())
+        label->setPixmap(QPixmap::fromImage(image.scaled(36, 36, Qt::IgnoreAspectRatio)));
+    return label;
+}
+
+} // namespace
+
+TPattern::TPattern(QWidget* owner)
+    : QWidget(owner, Qt::Window), recent_(arty::settings::ModuleKey)
+{
+    setObjectName(QStringLiteral("TPattern"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowTitle(Caption);
+    // The client area never gets smaller than 620 x 450.
+    setMinimumSize(620, 450);
+    resize(760, 540);
+    buildLayout();
+    FormCreate();
+}
+
+TPattern::~TPattern() = default;
+
+int TPattern::colourDepth() const
+{
+    const TMM* main = TMM::instance();
+    return main && main->ColourDepth > 0 ? main->ColourDepth : 32;
+}
+
+void TPattern::FormCreate()
+{
+    recent_.read();
+    refreshRecentButtons();
+    custom_.read();
+
+    const arty::settings::Defaults d = arty::settings::readDefaults();
+    canvasColour_ = d.canvasColour;
+    canvasType_ = d.canvas;
+    canvasFileName_ = d.canvasFileName;
+    if (!canvasFileName_.isEmpty())
+        loadCanvasImage(canvasFileName_);
+    brushType_ = d.brush;
+    BrushWidth->setValue(d.width);
+    webbed_ = d.webbed;
+    mirror_ = d.mirror;
+    stepper_.setDrawColour(d.drawColour);
+    stepper_.setMode(ColourMode(d.paint), picture_.pen());
+    picture_.pen().width = brushWidth();
+    refreshLamps();
+    refreshColourShapes();
+    setHints();
+}
+
+// ---------------------------------------------------------------- layout
+
+void TPattern::buildLayout()
+{
+    setAutoFillBackground(true);
+    setPaletteColour(this, QPalette::Window, colours::MenuGrey);
+
+    FunctionPanel = new Panel(this);
+    FunctionPanel->setObjectName(QStringLiteral("FunctionPanel"));
+    FunctionPanel->setColour(colours::MenuGrey);
+    FunctionPanel->setGeometry(0, 0, width(), BarHeight);
+    for (int i = 0; i < BarButtons; ++i) {
+        QPushButton* button = menuButton(FunctionPanel, QStringLiteral("SpeedButton%1").arg(i),
+                                         QString::fromLatin1(BarCaptions[i]), QRect(2 + i * 76, 2, 74, 20));
+        button->setMouseTracking(true);
+        button->installEventFilter(this);
+        barButtons_[size_t(i)] = button;
+    }
+    HelpPanel = makeHelpPanel(FunctionPanel, QPoint(width() - 23, 2));
+    HelpPanel->setToolTip(buildHelpText(Caption, {
+        {QStringLiteral("This module allows you to create dazzling multi-colored patterns regardless of artistic ability!  ")},
+        {QStringLiteral("To start drawing, simply click anywhere on the canvas and move the mouse with the button held down.  ")},
+        {QStringLiteral("To learn about the various menu options just pause the mouse over them.  ")},
+    }));
+
+    SB1 = new QScrollArea(this);
+    SB1->setObjectName(QStringLiteral("SB1"));
+    SB1->setFrameShape(QFrame::NoFrame);
+    SB1->setWidgetResizable(false);
+    SB1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SB1->viewport()->setMouseTracking(true);
+    SB1->viewport()->installEventFilter(this);
+    setPaletteColour(SB1->viewport(), QPalette::Window, colours::MenuGrey);
+    drw = new arty::PictureView(picture_, SB1);
+    drw->installEventFilter(this);
+    SB1->setWidget(drw);
+    SB1->setGeometry(0, BarHeight, width(), height() - BarHeight);
+
+    for (int i = 0; i < BarButtons; ++i) {
+        auto* panel = new Panel(this);
+        panel->setObjectName(QString::fromLatin1(PanelNames[i]));
+        panel->setColour(colours::MenuGrey);
+        panel->setBevel(Panel::Bevel::Raised, 1);
+        panel->hide();
+        SpeedMenu_[size_t(i)] = panel;
+    }
+    buildFileMenu();
+    buildCanvasMenu();
+    buildBrushMenu();
+    buildEffectsMenu();
+    buildColourMenu();
+    buildUnbuiltMenus();
+    buildUtilitiesMenu();
+    for (int i = 0; i < BarButtons; ++i)
+        SpeedMenu_[size_t(i)]->move(barButtons_[size_t(i)]->x(), BarHeight);
+}
+
+void TPattern::buildFileMenu()
+{
+    Panel* menu = SpeedMenu_[0];
+    menu->resize(330, 8 * 22 + 8);
+    const auto row = [&](int index, const char* name, const QString& caption) {
+        return menuButton(menu, QString::fromLatin1(name), caption, QRect(4, 4 + index * 22, 322, 22));
+    };
+    connect(row(0, "OpenFile", QStringLiteral("Open")), &QPushButton::clicked, this, &TPattern::OpenFileClick);
+    connect(row(1, "SaveFile", QStringLiteral("Save")), &QPushButton::clicked, this, &TPattern::SaveFileClick);
+    connect(row(2, "SaveFileAs", QStringLiteral("Save As")), &QPushButton::clicked, this, &TPattern::SaveFileAsClick);
+    connect(row(3, "CloseButton", QStringLiteral("Close")), &QPushButton::clicked, this, &TPattern::CloseButtonClick);
+    for (int slot = 1; slot <= RecentFiles::SlotCount; ++slot) {
+        QPushButton* button = row(3 + slot, QStringLiteral("File%1").arg(slot).toLatin1().constData(),
+                                  QStringLiteral("%1. ").arg(slot));
+        connect(button, &QPushButton::clicked, this, [this, slot] { FileSlotClick(slot); });
+        FileButtons[size_t(slot - 1)] = button;
+    }
+}
+
+void TPattern::buildCanvasMenu()
+{
+    Panel* menu = SpeedMenu_[1];
+    menu->resize(210, 4 + 24 + 5 * 40 + 40 + 24 + 24 + 4);
+    int y = 4;
+    QPushButton* solid = menuButton(menu, QStringLiteral("CanvasColor"), arty::ramps::caption(1), QRect(18, y, 140, 22));
+    connect(solid, &QPushButton::clicked, this, &TPattern::CanvasColorClick);
+    CanvasLamps[0] = lamp(menu, QStringLiteral("Canvas01"), 4, y + 5);
+    SelectedCanvasColor = colourShape(menu, QStringLiteral("SelectedCanvasColor"), QRect(166, y + 1, 36, 20));
+    connect(SelectedCanvasColor, &Panel::clicked, this, &TPattern::CanvasColorClick);
+    y += 24;
+    const char* const names[5] = {"RedGradientCanvas", "GreenGradientCanvas", "BlueGradientCanvas",
+                                   "SunsetGradientCanvas", "PurpleGradientCanvas"};
+    for (int type = arty::ramps::FirstRampType; type <= arty::ramps::LastRampType; ++type) {
+        const int i = type - arty::ramps::FirstRampType;
+        QPushButton* button = menuButton(menu, QString::fromLatin1(names[i]), arty::ramps::caption(type),
+                                         QRect(18, y + 8, 140, 22));
+        connect(button, &QPushButton::clicked, this, [this, type] { CanvasTypeClick(type); });
+        CanvasLamps[size_t(type - 1)] = lamp(menu, QStringLiteral("Canvas0%1").arg(type), 4, y + 13);
+        thumbnail(menu, QStringLiteral("Thumb0%1").arg(type), 166, y + 1, arty::ramps::strip(type));
+        y += 40;
+    }
+    QPushButton* load = menuButton(menu, QStringLiteral("LoadCanvas"), arty::ramps::caption(7), QRect(18, y + 8, 140, 22));
+    connect(load, &QPushButton::clicked, this, &TPattern::LoadCanvasClick);
+    CanvasLamps[6] = lamp(menu, QStringLiteral("Canvas07"), 4, y + 13);
+    LoadedImage = thumbnail(menu, QStringLiteral("LoadedImage"), 166, y + 1, QImage());
+    y += 40;
+    connect(menuButton(menu, QStringLiteral("CreateNewCanvas"), QStringLiteral("New Canvas"), QRect(18, y, 184, 22)),
+            &QPushButton::clicked, this, &TPattern::CreateNewCanvasClick);
+    y += 24;
+    connect(menuButton(menu, QStringLiteral("PickUpColor2"), QStringLiteral("Pick up color..."), QRect(18, y, 184, 22)),
+            &QPushButton::clicked, this, [this] { PickUpColorClick(2); });
+}
+
+void TPattern::buildBrushMenu()
+{
+    Panel* menu = SpeedMenu_[2];
+    menu->resize(200, 4 + 3 * 24 + 26 + 30 + 4);
+    const char* const names[3] = {"Normal", "MixLight", "MixDark"};
+    const char* const captions[3] = {"Normal Paint", "Mix Paint - Light", "Mix Paint - Dark"};
+    for (int type = 1; type <= 3; ++type) {
+        const int y = 4 + (type - 1) * 24;
+        connect(menuButton(menu, QString::fromLatin1(names[type - 1]), QString::fromLatin1(captions[type - 1]),
+                           QRect(18, y, 178, 22)),
+                &QPushButton::clicked, this, [this, type] { BrushClick(type); });
+        BrushLamps[size_t(type - 1)] = lamp(menu, QStringLiteral("Brush0%1").arg(type), 4, y + 5);
+    }
+    auto* widthPanel = new QLabel(QStringLiteral("Width"), menu);
+    widthPanel->setObjectName(QStringLiteral("WidthPanel"));
+    widthPanel->setGeometry(18, 4 + 3 * 24 + 2, 178, 22);
+    widthPanel->setStyleSheet(QStringLiteral("color: white; font-weight: bold; padding-left: 4px;"));
+    BrushWidth = new QSlider(Qt::Horizontal, menu);
+    BrushWidth->setObjectName(QStringLiteral("BrushWidth"));
+    BrushWidth->setAccessibleName(QStringLiteral("Brush width"));
+    BrushWidth->setRange(1, 75);
+    BrushWidth->setSingleStep(1);
+    BrushWidth->setPageStep(5);
+    BrushWidth->setTickInterval(1);
+    BrushWidth->setTickPosition(QSlider::TicksBelow);
+    BrushWidth->setGeometry(8, 4 + 3 * 24 + 26, 184, 28);
+    BrushWidth->setValue(25);
+    connect(BrushWidth, &QSlider::valueChanged, this, &TPattern::BrushWidthChange);
+}
+
+void TPattern::buildEffectsMenu()
+{
+    Panel* menu = SpeedMenu_[3];
+    menu->resize(190, 4 + 2 * 24 + 4);
+    connect(menuButton(menu, QStringLiteral("WebPattern"), QStringLiteral("Webbed Pattern"), QRect(18, 4, 168, 22)),
+            &QPushButton::clicked, this, &TPattern::WebPatternClick);
+    FX01 = lamp(menu, QStringLiteral("FX01"), 4, 9);
+    connect(menuButton(menu, QStringLiteral("MirrorPattern"), QStringLiteral("Mirror Effect"), QRect(18, 28, 168, 22)),
+            &QPushButton::clicked, this, &TPattern::MirrorPatternClick);
+    FX02 = lamp(menu, QStringLiteral("FX02"), 4, 33);
+}
+
+void TPattern::buildColourMenu()
+{
+    Panel* menu = SpeedMenu_[4];
+    menu->resize(210, 4 + 6 * 24 + 4);
+    QPushButton* solid = menuButton(menu, QStringLiteral("ChangeDrawColor"), QStringLiteral("Solid Color"), QRect(18, 4, 140, 22));
+    connect(solid, &QPushButton::clicked, this, &TPattern::ChangeDrawColorClick);
+    ColorLamps[0] = lamp(menu, QStringLiteral("Color01"), 4, 9);
+    PrimaryDrawColor = colourShape(menu, QStringLiteral("PrimaryDrawColor"), QRect(166, 5, 36, 20));
+    connect(PrimaryDrawColor, &Panel::clicked, this, &TPattern::ChangeDrawColorClick);
+    const char* const names[4] = {"RandomColor", "RedGradient", "GreenGradient", "BlueGradient"};
+    const char* const captions[4] = {"Random Color", "Red Gradient", "Green Gradient", "Blue Gradient"};
+    for (int i = 0; i < 4; ++i) {
+        const int y = 4 + (i + 1) * 24;
+        const auto mode = ColourMode(i + 2);
+        connect(menuButton(menu, QString::fromLatin1(names[i]), QString::fromLatin1(captions[i]), QRect(18, y, 184, 22)),
+                &QPushButton::clicked, this, [this, mode] { ColourModeClick(mode); });
+        ColorLamps[size_t(i + 1)] = lamp(menu, QStringLiteral("Color0%1").arg(i + 2), 4, y + 5);
+    }
+    connect(menuButton(menu, QStringLiteral("PickUpColor1"), QStringLiteral("Pick up color..."), QRect(18, 4 + 5 * 24, 184, 22)),
+            &QPushButton::clicked, this, [this] { PickUpColorClick(1); });
+}
+
+// The pattern generator and the text effects come in a later build: their
+// bar buttons keep their places, greyed, and say so.
+void TPattern::buildUnbuiltMenus()
+{
+    for (int index : {5, 6}) {
+        QPushButton* button = barButtons_[size_t(index)];
+        button->setEnabled(false);
+        button->setToolTip(NotInThisBuild);
+        button->setAccessibleDescription(NotInThisBuild);
+        SpeedMenu_[size_t(index)]->resize(200, 30);
+    }
+}
+
+void TPattern::buildUtilitiesMenu()
+{
+    Panel* menu = SpeedMenu_[7];
+    menu->resize(250, 330);
+    menu->setCursor(Qt::ArrowCursor);
+    connect(menu, &Panel::clicked, this, [this] { SetUnitClick(Unit::Pixels); });
+    const auto label = [&](const QString& text, const QRect& geometry) {
+        auto* l = new QLabel(text, menu);
+        l->setGeometry(geometry);
+        l->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
+        l->setAttribute(Qt::WA_TransparentForMouseEvents);
+        return l;
+    };
+    label(QStringLiteral("1st"), QRect(8, 4, 40, 14));
+    label(QStringLiteral("Color"), QRect(8, 17, 40, 14));
+    SetFirstColor = colourShape(menu, QStringLiteral("SetFirstColor"), QRect(52, 6, 40, 24));
+    connect(SetFirstColor, &Panel::clicked, this, &TPattern::SetFirstColorClick);
+    connect(menuButton(menu, QStringLiteral("PickUpColor3"), QStringLiteral("Pick up color..."), QRect(100, 7, 146, 22)),
+            &QPushButton::clicked, this, [this] { PickUpColorClick(3); });
+    label(QStringLiteral("2nd"), QRect(8, 38, 40, 14));
+    label(QStringLiteral("Color"), QRect(8, 51, 40, 14));
+    SetSecondColor = colourShape(menu, QStringLiteral("SetSecondColor"), QRect(52, 40, 40, 24));
+    connect(SetSecondColor, &Panel::clicked, this, &TPattern::SetSecondColorClick);
+    connect(menuButton(menu, QStringLiteral("PickUpColor4"), QStringLiteral("Pick up color..."), QRect(100, 41, 146, 22)),
+            &QPushButton::clicked, this, [this] { PickUpColorClick(4); });
+
+    label(QStringLiteral("Units:"), QRect(8, 74, 50, 20));
+    const struct { const char* name; const char* caption; Unit unit; int x; } units[3] = {
+        {"SetCM", "cm", Unit::Cm, 58}, {"SetInches", "Inches", Unit::Inches, 112}, {"SetPixels", "Pixels", Unit::Pixels, 182}};
+    for (const auto& u : units) {
+        const Unit unit = u.unit;
+        connect(menuButton(menu, QString::fromLatin1(u.name), QString::fromLatin1(u.caption), QRect(u.x + 14, 73, 52, 22)),
+                &QPushButton::clicked, this, [this, unit] { SetUnitClick(unit); });
+    }
+    Cm = lamp(menu, QStringLiteral("Cm"), 58, 78);
+    Inches = lamp(menu, QStringLiteral("Inches"), 112, 78);
+    Pixels = lamp(menu, QStringLiteral("Pixels"), 182, 78);
+
+    const auto sizeBox = [&](const char* buttonName, const char* caption, const char* boxName, int y) {
+        QPushButton* button = menuButton(menu, QString::fromLatin1(buttonName), QString::fromLatin1(caption), QRect(8, y, 80, 22));
+        auto* box = new QLineEdit(menu);
+        box->setObjectName(QString::fromLatin1(boxName));
+        box->setAccessibleName(QStringLiteral("New %1").arg(QString::fromLatin1(caption).toLower()));
+        box->setGeometry(96, y, 80, 22);
+        box->setMaxLength(6);
+        box->installEventFilter(this);
+        connect(button, &QPushButton::clicked, box, [box] { box->setFocus(Qt::OtherFocusReason); });
+        connect(box, &QLineEdit::textChanged, this, [this, box] { sizeBoxChanged(box); });
+        return box;
+    };
+    WidthBox = sizeBox("WidthButton", "Width", "WidthBox", 102);
+    HeightBox = sizeBox("HeightButton", "Height", "HeightBox", 128);
+
+    const struct { const char* name; const char* caption; void (TPattern::*handler)(); } actions[5] = {
+        {"Reset", "Reset", &TPattern::ResetClick},
+        {"Resize", "Resize Image", &TPattern::ResizeClick},
+        {"ReplaceColor", "Replace 1st Color with 2nd", &TPattern::ReplaceColorClick},
+        {"OutlineObjects", "Outline ...", &TPattern::OutlineObjectsClick},
+        {"InvertImage", "Invert image", &TPattern::InvertImageClick},
+    };
+    for (int i = 0; i < 5; ++i)
+        connect(menuButton(menu, QString::fromLatin1(actions[i].name), QString::fromLatin1(actions[i].caption),
+                           QRect(8, 160 + i * 24, 238, 22)),
+                &QPushButton::clicked, this, actions[i].handler);
+    menu->resize(250, 160 + 5 * 24 + 6);
+}
+
+void TPattern::setHints()
+{
+    const auto hint = [this](const char* name, const QString& text) {
+        if (auto* widget = findChild<QWidget*>(QString::fromLatin1(name)))
+            widget->setToolTip(text);
+    };
+    hint("CanvasColor", hints::CanvasColor);
+    hint("PickUpColor2", hints::PickUpColor2);
+    const char* const ramps[5] = {"RedGradientCanvas", "GreenGradientCanvas", "BlueGradientCanvas",
+                                  "SunsetGradientCanvas", "PurpleGradientCanvas"};
+    for (int i = 0; i < 5; ++i)
+        hint(ramps[i], hints::RampCanvas[i]);
+    hint("LoadCanvas", hints::LoadCanvas);
+    hint("CreateNewCanvas", hints::CreateNewCanvas);
+    hint("Normal", hints::Brushes[0]);
+    hint("MixLight", hints::Brushes[1]);
+    hint("MixDark", hints::Brushes[2]);
+    hint("WidthPanel", hints::Width);
+    hint("BrushWidth", hints::Width);
+    hint("WebPattern", hints::WebPattern);
+    hint("MirrorPattern", hints::MirrorPattern);
+    hint("ChangeDrawColor", hints::ChangeDrawColor);
+    hint("PickUpColor1", hints::PickUpColor1);
+    hint("RandomColor", hints::RandomColor);
+    hint("RedGradient", hints::Gradients[0]);
+    hint("GreenGradient", hints::Gradients[1]);
+    hint("BlueGradient", hints::Gradients[2]);
+    hint("OpenFile", hints::OpenFile);
+    hint("SaveFile", hints::SaveFile);
+    hint("SaveFileAs", hints::SaveFileAs);
+    hint("CloseButton", hints::CloseButton);
+    for (QPushButton* button : FileButtons)
+        button->setToolTip(hints::RecentFile);
+    hint("SetFirstColor", hints::SetFirstColor);
+    hint("PickUpColor3", hints::pickUpUtility(QStringLiteral("1st Color")));
+    hint("SetSecondColor", hints::SetSecondColor);
+    hint("PickUpColor4", hints::pickUpUtility(QStringLiteral("2nd Color")));
+    hint("SetCM", hints::SetCM);
+    hint("SetInches", hints::SetInches);
+    hint("SetPixels", hints::SetPixels);
+    hint("WidthBox", hints::WidthBox);
+    hint("HeightBox", hints::HeightBox);
+    hint("Reset", hints::Reset);
+    hint("Resize", hints::Resize);
+    hint("ReplaceColor", hints::ReplaceColor);
+    hint("OutlineObjects", hints::OutlineObjects);
+    hint("InvertImage", hints::InvertImage);
+}
+
+// ---------------------------------------------------------------- state shown
+
+int TPattern::brushWidth() const { return BrushWidth->value(); }
+
+QWidget* TPattern::dropDown(int index) const { return SpeedMenu_[size_t(index)]; }
+
+QWidget* TPattern::pictureView() const { return drw; }
+
+QColor TPattern::barColour() const { return FunctionPanel->colour(); }
+
+int TPattern::openPanel() const
+{
+    for (int i = 0; i < BarButtons; ++i)
+        if (!SpeedMenu_[size_t(i)]->isHidden())
+            return i;
+    return -1;
+}
+
+void TPattern::refreshLamps()
+{
+    const auto light = [](QLabel* lampLabel, bool on, const QString& choice) {
+        lampLabel->setVisible(on);
+        lampLabel->setAccessibleName(choice + (on ? QStringLiteral(": selected") : QStringLiteral(": not selected")));
+    };
+    for (int type = 1; type <= 7; ++type)
+        light(CanvasLamps[size_t(type - 1)], canvasType_ == type, arty::ramps::caption(type));
+    const char* const brushes[3] = {"Normal Paint", "Mix Paint - Light", "Mix Paint - Dark"};
+    for (int type = 1; type <= 3; ++type)
+        light(BrushLamps[size_t(type - 1)], brushType_ == type, QString::fromLatin1(brushes[type - 1]));
+    light(FX01, webbed_, QStringLiteral("Webbed Pattern"));
+    light(FX02, mirror_, QStringLiteral("Mirror Effect"));
+    const char* const modes[5] = {"Solid Color", "Random Color", "Red Gradient", "Green Gradient", "Blue Gradient"};
+    for (int mode = 1; mode <= 5; ++mode)
+        light(ColorLamps[size_t(mode - 1)], int(stepper_.mode()) == mode, QString::fromLatin1(modes[mode - 1]));
+    light(Cm, unit_ == Unit::Cm, QStringLiteral("cm"));
+    light(Inches, unit_ == Unit::Inches, QStringLiteral("Inches"));
+    light(Pixels, unit_ == Unit::Pixels, QStringLiteral("Pixels"));
+}
+
+void TPattern::loadLampPictures()
+{
+    const TMM* main = TMM::instance();
+    if (!main)
+        return;
+    const QPixmap backLight = main->pictures().picture(QStringLiteral("BackLight"));
+    for (QLabel* l : findChildren<QLabel*>())
+        if (l->width() == 12 && l->height() == 12)
+            l->setPixmap(backLight);
+}
+
+void TPattern::refreshColourShapes()
+{
+    const auto paint = [](Panel* shape, const QString& what, ColourValue value) {
+        shape->setColour(toQColor(value));
+        shape->setAccessibleName(describeColour(what, value));
+    };
+    paint(SelectedCanvasColor, QStringLiteral("Canvas color"), canvasColour_);
+    paint(PrimaryDrawColor, QStringLiteral("Draw color"), stepper_.drawColour());
+    paint(SetFirstColor, QStringLiteral("1st Color"), firstColour_);
+    paint(SetSecondColor, QStringLiteral("2nd Color"), secondColour_);
+}
+
+void TPattern::refreshRecentButtons()
+{
+    for (int slot = 1; slot <= RecentFiles::SlotCount; ++slot) {
+        QPushButton* button = FileButtons[size_t(slot - 1)];
+        button->setText(recent_.caption(slot));
+        button->setEnabled(!recent_.slot(slot).isEmpty());
+    }
+}
+
+void TPattern::setCaptionFromFile()
+{
+    setWindowTitle(fileName_.isEmpty() ? Caption : CaptionWithFile + fileName_);
+}
+
+// ---------------------------------------------------------------- window events
+
+void TPattern::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+void TPattern::FormActivate()
+{
+    loadLampPictures();
+    if (activatedOnce_)
+        return;
+    activatedOnce_ = true;
+    // The first canvas fills the maximised window; with a window manager the
+    // maximised size arrives with a later resize, without one it never does.
+    firstCanvasPending_ = true;
+    setWindowState(windowState() | Qt::WindowMaximized);
+    QTimer::singleShot(400, this, &TPattern::createFirstCanvasIfPending);
+}
+
+void TPattern::createFirstCanvasIfPending()
+{
+    if (!firstCanvasPending_)
+        return;
+    firstCanvasPending_ = false;
+    createCanvas();
+}
+
+void TPattern::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    FunctionPanel->setGeometry(0, 0, width(), BarHeight);
+    HelpPanel->move(FunctionPanel->width() - 23, 2);
+    SB1->setGeometry(0, BarHeight, width(), height() - BarHeight);
+    if (firstCanvasPending_ && isMaximized())
+        QTimer::singleShot(0, this, &TPattern::createFirstCanvasIfPending);
+}
+
+void TPattern::closeEvent(QCloseEvent* event)
+{
+    if (released_ || releaseWindow())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TPattern::releaseWindow()
+{
+    SaveCancelled = false;
+    if (!Saved) {
+        const int answer = platform::showMessage(this, MessageKind::Confirmation, SaveQuestion,
+                                                 platform::Yes | platform::No | platform::Cancel);
+        if (answer == platform::Cancel)
+            return false;
+        if (answer == platform::Yes) {
+            SaveFileClick();
+            if (SaveCancelled)
+                return false;
+        }
+    }
+    arty::settings::Defaults d;
+    d.canvasColour = canvasColour_;
+    d.canvas = canvasType_;
+    d.canvasFileName = canvasFileName_;
+    d.brush = brushType_;
+    d.width = brushWidth();
+    d.webbed = webbed_;
+    d.mirror = mirror_;
+    d.drawColour = stepper_.drawColour();
+    d.paint = int(stepper_.mode());
+    arty::settings::writeDefaults(d);
+    released_ = true;
+    if (TMenu1* menu = TMenu1::instance())
+        menu->windowReleased(MenuEntry, this);
+    deleteLater();
+    return true;
+}
+
+bool TPattern::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    for (int i = 0; i < BarButtons; ++i) {
+        if (watched == barButtons_[size_t(i)] && (type == QEvent::MouseMove || type == QEvent::Enter)) {
+            SpeedButtonMouseMove(i);
+            return false;
+        }
+    }
+    if (watched == drw || watched == SB1->viewport()) {
+        const auto* widget = static_cast<QWidget*>(watched);
+        const auto at = [&](QEvent* e) {
+            return drw->mapFrom(widget, static_cast<QMouseEvent*>(e)->position().toPoint());
+        };
+        switch (type) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            drwMouseDown(at(event));
+            return true;
+        case QEvent::MouseMove:
+            drwMouseMove(at(event));
+            return true;
+        case QEvent::MouseButtonRelease:
+            drwMouseUp();
+            return true;
+        default:
+            break;
+        }
+    }
+    if ((watched == WidthBox || watched == HeightBox)) {
+        auto* box = static_cast<QLineEdit*>(watched);
+        if (type == QEvent::KeyPress) {
+            const QString typed = static_cast<QKeyEvent*>(event)->text();
+            if (typed.size() == 1 && !arty::sizeunits::acceptsKey(typed.at(0), box->text(), unit_))
+                return true;
+        } else if (type == QEvent::FocusIn) {
+            QTimer::singleShot(0, box, &QLineEdit::selectAll);
+        } else if (type == QEvent::FocusOut) {
+            box->deselect();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- hover menus
+
+void TPattern::SpeedButtonMouseMove(int button)
+{
+    if (PickUpMode != 0)
+        return;
+    showPanel(button);
+}
+
+void TPattern::showPanel(int index)
+{
+    for (int i = 0; i < BarButtons; ++i) {
+        Panel* panel = SpeedMenu_[size_t(i)];
+        if (i == index) {
+            panel->show();
+            panel->raise();
+        } else {
+            panel->hide();
+        }
+    }
+}
+
+void TPattern::hideAllPanels()
+{
+    for (Panel* panel : SpeedMenu_)
+        panel->hide();
+}
+
+// ---------------------------------------------------------------- freehand
+
+void TPattern::drwMouseDown(QPoint at)
+{
+    if (PickUpMode != 0) {
+        unsetCursor();
+        drw->unsetCursor();
+        for (QPushButton* button : barButtons_)
+            button->show();
+        const ColourValue picked = fromQColor(FunctionPanel->colour());
+        switch (PickUpMode) {
+        case 1:
+            stepper_.setDrawColour(picked);
+            stepper_.setMode(ColourMode::Solid, picture_.pen());
+            break;
+        case 2:
+            canvasType_ = 1;
+            canvasColour_ = picked;
+            break;
+        case 3: firstColour_ = picked; break;
+        case 4: secondColour_ = picked; break;
+        default: break;
+        }
+        PickUpMode = 0;
+        FunctionPanel->setColour(colours::MenuGrey);
+        refreshLamps();
+        refreshColourShapes();
+        return;
+    }
+    PenDown = true;
+    X1 = at.x();
+    Y1 = at.y();
+    drwMouseMove(at);
+}
+
+void TPattern::drwMouseMove(QPoint at)
+{
+    if (PickUpMode != 0) {
+        if (!picture_.isNull() && QRect(QPoint(0, 0), picture_.size()).contains(at))
+            FunctionPanel->setColour(toQColor(picture_.colourAt(at.x(), at.y())));
+        return;
+    }
+    hideAllPanels();
+    if (!PenDown || picture_.isNull())
+        return;
+    drawSegment(at);
+}
+
+void TPattern::drawSegment(QPoint to)
+{
+    const int w = picture_.width();
+    const int h = picture_.height();
+    const QPoint from(X1, Y1);
+    stepper_.step(picture_.pen());
+    Saved = false;
+    QRect changed = picture_.drawLine(from, to);
+    if (mirror_) {
+        changed |= picture_.drawLine(QPoint(w - from.x(), from.y()), QPoint(w - to.x(), to.y()));
+        changed |= picture_.drawLine(QPoint(from.x(), h - from.y()), QPoint(to.x(), h - to.y()));
+        changed |= picture_.drawLine(QPoint(w - from.x(), h - from.y()), QPoint(w - to.x(), h - to.y()));
+    }
+    if (!webbed_) {
+        X1 = to.x();
+        Y1 = to.y();
+    }
+    if (!changed.isEmpty())
+        drw->update(changed);
+}
+
+void TPattern::drwMouseUp() { PenDown = false; }
+
+// ---------------------------------------------------------------- canvas
+
+bool TPattern::chooseColour(ColourValue& colour)
+{
+    QColor chosen = toQColor(colour);
+    std::array<QColor, 16> custom = custom_.colours();
+    if (!platform::Dialogs::instance().chooseColour(this, chosen, custom))
+        return false;
+    custom_.setColours(custom);
+    custom_.write();
+    colour = fromQColor(chosen);
+    return true;
+}
+
+void TPattern::CanvasColorClick()
+{
+    if (canvasType_ != 1) {
+        canvasType_ = 1;
+        refreshLamps();
+        return;
+    }
+    if (chooseColour(canvasColour_))
+        refreshColourShapes();
+}
+
+void TPattern::CanvasTypeClick(int type)
+{
+    canvasType_ = type;
+    refreshLamps();
+}
+
+void TPattern::LoadCanvasClick()
+{
+    if (CanvasImageLoaded && canvasType_ != 7) {
+        canvasType_ = 7;
+        refreshLamps();
+        return;
+    }
+    loadCanvasImage(QString());
+}
+
+void TPattern::loadCanvasImage(const QString& name)
+{
+    QString path = name;
+    if (path.isEmpty()) {
+        path = platform::Dialogs::instance().openFileName(this, Caption, openDialogName_, DialogFilter);
+        if (path.isEmpty())
+            return;
+    }
+    const auto image = QFileInfo(path).suffix().compare(QStringLiteral("bmp"), Qt::CaseInsensitive) == 0
+                           ? arty::bmp::readFile(path)
+                           : std::nullopt;
+    if (!image) {
+        // The stored name is forgotten at once, so a damaged canvas file is
+        // not tried again at the next start.
+        SettingsStore(arty::settings::ModuleKey)
+            .writeString(QStringLiteral("Defaults"), QStringLiteral("CanvasFileName"), QString());
+        CanvasImageLoaded = false;
+        return;
+    }
+    CanvasImage = *image;
+    canvasFileName_ = path;
+    CanvasImageLoaded = true;
+    LoadedImage->setPixmap(QPixmap::fromImage(CanvasImage.scaled(36, 36, Qt::IgnoreAspectRatio)));
+}
+
+void TPattern::CreateNewCanvasClick()
+{
+    hideAllPanels();
+    createCanvas();
+}
+
+bool TPattern::askToSave()
+{
+    if (Saved)
+        return true;
+    const int answer = platform::showMessage(this, MessageKind::Confirmation, SaveQuestion,
+                                             platform::Yes | platform::No | platform::Cancel);
+    if (answer == platform::Cancel)
+        return false;
+    if (answer == platform::Yes)
+        SaveFileClick();
+    return true;
+}
+
+bool TPattern::createCanvas()
+{
+    if (!askToSave())
+        return false;
+    const QSize wanted(std::max(1, SB1->width() - 4), std::max(1, height() - BarHeight - 4));
+    if (auto fresh = Picture::create(wanted.width(), wanted.height(), arty::formatForDepth(colourDepth()))) {
+        fresh->pen() = picture_.pen();
+        picture_ = std::move(*fresh);
+    } else {
+        platform::showMessage(this, MessageKind::Information, OutOfMemory);
+        if (picture_.isNull()) {
+            platform::showMessage(this, MessageKind::Warning, GeneralError);
+            return true;
+        }
+    }
+    stepper_.restart(picture_.pen());
+    fileName_.clear();
+    Saved = true;
+    setCaptionFromFile();
+    ResetClick();
+    picture_.pen().mode = arty::RasterMode(brushType_ - 1);
+    if (canvasType_ == 1)
+        picture_.fill(canvasColour_);
+    else if (canvasType_ == 7)
+        picture_.stretchDraw(CanvasImage);
+    else
+        picture_.stretchDraw(arty::ramps::strip(canvasType_));
+    picture_.pen().width = brushWidth();
+    drw->resize(picture_.size());
+    drw->update();
+    return true;
+}
+
+void TPattern::PickUpColorClick(int mode)
+{
+    setCursor(Qt::CrossCursor);
+    drw->setCursor(Qt::CrossCursor);
+    for (QPushButton* button : barButtons_)
+        button->hide();
+    hideAllPanels();
+    PickUpMode = mode;
+}
+
+// ---------------------------------------------------------------- brush, effects, colour
+
+void TPattern::BrushClick(int type)
+{
+    brushType_ = type;
+    picture_.pen().mode = arty::RasterMode(type - 1);
+    refreshLamps();
+}
+
+void TPattern::BrushWidthChange(int width) { picture_.pen().width = width; }
+
+void TPattern::WebPatternClick()
+{
+    webbed_ = !webbed_;
+    refreshLamps();
+}
+
+void TPattern::MirrorPatternClick()
+{
+    mirror_ = !mirror_;
+    refreshLamps();
+}
+
+void TPattern::ChangeDrawColorClick()
+{
+    hideAllPanels();
+    if (stepper_.mode() == ColourMode::Solid) {
+        ColourValue colour = stepper_.drawColour();
+        if (chooseColour(colour)) {
+            stepper_.setDrawColour(colour);
+            picture_.pen().colour = colour;
+        }
+    } else {
+        stepper_.setMode(ColourMode::Solid, picture_.pen());
+    }
+    refreshLamps();
+    refreshColourShapes();
+}
+
+void TPattern::ColourModeClick(ColourMode mode)
+{
+    hideAllPanels();
+    stepper_.setMode(mode, picture_.pen());
+    refreshLamps();
+}
+
+void TPattern::restorePen()
+{
+    stepper_.restart(picture_.pen());
+    picture_.pen().width = brushWidth();
+    picture_.pen().mode = arty::RasterMode(brushType_ - 1);
+}
+
+// ---------------------------------------------------------------- files
+
+bool TPattern::SaveFileClick()
+{
+    SpeedMenu_[0]->hide();
+    if (fileName_.isEmpty())
+        return SaveFileAsClick();
+    if (arty::bmp::writeFile(fileName_, picture_.image())) {
+        Saved = true;
+        setCaptionFromFile();
+        if (recent_.add(fileName_))
+            refreshRecentButtons();
+        return true;
+    }
+    SaveCancelled = true;
+    fileName_.clear();
+    Saved = false;
+    setCaptionFromFile();
+    platform::showMessage(this, MessageKind::Information, CouldNotSave);
+    return false;
+}
+
+bool TPattern::SaveFileAsClick()
+{
+    SpeedMenu_[0]->hide();
+    QString path = platform::Dialogs::instance().saveFileName(this, Caption, fileName_, DialogFilter);
+    if (path.isEmpty()) {
+        SaveCancelled = true;
+        return false;
+    }
+    if (QFileInfo(path).suffix().isEmpty())
+        path += DefaultExtension;
+    fileName_ = path;
+    return SaveFileClick();
+}
+
+void TPattern::OpenFileClick()
+{
+    SpeedMenu_[0]->hide();
+    if (askToSave()) {
+        const QString path = platform::Dialogs::instance().openFileName(this, Caption, openDialogName_, DialogFilter);
+        if (!path.isEmpty())
+            openPicture(path, false);
+    }
+    restorePen();
+}
+
+void TPattern::FileSlotClick(int slot)
+{
+    SpeedMenu_[0]->hide();
+    const QString path = recent_.slot(slot);
+    if (!path.isEmpty() && askToSave())
+        openPicture(path, true);
+    restorePen();
+}
+
+bool TPattern::openPicture(const QString& path, bool fromRecentSlot)
+{
+    openDialogName_ = path;
+    // Only bitmap files are pictures here, whatever else a file may hold.
+    const bool bitmapName = QFileInfo(path).suffix().compare(QStringLiteral("bmp"), Qt::CaseInsensitive) == 0;
+    const auto image = bitmapName ? arty::bmp::readFile(path) : std::nullopt;
+    auto loaded = image ? Picture::fromImage(*image) : std::nullopt;
+    if (!loaded) {
+        openDialogName_.clear();
+        platform::showMessage(this, MessageKind::Information, fromRecentSlot ? UnableToLoad : NotValidBmp);
+        return false;
+    }
+    if (recent_.add(path))
+        refreshRecentButtons();
+    loaded->pen() = picture_.pen();
+    replacePicture(std::move(*loaded));
+    fileName_ = path;
+    setCaptionFromFile();
+    Saved = true;
+    return true;
+}
+
+void TPattern::replacePicture(Picture picture)
+{
+    picture_ = std::move(picture);
+    drw->resize(picture_.size());
+    drw->update();
+}
+
+void TPattern::CloseButtonClick()
+{
+    SpeedMenu_[0]->hide();
+    close();
+}
+
+// ---------------------------------------------------------------- utilities
+
+void TPattern::SetFirstColorClick()
+{
+    if (chooseColour(firstColour_))
+        refreshColourShapes();
+}
+
+void TPattern::SetSecondColorClick()
+{
+    if (chooseColour(secondColour_))
+        refreshColourShapes();
+}
+
+void TPattern::SetUnitClick(Unit unit)
+{
+    unit_ = unit;
+    refreshLamps();
+    showUnitValues();
+}
+
+void TPattern::showUnitValues()
+{
+    // Writing a box runs its change rule, which turns the shown value back
+    // into pixels: the same numbers again for every unit.
+    WidthBox->setText(arty::sizeunits::display(newWidth_, unit_));
+    HeightBox->setText(arty::sizeunits::display(newHeight_, unit_));
+}
+
+void TPattern::sizeBoxChanged(QLineEdit* box)
+{
+    const QString text = box->text();
+    const QString clean = arty::sizeunits::cleaned(text, unit_);
+    if (clean != text) {
+        box->setText(clean);   // runs this rule again on the clean text
+        return;
+    }
+    const int pixels = arty::sizeunits::pixelsFrom(clean, unit_);
+    if (box == WidthBox)
+        newWidth_ = pixels;
+    else
+        newHeight_ = pixels;
+}
+
+void TPattern::ResetClick()
+{
+    newWidth_ = picture_.width();
+    newHeight_ = picture_.height();
+    SetUnitClick(unit_);
+}
+
+void TPattern::ResizeClick()
+{
+    if (QSize(newWidth_, newHeight_) == picture_.size()) {
+        platform::showMessage(this, MessageKind::Information, NoNewSize);
+        return;
+    }
+    Saved = false;
+    const bool stretch = platform::showMessage(this, MessageKind::Confirmation, ResizeQuestion,
+                                               platform::Yes | platform::No)
+                         == platform::Yes;
+    auto result = arty::imageops::resized(picture_, QSize(newWidth_, newHeight_),
+                                          arty::formatForDepth(colourDepth()), stretch);
+    if (!result) {
+        platform::showMessage(this, MessageKind::Information, OutOfMemory);
+        return;
+    }
+    replacePicture(std::move(*result));
+}
+
+void TPattern::ReplaceColorClick()
+{
+    Saved = false;
+    arty::imageops::replaceColour(picture_, firstColour_, secondColour_);
+    drw->update();
+}
+
+void TPattern::OutlineObjectsClick()
+{
+    Saved = false;
+    arty::imageops::outline(picture_, firstColour_, secondColour_);
+    drw->update();
+}
+
+void TPattern::InvertImageClick()
+{
+    Saved = false;
+    arty::imageops::invert(picture_);
+    drw->update();
+}
