@@ -184,9 +184,10 @@ std::optional<Picture> resized(const Picture& picture, QSize newSize, PixelForma
     if (picture.format() != format
         || (format == PixelFormat::Indexed8 && picture.image().colorTable() != result->image().colorTable())) {
         auto part = Picture::create(w, h, format);
-        if (!part)
+        const QImage overlap = picture.image().copy(0, 0, w, h);
+        if (!part || overlap.isNull())
             return std::nullopt;
-        part->stretchDraw(picture.image().copy(0, 0, w, h));
+        part->stretchDraw(overlap);
         converted = std::move(*part);
         source = &converted;
     }

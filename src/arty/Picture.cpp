@@ -568,6 +568,8 @@ void Picture::stretchDraw(const QImage& source)
     if (isNull() || source.isNull())
         return;
     const QImage rgb = source.convertToFormat(QImage::Format_RGB32);
+    if (rgb.isNull())
+        return;
     const int w = width();
     const int h = height();
     std::vector<int> sourceColumn(static_cast<std::size_t>(w));

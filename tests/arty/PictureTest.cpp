@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <iterator>
+#include <vector>
 
 using namespace arty;
 
@@ -207,7 +209,19 @@ TEST(PictureTest, LineCoversEachPixelOfItsCapsuleOnce)
         {{20, 15}, {24, 18}, 10}, {{-8, 12}, {50, 20}, 5}, {{-30, -30}, {70, 60}, 3}, {{20, 15}, {21, 15}, 75},
         {{1, 0}, {38, 29}, 2},   {{39, 0}, {0, 29}, 3},    {{40, 5}, {40, 25}, 4},   {{0, 0}, {0, 0}, 1},
     };
-    for (const Case& c : cases) {
+    std::vector<Case> all(std::begin(cases), std::end(cases));
+    // And a fixed spread of others: short and long, thin and wide, partly outside.
+    std::uint32_t state = 99;
+    auto next = [&](int range) {
+        state = state * 1664525u + 1013904223u;
+        return int((state >> 8) % std::uint32_t(range));
+    };
+    for (int i = 0; i < 300; ++i) {
+        const QPoint a(next(80) - 20, next(70) - 20);
+        const QPoint b = i % 9 == 0 ? a : QPoint(next(80) - 20, next(70) - 20);
+        all.push_back({a, b, i % 4 == 0 ? 1 + next(40) : 1 + next(8)});
+    }
+    for (const Case& c : all) {
         // A black pen merging with NOT white leaves black once and white
         // again where a pixel is combined twice.
         Picture picture = make(40, 30, PixelFormat::Rgb32);
