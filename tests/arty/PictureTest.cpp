@@ -122,7 +122,6 @@ TEST(PictureTest, StoredPixelAndColourOfEachFormat)
     EXPECT_EQ(bytes[1], 100);
     EXPECT_EQ(bytes[2], 50);
     EXPECT_EQ(rgb24.colourAt(1, 0), c);
-    EXPECT_EQ(rgb24.image().pixel(1, 0), qRgb(200, 100, 50));
 
     // 16-bit channels widen by repeating their top bits.
     const Picture p555 = make(1, 1, PixelFormat::Rgb555);
@@ -175,14 +174,10 @@ TEST(PictureTest, FromImageAcceptsOnlyTheFiveFormats)
         const auto picture = Picture::fromImage(image);
         ASSERT_TRUE(picture) << int(format);
         EXPECT_EQ(picture->format(), format);
-        EXPECT_EQ(pixelFormatOf(qtFormat(format)), format);
     }
     EXPECT_FALSE(Picture::fromImage(QImage(4, 3, QImage::Format_ARGB32)));
     EXPECT_FALSE(Picture::fromImage(QImage(4, 3, QImage::Format_Mono)));
     EXPECT_FALSE(Picture::fromImage(QImage()));
-    EXPECT_EQ(formatForDepth(15), PixelFormat::Rgb555);
-    EXPECT_EQ(formatForDepth(16), PixelFormat::Rgb565);
-    EXPECT_EQ(formatForDepth(30), PixelFormat::Rgb32);
 }
 
 TEST(PictureTest, OutsidePixelsAreNeitherReadNorWritten)
