@@ -15,6 +15,7 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -277,9 +278,16 @@ void TPattern::buildLayout()
     FunctionPanel->setObjectName(QStringLiteral("FunctionPanel"));
     FunctionPanel->setColour(colours::MenuGrey);
     FunctionPanel->setGeometry(0, 0, width(), BarHeight);
+    QFont barFont = font();
+    barFont.setBold(true);
+    const QFontMetrics barMetrics(barFont);
+    int x = 2;
     for (int i = 0; i < BarButtons; ++i) {
-        QPushButton* button = menuButton(FunctionPanel, QStringLiteral("SpeedButton%1").arg(i),
-                                         QString::fromLatin1(BarCaptions[i]), QRect(2 + i * 76, 2, 74, 20));
+        const QString caption = QString::fromLatin1(BarCaptions[i]);
+        const int buttonWidth = std::max(74, barMetrics.horizontalAdvance(caption) + 16);
+        QPushButton* button = menuButton(FunctionPanel, QStringLiteral("SpeedButton%1").arg(i), caption,
+                                         QRect(x, 2, buttonWidth, 20));
+        x += buttonWidth + 2;
         button->setMouseTracking(true);
         button->installEventFilter(this);
         barButtons_[size_t(i)] = button;
@@ -319,8 +327,6 @@ void TPattern::buildLayout()
     buildColourMenu();
     buildUnbuiltMenus();
     buildUtilitiesMenu();
-    for (int i = 0; i < BarButtons; ++i)
-        SpeedMenu_[size_t(i)]->move(barButtons_[size_t(i)]->x(), BarHeight);
 }
 
 void TPattern::buildFileMenu()
@@ -783,6 +789,9 @@ void TPattern::showPanel(int index)
     for (int i = 0; i < BarButtons; ++i) {
         Panel* panel = SpeedMenu_[size_t(i)];
         if (i == index) {
+            // Below its button, but never past the window's right edge.
+            const int x = std::max(0, std::min(barButtons_[size_t(i)]->x(), width() - panel->width()));
+            panel->move(x, BarHeight);
             panel->show();
             panel->raise();
         } else {
