@@ -89,13 +89,13 @@ TEST_F(MenuTest, HasSixteenEntriesWithTheirCaptionsIconsAndTheHelpText)
 TEST_F(MenuTest, EntriesNotInThisBuildAreGreyedAndDoNothing)
 {
     EXPECT_TRUE(menu->entryEnabled(6));
-    EXPECT_FALSE(menu->entryEnabled(1));
-    EXPECT_EQ(entry(1)->toolTip(), "Not in this build yet");
+    EXPECT_FALSE(menu->entryEnabled(11));
+    EXPECT_EQ(entry(11)->toolTip(), "Not in this build yet");
     EXPECT_TRUE(entry(6)->toolTip().isEmpty());
     menu->show();
-    QTest::mousePress(entry(1), Qt::LeftButton);
+    QTest::mousePress(entry(11), Qt::LeftButton);
     EXPECT_TRUE(menu->isVisible());
-    EXPECT_EQ(menu->window(1), nullptr);
+    EXPECT_EQ(menu->window(11), nullptr);
 }
 
 TEST_F(MenuTest, DrawMenuHighlightsOneEntryAndClearsOnTheHandle)
