@@ -16,8 +16,6 @@ namespace {
 
 // Limits on what a file may claim. Sizes are checked against them before
 // anything is allocated, so a hostile header costs nothing.
-constexpr qint64 MaxSide = 32768;
-constexpr qint64 MaxPixels = 200'000'000;
 constexpr qint64 MaxFileBytes = qint64(1) << 30;
 
 // A run-length stream cannot plausibly describe more than this many pixels

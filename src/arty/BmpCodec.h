@@ -8,6 +8,10 @@
 // back into the same format.
 namespace arty::bmp {
 
+// The largest pictures a bitmap file is read or written for.
+constexpr qint64 MaxSide = 32768;
+constexpr qint64 MaxPixels = 200'000'000;
+
 // Reads a bitmap file's bytes into one of the picture formats of
 // arty::qtFormat: 1-, 4- and 8-bit palettes (also RLE4 and RLE8) into
 // Indexed8 with the file's palette (as long as the file has it); 16-bit

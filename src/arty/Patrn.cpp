@@ -76,8 +76,10 @@ const QString NotValidBmp = QStringLiteral("File Corrupted or not a valid .BMP f
 const QString UnableToLoad = QStringLiteral("Unable to load file");
 const QString NoNewSize = QStringLiteral("You have not specified a new size");
 const QString ResizeQuestion = QStringLiteral("Do you want the existing image resized to fit the new dimensions?");
-const QString DialogFilter = QStringLiteral("Bitmaps (*.bmp)");
-const QString DefaultExtension = QStringLiteral(".bmp");
+// File names on Linux keep their letter case: both spellings are bitmaps.
+const QString DialogFilter = QStringLiteral("Bitmaps (*.bmp *.BMP)");
+const QString DefaultSuffix = QStringLiteral("bmp");
+constexpr int SizeBoxLength = 6;
 const QString NotInThisBuild = QStringLiteral("Not in this build yet");
 
 const QString CrLf = QStringLiteral("\r\n");
@@ -503,9 +505,14 @@ void TPattern::buildUtilitiesMenu()
         box->setObjectName(QString::fromLatin1(boxName));
         box->setAccessibleName(QStringLiteral("New %1").arg(QString::fromLatin1(caption).toLower()));
         box->setGeometry(96, y, 80, 22);
-        box->setMaxLength(6);
         box->installEventFilter(this);
         connect(button, &QPushButton::clicked, box, [box] { box->setFocus(Qt::OtherFocusReason); });
+        // Six characters is a limit on typing only: the program writes the
+        // size of any picture in full.
+        connect(box, &QLineEdit::textEdited, this, [box](const QString& text) {
+            if (text.size() > SizeBoxLength)
+                box->setText(text.left(SizeBoxLength));
+        });
         connect(box, &QLineEdit::textChanged, this, [this, box] { sizeBoxChanged(box); });
         return box;
     };
@@ -740,7 +747,7 @@ bool TPattern::eventFilter(QObject* watched, QEvent* event)
             return false;
         }
     }
-    if (watched == drw || watched == SB1->viewport()) {
+    if (SB1 && (watched == drw || watched == SB1->viewport())) {
         const auto* widget = static_cast<QWidget*>(watched);
         const auto at = [&](QEvent* e) {
             return drw->mapFrom(widget, static_cast<QMouseEvent*>(e)->position().toPoint());
@@ -764,7 +771,9 @@ bool TPattern::eventFilter(QObject* watched, QEvent* event)
         auto* box = static_cast<QLineEdit*>(watched);
         if (type == QEvent::KeyPress) {
             const QString typed = static_cast<QKeyEvent*>(event)->text();
-            if (typed.size() == 1 && !arty::sizeunits::acceptsKey(typed.at(0), box->text(), unit_))
+            const bool full = box->text().size() - box->selectedText().size() >= SizeBoxLength;
+            if (typed.size() == 1 && typed.at(0).isPrint()
+                && (full || !arty::sizeunits::acceptsKey(typed.at(0), box->text(), unit_)))
                 return true;
         } else if (type == QEvent::FocusIn) {
             QTimer::singleShot(0, box, &QLineEdit::selectAll);
@@ -957,8 +966,10 @@ bool TPattern::askToSave()
                                              platform::Yes | platform::No | platform::Cancel);
     if (answer == platform::Cancel)
         return false;
-    if (answer == platform::Yes)
-        SaveFileClick();
+    // A save that failed or was cancelled must not let the drawing go: the
+    // user said it was worth keeping.
+    if (answer == platform::Yes && !SaveFileClick())
+        return false;
     return true;
 }
 
@@ -966,6 +977,7 @@ bool TPattern::createCanvas()
 {
     if (!askToSave())
         return false;
+    firstCanvasPending_ = false;
     const QSize wanted(std::max(1, SB1->width() - 4), std::max(1, height() - BarHeight - 4));
     if (auto fresh = Picture::create(wanted.width(), wanted.height(), arty::formatForDepth(colourDepth()))) {
         fresh->pen() = picture_.pen();
@@ -1083,13 +1095,13 @@ bool TPattern::SaveFileClick()
 bool TPattern::SaveFileAsClick()
 {
     SpeedMenu_[0]->hide();
-    QString path = platform::Dialogs::instance().saveFileName(this, Caption, fileName_, DialogFilter);
+    QString path = platform::Dialogs::instance().saveFileName(this, Caption, fileName_, DialogFilter, DefaultSuffix);
     if (path.isEmpty()) {
         SaveCancelled = true;
         return false;
     }
     if (QFileInfo(path).suffix().isEmpty())
-        path += DefaultExtension;
+        path += QLatin1Char('.') + DefaultSuffix;
     fileName_ = path;
     return SaveFileClick();
 }
@@ -1126,18 +1138,23 @@ bool TPattern::openPicture(const QString& path, bool fromRecentSlot)
         platform::showMessage(this, MessageKind::Information, fromRecentSlot ? UnableToLoad : NotValidBmp);
         return false;
     }
-    if (recent_.add(path))
+    // A recent file goes to the top of the list before it is shown; an
+    // opened one after.
+    if (fromRecentSlot && recent_.add(path))
         refreshRecentButtons();
     loaded->pen() = picture_.pen();
     replacePicture(std::move(*loaded));
     fileName_ = path;
     setCaptionFromFile();
     Saved = true;
+    if (!fromRecentSlot && recent_.add(path))
+        refreshRecentButtons();
     return true;
 }
 
 void TPattern::replacePicture(Picture picture)
 {
+    firstCanvasPending_ = false;   // an opened picture is not replaced by the first canvas
     picture_ = std::move(picture);
     drw->resize(picture_.size());
     drw->update();
@@ -1207,6 +1224,15 @@ void TPattern::ResizeClick()
         return;
     }
     Saved = false;
+    // A size no bitmap file can hold would make a picture that can never be
+    // saved; it fails as a picture too big for memory does, before the
+    // question.
+    const qint64 w = newWidth_;
+    const qint64 h = newHeight_;
+    if (w <= 0 || h <= 0 || w > arty::bmp::MaxSide || h > arty::bmp::MaxSide || w * h > arty::bmp::MaxPixels) {
+        platform::showMessage(this, MessageKind::Information, OutOfMemory);
+        return;
+    }
     const bool stretch = platform::showMessage(this, MessageKind::Confirmation, ResizeQuestion,
                                                platform::Yes | platform::No)
                          == platform::Yes;

@@ -187,7 +187,6 @@ private:
     bool activatedOnce_ = false;
     bool firstCanvasPending_ = false;
     bool released_ = false;
-    bool writingBoxes_ = false;
 
     // Controls
     Panel* FunctionPanel = nullptr;

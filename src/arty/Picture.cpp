@@ -415,8 +415,19 @@ std::optional<Picture> Picture::fromImage(QImage image)
     if (!format || image.isNull())
         return std::nullopt;
     if (*format == PixelFormat::Indexed8 && image.colorCount() < 256) {
-        QVector<QRgb> table = image.colorTable();
-        table.resize(256, qRgb(0, 0, 0));
+        // Every index byte must name a colour. The new entries are the
+        // complements of the entries at the complemented index, so inverting
+        // (which complements the index) shows the inverse colours of a short
+        // palette, as it does for the standard one; the rest are black.
+        const QVector<QRgb> given = image.colorTable();
+        QVector<QRgb> table = given;
+        table.resize(256);
+        for (int i = int(given.size()); i < 256; ++i) {
+            const int mirror = 255 - i;
+            table[i] = mirror < given.size() ? qRgb(255 - qRed(given[mirror]), 255 - qGreen(given[mirror]),
+                                                    255 - qBlue(given[mirror]))
+                                             : qRgb(0, 0, 0);
+        }
         image.setColorTable(table);
     }
     Picture picture;

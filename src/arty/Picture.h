@@ -61,8 +61,9 @@ public:
     static std::optional<Picture> create(int width, int height, PixelFormat format);
     // Adopts an image that is already in one of the five QImage formats
     // (as the bitmap reader gives); nullopt for any other format. An
-    // Indexed8 image with fewer than 256 palette entries is padded with
-    // black entries to 256, so every index byte names a colour.
+    // Indexed8 image with fewer than 256 palette entries is padded to 256,
+    // so every index byte names a colour: entry 255 - i becomes the
+    // complement of a given entry i, any other new entry black.
     static std::optional<Picture> fromImage(QImage image);
 
     bool isNull() const { return image_.isNull(); }

@@ -86,9 +86,16 @@ QString Dialogs::openFileName(QWidget* parent, const QString& caption, const QSt
 }
 
 QString Dialogs::saveFileName(QWidget* parent, const QString& caption, const QString& folder,
-                              const QString& filter)
+                              const QString& filter, const QString& defaultSuffix)
 {
-    return QFileDialog::getSaveFileName(parent, caption, folder, filter);
+    if (defaultSuffix.isEmpty())
+        return QFileDialog::getSaveFileName(parent, caption, folder, filter);
+    QFileDialog dialog(parent, caption, folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
 }
 
 bool Dialogs::chooseColour(QWidget* parent, QColor& colour, std::array<QColor, 16>& customColours)
@@ -121,7 +128,7 @@ QString ScriptedDialogs::openFileName(QWidget*, const QString& caption, const QS
 }
 
 QString ScriptedDialogs::saveFileName(QWidget*, const QString& caption, const QString&,
-                                      const QString&)
+                                      const QString&, const QString&)
 {
     fileDialogs.append(caption);
     return fileNames.isEmpty() ? QString() : fileNames.takeFirst();

@@ -34,8 +34,10 @@ public:
     // Standard open and save dialogs; an empty string means cancelled.
     virtual QString openFileName(QWidget* parent, const QString& caption, const QString& folder,
                                  const QString& filter);
+    // A default suffix ("bmp") is added to a name typed without one before
+    // the dialog checks whether the file exists.
     virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& folder,
-                                 const QString& filter);
+                                 const QString& filter, const QString& defaultSuffix = QString());
     // The standard colour dialog, opened on colour, showing and keeping the
     // sixteen custom colours. OK: true, with colour and customColours as the
     // user left them; Cancel: false, both unchanged.
@@ -70,7 +72,8 @@ public:
     int message(QWidget* parent, MessageKind kind, const QString& text, int buttons,
                 int helpContext = 0) override;
     QString openFileName(QWidget*, const QString&, const QString&, const QString&) override;
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override;
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&,
+                         const QString& defaultSuffix = QString()) override;
     bool chooseColour(QWidget*, QColor& colour, std::array<QColor, 16>& customColours) override;
 
     // Answers given in order; when the script runs out, the first button offered.

@@ -194,6 +194,22 @@ TEST(ImageOpsTest, InvertComplementsAndTwiceRestoresEveryByte)
     rgb565.setPixelAt(0, 0, 0x1234);
     imageops::invert(rgb565);
     EXPECT_EQ(rgb565.pixelAt(0, 0), 0xEDCBu);
+
+    // A two-colour picture (as a 1-bit file opens) inverts to the inverse
+    // colours, not to black.
+    QImage twoColours(3, 1, QImage::Format_Indexed8);
+    twoColours.setColorTable({qRgb(0, 0, 128), qRgb(255, 255, 0)});
+    twoColours.setPixel(0, 0, 0);
+    twoColours.setPixel(1, 0, 1);
+    twoColours.setPixel(2, 0, 1);
+    auto opened = Picture::fromImage(twoColours);
+    ASSERT_TRUE(opened);
+    imageops::invert(*opened);
+    EXPECT_EQ(opened->colourAt(0, 0), 0x7FFFFFu);
+    EXPECT_EQ(opened->colourAt(1, 0), 0xFF0000u);
+    imageops::invert(*opened);
+    EXPECT_EQ(opened->colourAt(0, 0), 0x800000u);
+    EXPECT_EQ(opened->colourAt(2, 0), 0x00FFFFu);
 }
 
 TEST(ImageOpsTest, ResizedStretchesOrCopiesOntoWhite)

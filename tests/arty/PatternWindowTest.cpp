@@ -351,7 +351,6 @@ TEST_F(PatternWindowTest, OpenRefusesOtherFilesAndAlwaysRestoresThePen)
 {
     const QString icon = files.filePath("picture.ico");
     ASSERT_TRUE(arty::bmp::writeFile(icon, QImage(4, 4, QImage::Format_RGB32)));
-    const QImage before = window->picture().image().copy();
     window->ColourModeClick(ColourMode::RedGradient);
     for (int i = 0; i < 5; ++i)
         window->drwMouseMove(QPoint(3, 3));   // no stroke: the pen is not stepped
@@ -375,7 +374,78 @@ TEST_F(PatternWindowTest, OpenRefusesOtherFilesAndAlwaysRestoresThePen)
     window->OpenFileClick();
     EXPECT_EQ(window->picture().pen().colour, 0u);
     EXPECT_EQ(dialogs.scripted.fileDialogs.size(), 1);
-    Q_UNUSED(before);
+}
+
+TEST_F(PatternWindowTest, ASaveThatDoesNotHappenKeepsTheDrawing)
+{
+    useCanvasOfSize(60, 40);
+    window->drwMouseDown(QPoint(20, 20));
+    window->drwMouseUp();
+    const QImage drawn = window->picture().image().copy();
+    // Yes, then the save dialog cancelled: no new canvas.
+    dialogs.scripted.answers = {platform::Yes};
+    EXPECT_FALSE(window->createCanvas());
+    EXPECT_EQ(window->picture().image(), drawn);
+    // Yes, then a save that fails: no new canvas either.
+    dialogs.scripted.answers = {platform::Yes};
+    dialogs.scripted.fileNames = {files.filePath("gone/drawing.bmp")};
+    EXPECT_FALSE(window->createCanvas());
+    EXPECT_EQ(window->picture().image(), drawn);
+    EXPECT_EQ(dialogs.scripted.asked.last().text, CouldNotSave);
+    // Before Open: the open dialog is not shown, the pen is still restored.
+    window->ColourModeClick(ColourMode::BlueGradient);
+    window->drwMouseDown(QPoint(20, 20));
+    window->drwMouseUp();
+    dialogs.scripted.answers = {platform::Yes};
+    dialogs.scripted.fileDialogs.clear();
+    window->OpenFileClick();
+    EXPECT_EQ(dialogs.scripted.fileDialogs, QStringList{"Duza Zidova"}) << "only the save dialog";
+    EXPECT_EQ(window->picture().pen().colour, 65536u);
+    EXPECT_FALSE(window->saved());
+
+    // Yes and a save that works: the new canvas follows.
+    const QString path = files.filePath("kept.bmp");
+    dialogs.scripted.answers = {platform::Yes};
+    dialogs.scripted.fileNames = {path};
+    EXPECT_TRUE(window->createCanvas());
+    EXPECT_TRUE(window->saved());
+    EXPECT_EQ(window->windowTitle(), "Duza Zidova");
+    const auto written = arty::bmp::readFile(path);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(written->size(), drawn.size());
+}
+
+TEST_F(PatternWindowTest, HintsAndHelpReadAsWritten)
+{
+    const QString crlf = "\r\n";
+    const std::pair<const char*, QString> hints[] = {
+        {"OpenFile", "Opens a previous .bmp format drawing.   "},
+        {"SaveFileAs", "Saves the current drawing to disk in .bmp format, under a different filename"},
+        {"File3", "Click here to open this previously saved file.  "},
+        {"MixLight", "Mix selected paint color with color underneath (light) "},
+        {"BrushWidth", "Move indicator to select brush width, move left for a smaller brush, or right for a larger one.  "},
+        {"SunsetGradientCanvas", "Creates an Orange/Yellow Gradient backdrop for future canvases.  Use \"New Canvas\" afterwards.  "},
+        {"CanvasColor", "Selects a solid background color for future canvases.  " + crlf
+                            + "Once selected, click \"New Canvas\" to create.  "},
+        {"WebPattern", "When the Webbed Pattern is turned on, lines are drawn from the point where you originally click.  "
+                           + crlf + crlf
+                           + "To get a better idea of what it does, try drawing with this option off and then with it on.  "},
+        {"PickUpColor4", "In pick up color mode you can select any color used in the drawing as the 2nd Color in "
+                         "Replacement/Outline functions.  " + crlf
+                         + "Just move the mouse pointer over the color you wish to use (it will be shown on the menu bar) and click.  "},
+        {"Reset", "Click here to put back current image Width/Height "},
+        {"InvertImage", "Inverts the entire image.  To undo, do a second time.  "},
+    };
+    for (const auto& [name, text] : hints) {
+        auto* widget = window->findChild<QWidget*>(QString::fromLatin1(name));
+        ASSERT_TRUE(widget) << name;
+        EXPECT_EQ(widget->toolTip(), text) << name;
+    }
+    EXPECT_EQ(window->findChild<QWidget*>("HelpPanel")->toolTip(),
+              "Duza Zidova" + crlf + crlf
+                  + "This module allows you to create dazzling multi-colored patterns regardless of artistic ability!  " + crlf
+                  + "To start drawing, simply click anywhere on the canvas and move the mouse with the button held down.  " + crlf
+                  + "To learn about the various menu options just pause the mouse over them.  " + crlf);
 }
 
 TEST_F(PatternWindowTest, RecentFilesOpenAndMoveToTheTop)
@@ -438,11 +508,55 @@ TEST_F(PatternWindowTest, SizeBoxesShowThePictureInEachUnit)
     EXPECT_EQ(dialogs.scripted.asked[0].text, "You have not specified a new size");
 }
 
+TEST_F(PatternWindowTest, ResizeAsksHowAndRefusesSizesNoFileCanHold)
+{
+    useCanvasOfSize(40, 30);
+    window->picture().setPixelAt(39, 29, window->picture().storedPixel(0x0000FF));
+    window->widthBox()->setText("80");
+    dialogs.scripted.answers = {platform::No};
+    window->ResizeClick();
+    ASSERT_EQ(dialogs.scripted.asked.size(), 1);
+    EXPECT_EQ(dialogs.scripted.asked[0].text, "Do you want the existing image resized to fit the new dimensions?");
+    EXPECT_EQ(dialogs.scripted.asked[0].buttons, platform::Yes | platform::No);
+    EXPECT_EQ(window->picture().size(), QSize(80, 30));
+    EXPECT_EQ(window->picture().colourAt(39, 29), 0x0000FFu) << "drawn unscaled at the top left";
+    EXPECT_EQ(window->picture().colourAt(79, 29), 0xFFFFFFu) << "white where it grew";
+
+    // Too wide for any bitmap file: refused before the question.
+    dialogs.scripted.asked.clear();
+    window->widthBox()->setText("99999");
+    window->ResizeClick();
+    ASSERT_EQ(dialogs.scripted.asked.size(), 1);
+    EXPECT_EQ(dialogs.scripted.asked[0].text, "Out of Memory");
+    EXPECT_EQ(window->picture().size(), QSize(80, 30));
+}
+
+TEST_F(PatternWindowTest, SizeBoxesLimitTypingButShowAnySizeInFull)
+{
+    useCanvasOfSize(40000, 1);
+    window->SetUnitClick(arty::sizeunits::Unit::Cm);
+    EXPECT_EQ(window->widthBox()->text(), "1081.08");
+    EXPECT_EQ(window->newSize(), QSize(40000, 1));
+    window->ResetClick();
+    dialogs.scripted.asked.clear();
+    window->ResizeClick();
+    ASSERT_EQ(dialogs.scripted.asked.size(), 1);
+    EXPECT_EQ(dialogs.scripted.asked[0].text, "You have not specified a new size");
+
+    // Typing stops at six characters; in cm one full stop goes in.
+    QLineEdit* box = window->heightBox();
+    window->SpeedButtonMouseMove(7);
+    box->setFocus();
+    box->clear();
+    QTest::keyClicks(box, "12.3.4567");
+    EXPECT_EQ(box->text(), "12.345");
+    EXPECT_EQ(window->newSize().height(), qRound(12.345 * 37));
+}
+
 TEST_F(PatternWindowTest, StoredDefaultsAreWrittenWhenTheWindowGoesAndReadNextTime)
 {
     window->CanvasTypeClick(5);
     window->BrushClick(2);
-    window->BrushWidthChange(40);
     window->findChild<QSlider*>("BrushWidth")->setValue(40);
     window->WebPatternClick();
     window->ColourModeClick(ColourMode::BlueGradient);

@@ -152,14 +152,18 @@ TEST(PictureTest, PaletteColoursMapToTheFirstNearestEntry)
         ASSERT_EQ(int(standard.storedPixel(c)), bruteNearest(standardPalette(), c)) << v;
     }
 
-    // A short file palette is padded with black; duplicates resolve to the first.
+    // A short file palette is padded to 256: the entry at a complemented
+    // index is the complement colour, the rest black; duplicates resolve to
+    // the first.
     QImage image(2, 1, QImage::Format_Indexed8);
     image.setColorTable({qRgb(10, 10, 10), qRgb(250, 0, 0), qRgb(10, 10, 10)});
     image.fill(1);
     const auto opened = Picture::fromImage(image);
     ASSERT_TRUE(opened);
     EXPECT_EQ(opened->image().colorCount(), 256);
-    EXPECT_EQ(opened->image().color(255), qRgb(0, 0, 0));
+    EXPECT_EQ(opened->image().color(255), qRgb(245, 245, 245));
+    EXPECT_EQ(opened->image().color(254), qRgb(5, 255, 255));
+    EXPECT_EQ(opened->image().color(252), qRgb(0, 0, 0));
     EXPECT_EQ(opened->colourAt(1, 0), rgb(250, 0, 0));
     EXPECT_EQ(opened->storedPixel(rgb(12, 12, 12)), 0u);
     EXPECT_EQ(opened->storedPixel(rgb(3, 3, 3)), 3u);
