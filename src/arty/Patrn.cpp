@@ -90,76 +90,78 @@ const char* const PanelNames[TPattern::BarButtons] = {
     "SpeedMenu0", "SpeedMenu01", "SpeedMenu02", "SpeedMenu03",
     "SpeedMenu04", "SpeedMenu05", "SpeedMenu06", "SpeedMenu07"};
 
-namespace hints {
-const QString CanvasColor = QStringLiteral("Selects a solid background color for future canvases.  ") + CrLf
-                            + QStringLiteral("Once selected, click \"New Canvas\" to create.  ");
-const QString PickUpColor2 =
-    QStringLiteral("In pick up color mode you can select any color used in the drawing as the new canvas color.  ")
-    + CrLf
-    + QStringLiteral("Just move the mouse pointer over the color you wish to use (it will be shown on the menu bar) and click.  ")
-    + CrLf + QStringLiteral("Remember to click \"New Canvas\" afterwards.  ");
-const QString RampCanvas[5] = {
-    QStringLiteral("Creates a Red Gradient backdrop for future canvases.  Use \"New Canvas\" afterwards.  "),
-    QStringLiteral("Creates a Green Gradient backdrop for future canvases.  Use \"New Canvas\" afterwards.  "),
-    QStringLiteral("Creates a Blue Gradient backdrop for future canvases.  Use \"New Canvas\" afterwards.  "),
-    QStringLiteral("Creates an Orange/Yellow Gradient backdrop for future canvases.  Use \"New Canvas\" afterwards.  "),
-    QStringLiteral("Creates a Magenta Gradient backdrop for future canvases.  Use \"New Canvas\" afterwards.  "),
-};
-const QString LoadCanvas =
-    QStringLiteral("Allows you to select an existing image which will be stretched/shrunk to form your canvas.  Use \"New Canvas\" afterwards.  ")
-    + CrLf + QStringLiteral("HINT - you can create your own gradients using the Razidi Rurid Wallpaper Maker module!  ");
-const QString CreateNewCanvas = QStringLiteral("Creates a new blank canvas of the selected color/pattern.  ");
-const QString Brushes[3] = {
-    QStringLiteral("Draw using selected color, regardless of what color is underneath.  "),
-    QStringLiteral("Mix selected paint color with color underneath (light) "),
-    QStringLiteral("Mix selected paint color with color underneath (dark) "),
-};
-const QString Width = QStringLiteral(
-    "Move indicator to select brush width, move left for a smaller brush, or right for a larger one.  ");
-const QString WebPattern =
-    QStringLiteral("When the Webbed Pattern is turned on, lines are drawn from the point where you originally click.  ")
-    + CrLf + CrLf
-    + QStringLiteral("To get a better idea of what it does, try drawing with this option off and then with it on.  ");
-const QString MirrorPattern =
-    QStringLiteral("When the Mirror Pattern is turned on, identical lines are drawn in the other 3 corners of the canvas in the same position.  ")
-    + CrLf + CrLf
-    + QStringLiteral("To get a better idea of what it does, try drawing with this option off and then with it on.  ");
-const QString ChangeDrawColor = QStringLiteral("Selects a solid draw color.  ");
-const QString PickUpColor1 =
-    QStringLiteral("In pick up color mode you can select any color used in the drawing as the new pen color.  ")
-    + CrLf
-    + QStringLiteral("Just move the mouse pointer over the color you wish to use (it will be shown on the menu bar) and click.  ");
-const QString RandomColor = QStringLiteral("Draws each line in a random color - use this for dazzling patterns!  ");
-const QString Gradients[3] = {
-    QStringLiteral("Turns the Drawing color into a Red Gradient.  "),
-    QStringLiteral("Turns the Drawing color into a Green Gradient.  "),
-    QStringLiteral("Turns the Drawing color into a Blue Gradient.  "),
-};
-const QString OpenFile = QStringLiteral("Opens a previous .bmp format drawing.   ");
-const QString SaveFile = QStringLiteral("Saves the current drawing to disk in .bmp format.  ");
-const QString SaveFileAs = QStringLiteral("Saves the current drawing to disk in .bmp format, under a different filename");
-const QString CloseButton = QStringLiteral("Closes Duza Zidova, you will be prompted to save the current picture.  ");
-const QString RecentFile = QStringLiteral("Click here to open this previously saved file.  ");
-const QString SetFirstColor = QStringLiteral("Select 1st color for replacement/outline functions");
-const QString SetSecondColor = QStringLiteral("Select 2nd color for replacement/outline functions");
-QString pickUpUtility(const QString& which)
+// The hint of every control that has one, by control name.
+QList<QPair<QString, QString>> controlHints()
 {
-    return QStringLiteral("In pick up color mode you can select any color used in the drawing as the ") + which
-           + QStringLiteral(" in Replacement/Outline functions.  ") + CrLf
-           + QStringLiteral("Just move the mouse pointer over the color you wish to use (it will be shown on the menu bar) and click.  ");
+    const QString pickUpHow = QStringLiteral(
+        "Just move the mouse pointer over the color you wish to use (it will be shown on the menu bar) and click.  ");
+    const QString tryIt = QStringLiteral(
+        "To get a better idea of what it does, try drawing with this option off and then with it on.  ");
+    const auto ramp = [](const char* what) {
+        return QStringLiteral("Creates %1 Gradient backdrop for future canvases.  Use \"New Canvas\" afterwards.  ")
+            .arg(QString::fromLatin1(what));
+    };
+    const auto pickUpUtility = [&](const char* which) {
+        return QStringLiteral("In pick up color mode you can select any color used in the drawing as the %1 in "
+                              "Replacement/Outline functions.  ").arg(QString::fromLatin1(which))
+               + CrLf + pickUpHow;
+    };
+    const QString width = QStringLiteral(
+        "Move indicator to select brush width, move left for a smaller brush, or right for a larger one.  ");
+    const QString recent = QStringLiteral("Click here to open this previously saved file.  ");
+    return {
+        {"CanvasColor", QStringLiteral("Selects a solid background color for future canvases.  ") + CrLf
+                            + QStringLiteral("Once selected, click \"New Canvas\" to create.  ")},
+        {"PickUpColor2", QStringLiteral("In pick up color mode you can select any color used in the drawing as the new canvas color.  ")
+                             + CrLf + pickUpHow + CrLf + QStringLiteral("Remember to click \"New Canvas\" afterwards.  ")},
+        {"RedGradientCanvas", ramp("a Red")},
+        {"GreenGradientCanvas", ramp("a Green")},
+        {"BlueGradientCanvas", ramp("a Blue")},
+        {"SunsetGradientCanvas", ramp("an Orange/Yellow")},
+        {"PurpleGradientCanvas", ramp("a Magenta")},
+        {"LoadCanvas", QStringLiteral("Allows you to select an existing image which will be stretched/shrunk to form your canvas.  Use \"New Canvas\" afterwards.  ")
+                           + CrLf + QStringLiteral("HINT - you can create your own gradients using the Razidi Rurid Wallpaper Maker module!  ")},
+        {"CreateNewCanvas", QStringLiteral("Creates a new blank canvas of the selected color/pattern.  ")},
+        {"Normal", QStringLiteral("Draw using selected color, regardless of what color is underneath.  ")},
+        {"MixLight", QStringLiteral("Mix selected paint color with color underneath (light) ")},
+        {"MixDark", QStringLiteral("Mix selected paint color with color underneath (dark) ")},
+        {"WidthPanel", width},
+        {"BrushWidth", width},
+        {"WebPattern", QStringLiteral("When the Webbed Pattern is turned on, lines are drawn from the point where you originally click.  ")
+                           + CrLf + CrLf + tryIt},
+        {"MirrorPattern", QStringLiteral("When the Mirror Pattern is turned on, identical lines are drawn in the other 3 corners of the canvas in the same position.  ")
+                              + CrLf + CrLf + tryIt},
+        {"ChangeDrawColor", QStringLiteral("Selects a solid draw color.  ")},
+        {"PickUpColor1", QStringLiteral("In pick up color mode you can select any color used in the drawing as the new pen color.  ")
+                             + CrLf + pickUpHow},
+        {"RandomColor", QStringLiteral("Draws each line in a random color - use this for dazzling patterns!  ")},
+        {"RedGradient", QStringLiteral("Turns the Drawing color into a Red Gradient.  ")},
+        {"GreenGradient", QStringLiteral("Turns the Drawing color into a Green Gradient.  ")},
+        {"BlueGradient", QStringLiteral("Turns the Drawing color into a Blue Gradient.  ")},
+        {"OpenFile", QStringLiteral("Opens a previous .bmp format drawing.   ")},
+        {"SaveFile", QStringLiteral("Saves the current drawing to disk in .bmp format.  ")},
+        {"SaveFileAs", QStringLiteral("Saves the current drawing to disk in .bmp format, under a different filename")},
+        {"CloseButton", QStringLiteral("Closes Duza Zidova, you will be prompted to save the current picture.  ")},
+        {"File1", recent},
+        {"File2", recent},
+        {"File3", recent},
+        {"File4", recent},
+        {"SetFirstColor", QStringLiteral("Select 1st color for replacement/outline functions")},
+        {"PickUpColor3", pickUpUtility("1st Color")},
+        {"SetSecondColor", QStringLiteral("Select 2nd color for replacement/outline functions")},
+        {"PickUpColor4", pickUpUtility("2nd Color")},
+        {"SetCM", QStringLiteral("Shows current image size in cm.  ")},
+        {"SetInches", QStringLiteral("Shows current image size in inches.  ")},
+        {"SetPixels", QStringLiteral("Shows current image size in pixels.  ")},
+        {"WidthBox", QStringLiteral("Enter new Width here.  ")},
+        {"HeightBox", QStringLiteral("Enter new Height here.  ")},
+        {"Reset", QStringLiteral("Click here to put back current image Width/Height ")},
+        {"Resize", QStringLiteral("Resizes current image to given Width/Height ")},
+        {"ReplaceColor", QStringLiteral("Replaces every instance of the \"1st Color\" with the \"2nd Color\".  ")},
+        {"OutlineObjects", QStringLiteral("Draws a line in \"2nd Color\" around the edges of each object with a background of \"1st Color\".  ")},
+        {"InvertImage", QStringLiteral("Inverts the entire image.  To undo, do a second time.  ")},
+    };
 }
-const QString SetCM = QStringLiteral("Shows current image size in cm.  ");
-const QString SetInches = QStringLiteral("Shows current image size in inches.  ");
-const QString SetPixels = QStringLiteral("Shows current image size in pixels.  ");
-const QString WidthBox = QStringLiteral("Enter new Width here.  ");
-const QString HeightBox = QStringLiteral("Enter new Height here.  ");
-const QString Reset = QStringLiteral("Click here to put back current image Width/Height ");
-const QString Resize = QStringLiteral("Resizes current image to given Width/Height ");
-const QString ReplaceColor = QStringLiteral("Replaces every instance of the \"1st Color\" with the \"2nd Color\".  ");
-const QString OutlineObjects =
-    QStringLiteral("Draws a line in \"2nd Color\" around the edges of each object with a background of \"1st Color\".  ");
-const QString InvertImage = QStringLiteral("Inverts the entire image.  To undo, do a second time.  ");
-} // namespace hints
 
 QColor toQColor(ColourValue value) { return colours::fromColourValue(value); }
 
@@ -228,7 +230,6 @@ TPattern::TPattern(QWidget* owner)
     : QWidget(owner, Qt::Window), recent_(arty::settings::ModuleKey)
 {
     setObjectName(QStringLiteral("TPattern"));
-    setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(Caption);
     // The client area never gets smaller than 620 x 450.
     setMinimumSize(620, 450);
@@ -535,51 +536,9 @@ void TPattern::buildUtilitiesMenu()
 
 void TPattern::setHints()
 {
-    const auto hint = [this](const char* name, const QString& text) {
-        if (auto* widget = findChild<QWidget*>(QString::fromLatin1(name)))
-            widget->setToolTip(text);
-    };
-    hint("CanvasColor", hints::CanvasColor);
-    hint("PickUpColor2", hints::PickUpColor2);
-    const char* const ramps[5] = {"RedGradientCanvas", "GreenGradientCanvas", "BlueGradientCanvas",
-                                  "SunsetGradientCanvas", "PurpleGradientCanvas"};
-    for (int i = 0; i < 5; ++i)
-        hint(ramps[i], hints::RampCanvas[i]);
-    hint("LoadCanvas", hints::LoadCanvas);
-    hint("CreateNewCanvas", hints::CreateNewCanvas);
-    hint("Normal", hints::Brushes[0]);
-    hint("MixLight", hints::Brushes[1]);
-    hint("MixDark", hints::Brushes[2]);
-    hint("WidthPanel", hints::Width);
-    hint("BrushWidth", hints::Width);
-    hint("WebPattern", hints::WebPattern);
-    hint("MirrorPattern", hints::MirrorPattern);
-    hint("ChangeDrawColor", hints::ChangeDrawColor);
-    hint("PickUpColor1", hints::PickUpColor1);
-    hint("RandomColor", hints::RandomColor);
-    hint("RedGradient", hints::Gradients[0]);
-    hint("GreenGradient", hints::Gradients[1]);
-    hint("BlueGradient", hints::Gradients[2]);
-    hint("OpenFile", hints::OpenFile);
-    hint("SaveFile", hints::SaveFile);
-    hint("SaveFileAs", hints::SaveFileAs);
-    hint("CloseButton", hints::CloseButton);
-    for (QPushButton* button : FileButtons)
-        button->setToolTip(hints::RecentFile);
-    hint("SetFirstColor", hints::SetFirstColor);
-    hint("PickUpColor3", hints::pickUpUtility(QStringLiteral("1st Color")));
-    hint("SetSecondColor", hints::SetSecondColor);
-    hint("PickUpColor4", hints::pickUpUtility(QStringLiteral("2nd Color")));
-    hint("SetCM", hints::SetCM);
-    hint("SetInches", hints::SetInches);
-    hint("SetPixels", hints::SetPixels);
-    hint("WidthBox", hints::WidthBox);
-    hint("HeightBox", hints::HeightBox);
-    hint("Reset", hints::Reset);
-    hint("Resize", hints::Resize);
-    hint("ReplaceColor", hints::ReplaceColor);
-    hint("OutlineObjects", hints::OutlineObjects);
-    hint("InvertImage", hints::InvertImage);
+    for (const auto& [name, hint] : controlHints())
+        if (auto* widget = findChild<QWidget*>(name))
+            widget->setToolTip(hint);
 }
 
 // ---------------------------------------------------------------- state shown
@@ -627,9 +586,18 @@ void TPattern::loadLampPictures()
     if (!main)
         return;
     const QPixmap backLight = main->pictures().picture(QStringLiteral("BackLight"));
-    for (QLabel* l : findChildren<QLabel*>())
-        if (l->width() == 12 && l->height() == 12)
-            l->setPixmap(backLight);
+    for (QLabel* lampLabel : lamps())
+        lampLabel->setPixmap(backLight);
+}
+
+QList<QLabel*> TPattern::lamps() const
+{
+    QList<QLabel*> all(CanvasLamps.begin(), CanvasLamps.end());
+    all.append(QList<QLabel*>(BrushLamps.begin(), BrushLamps.end()));
+    all.append({FX01, FX02});
+    all.append(QList<QLabel*>(ColorLamps.begin(), ColorLamps.end()));
+    all.append({Cm, Inches, Pixels});
+    return all;
 }
 
 void TPattern::refreshColourShapes()

@@ -138,6 +138,7 @@ private:
     void showPanel(int index);
     void refreshLamps();
     void loadLampPictures();
+    QList<QLabel*> lamps() const;
     void refreshColourShapes();
     void refreshRecentButtons();
     void setCaptionFromFile();
