@@ -163,8 +163,6 @@ QList<QPair<QString, QString>> controlHints()
     };
 }
 
-QColor toQColor(ColourValue value) { return colours::fromColourValue(value); }
-
 ColourValue fromQColor(const QColor& colour)
 {
     return colours::colourValue(colour.red(), colour.green(), colour.blue());
@@ -172,7 +170,7 @@ ColourValue fromQColor(const QColor& colour)
 
 QString describeColour(const QString& what, ColourValue value)
 {
-    const QColor c = toQColor(value);
+    const QColor c = colours::fromColourValue(value);
     return QStringLiteral("%1: red %2, green %3, blue %4").arg(what).arg(c.red()).arg(c.green()).arg(c.blue());
 }
 
@@ -603,7 +601,7 @@ QList<QLabel*> TPattern::lamps() const
 void TPattern::refreshColourShapes()
 {
     const auto paint = [](Panel* shape, const QString& what, ColourValue value) {
-        shape->setColour(toQColor(value));
+        shape->setColour(colours::fromColourValue(value));
         shape->setAccessibleName(describeColour(what, value));
     };
     paint(SelectedCanvasColor, QStringLiteral("Canvas color"), canvasColour_);
@@ -822,7 +820,7 @@ void TPattern::drwMouseMove(QPoint at)
 {
     if (PickUpMode != 0) {
         if (!picture_.isNull() && QRect(QPoint(0, 0), picture_.size()).contains(at))
-            FunctionPanel->setColour(toQColor(picture_.colourAt(at.x(), at.y())));
+            FunctionPanel->setColour(colours::fromColourValue(picture_.colourAt(at.x(), at.y())));
         return;
     }
     hideAllPanels();
@@ -858,7 +856,7 @@ void TPattern::drwMouseUp() { PenDown = false; }
 
 bool TPattern::chooseColour(ColourValue& colour)
 {
-    QColor chosen = toQColor(colour);
+    QColor chosen = colours::fromColourValue(colour);
     std::array<QColor, 16> custom = custom_.colours();
     if (!platform::Dialogs::instance().chooseColour(this, chosen, custom))
         return false;

@@ -1,5 +1,6 @@
 #include "arty/PatternSettings.h"
 
+#include "common/Colours.h"
 #include "common/SettingsStore.h"
 
 #include <utility>
@@ -142,7 +143,7 @@ std::array<QColor, 16> CustomColours::colours() const
         bool ok = false;
         const uint value = equals < 0 ? 0 : entry.mid(equals + 1).toUInt(&ok, 16);
         if (ok && value <= 0xFFFFFF)
-            result[size_t(i)] = QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+            result[size_t(i)] = colours::fromColourValue(value);
     }
     return result;
 }
@@ -152,7 +153,7 @@ void CustomColours::setColours(const std::array<QColor, 16>& colours)
     entries_.clear();
     for (int i = 0; i < 16; ++i) {
         const QColor& c = colours[size_t(i)];
-        const uint value = uint(c.red()) | uint(c.green()) << 8 | uint(c.blue()) << 16;
+        const uint value = colours::colourValue(c.red(), c.green(), c.blue());
         entries_.append(QStringLiteral("Color%1=%2")
                             .arg(entryLetter(i))
                             .arg(QStringLiteral("%1").arg(value, 6, 16, QChar(u'0')).toUpper()));
