@@ -2,15 +2,15 @@
 // against a plain memcpy of the same number of bytes: the image utilities
 // should stay within a small multiple of it, and one freehand segment with
 // its three mirror copies well inside a mouse-move interval.
-#include "arty/ImageOps.h"
-#include "arty/Picture.h"
+#include "paint/ImageOps.h"
+#include "paint/Picture.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstring>
 #include <vector>
 
-using namespace arty;
+using namespace paint;
 
 namespace {
 

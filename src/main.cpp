@@ -1,6 +1,6 @@
 #include "app/HintPause.h"
-#include "app/Menu.h"
-#include "app/Mmain.h"
+#include "app/ProgramMenu.h"
+#include "app/SplashWindow.h"
 
 #include <QApplication>
 
@@ -14,8 +14,8 @@ int main(int argc, char** argv)
     // splash window's closing ends it.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    TMM splash;
-    TMenu1 menu;
+    SplashWindow splash;
+    ProgramMenu menu;
     splash.show();
     return app.exec();
 }

@@ -1,6 +1,6 @@
 #include "app/ToolWindow.h"
 
-#include "app/Menu.h"
+#include "app/ProgramMenu.h"
 #include "app/Panel.h"
 
 #include <QCloseEvent>
@@ -32,7 +32,7 @@ void ToolWindow::release()
     if (released_)
         return;
     released_ = true;
-    if (TMenu1* menu = TMenu1::instance())
+    if (ProgramMenu* menu = ProgramMenu::instance())
         menu->windowReleased(menuEntry_, this);
     hide();
     deleteLater();
@@ -60,9 +60,9 @@ void ToolWindow::changeEvent(QEvent* event)
     if (event->type() != QEvent::ActivationChange)
         return;
     if (isActiveWindow())
-        FormActivate();
+        activated();
     else
-        FormDeactivate();
+        deactivated();
 }
 
 void ToolWindow::showEvent(QShowEvent* event)

@@ -25,8 +25,8 @@ public:
 
     // The window became the active one, or stopped being it (focus went to
     // another window). Nothing by default.
-    virtual void FormActivate() {}
-    virtual void FormDeactivate() {}
+    virtual void activated() {}
+    virtual void deactivated() {}
 
     // Clears the window-open flag and lets the window go; it is destroyed
     // once the current event has been handled.

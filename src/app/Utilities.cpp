@@ -1,24 +1,24 @@
 #include "app/Utilities.h"
 
-#include "app/Menu.h"
-#include "arty/Patrn.h"
-#include "calc/Dcalc.h"
-#include "calc/Lc.h"
-#include "calc/Usstate.h"
-#include "games/Dce.h"
-#include "organisers/Aniv.h"
-#include "organisers/Wtc.h"
-#include "organisers/typing.h"
+#include "app/ProgramMenu.h"
+#include "paint/PaintWindow.h"
+#include "calc/DateCalculatorWindow.h"
+#include "calc/ConversionsWindow.h"
+#include "calc/StateCodesWindow.h"
+#include "games/DiceWindow.h"
+#include "organisers/AnniversariesWindow.h"
+#include "organisers/StopwatchWindow.h"
+#include "typing/TypingTutorWindow.h"
 
 // In the order of their menu entry numbers.
-void registerUtilities(TMenu1& menu)
+void registerUtilities(ProgramMenu& menu)
 {
-    menu.setFactory(TPattern::MenuEntry, [](QWidget* owner) { return new TPattern(owner); });
-    menu.setFactory(TDice::MenuEntry, [](QWidget* owner) { return new TDice(owner); });
-    menu.setFactory(TDateCalc::MenuEntry, [](QWidget* owner) { return new TDateCalc(owner); });
-    menu.setFactory(TfrmTyping::MenuEntry, [](QWidget* owner) { return new TfrmTyping(owner); });
-    menu.setFactory(TConversions::MenuEntry, [](QWidget* owner) { return new TConversions(owner); });
-    menu.setFactory(TAmStCode::MenuEntry, [](QWidget* owner) { return new TAmStCode(owner); });
-    menu.setFactory(TWatchIt::MenuEntry, [](QWidget* owner) { return new TWatchIt(owner); });
-    menu.setFactory(TAnniversaries::MenuEntry, [](QWidget* owner) { return new TAnniversaries(owner); });
+    menu.setFactory(PaintWindow::MenuEntry, [](QWidget* owner) { return new PaintWindow(owner); });
+    menu.setFactory(DiceWindow::MenuEntry, [](QWidget* owner) { return new DiceWindow(owner); });
+    menu.setFactory(DateCalculatorWindow::MenuEntry, [](QWidget* owner) { return new DateCalculatorWindow(owner); });
+    menu.setFactory(TypingTutorWindow::MenuEntry, [](QWidget* owner) { return new TypingTutorWindow(owner); });
+    menu.setFactory(ConversionsWindow::MenuEntry, [](QWidget* owner) { return new ConversionsWindow(owner); });
+    menu.setFactory(StateCodesWindow::MenuEntry, [](QWidget* owner) { return new StateCodesWindow(owner); });
+    menu.setFactory(StopwatchWindow::MenuEntry, [](QWidget* owner) { return new StopwatchWindow(owner); });
+    menu.setFactory(AnniversariesWindow::MenuEntry, [](QWidget* owner) { return new AnniversariesWindow(owner); });
 }

@@ -1,6 +1,6 @@
 #pragma once
-#include "app/Menu.h"
-#include "app/Mmain.h"
+#include "app/ProgramMenu.h"
+#include "app/SplashWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/MidiTransport.h"
 
@@ -18,8 +18,8 @@ protected:
         auto transport = std::make_unique<platform::RecordingMidi>();
         transport->openResult = midiOpens;
         midi = transport.get();
-        mm = std::make_unique<TMM>(std::move(transport));
-        menu = std::make_unique<TMenu1>();
+        mm = std::make_unique<SplashWindow>(std::move(transport));
+        menu = std::make_unique<ProgramMenu>();
     }
 
     void rebuild(bool midiOpens)
@@ -37,6 +37,6 @@ protected:
 
     platform::ScopedDialogs dialogs;
     platform::RecordingMidi* midi = nullptr;
-    std::unique_ptr<TMM> mm;
-    std::unique_ptr<TMenu1> menu;
+    std::unique_ptr<SplashWindow> mm;
+    std::unique_ptr<ProgramMenu> menu;
 };

@@ -69,19 +69,19 @@ TEST_F(LauncherTest, TrayIconCarriesTheTipAndLeftClickShowsTheMenuOnce)
     EXPECT_EQ(mm->trayTip(), "Orvik 2000 v1.01");
     EXPECT_FALSE(menu->isVisible());
 
-    mm->TrayIconMessageHandler(TMM::WM_LBUTTONDBLCLK);   // a double click itself does nothing
+    mm->TrayIconMessageHandler(SplashWindow::WM_LBUTTONDBLCLK);   // a double click itself does nothing
     EXPECT_FALSE(menu->isVisible());
-    mm->TrayIconMessageHandler(TMM::WM_LBUTTONDOWN);
+    mm->TrayIconMessageHandler(SplashWindow::WM_LBUTTONDOWN);
     EXPECT_TRUE(menu->isVisible());
     const QPoint where = menu->pos();
     menu->move(where + QPoint(5, 5));
-    mm->TrayIconMessageHandler(TMM::WM_LBUTTONDOWN);   // already visible: nothing
+    mm->TrayIconMessageHandler(SplashWindow::WM_LBUTTONDOWN);   // already visible: nothing
     EXPECT_TRUE(menu->isVisible());
     EXPECT_EQ(menu->pos(), where + QPoint(5, 5));
 
     QTest::keyClick(menu.get(), Qt::Key_Escape);
     EXPECT_FALSE(menu->isVisible());
-    mm->TrayIconMessageHandler(TMM::WM_LBUTTONDOWN);
+    mm->TrayIconMessageHandler(SplashWindow::WM_LBUTTONDOWN);
     EXPECT_TRUE(menu->isVisible());
 }
 
@@ -94,7 +94,7 @@ TEST_F(LauncherTest, RightClickEndsTheProgramEvenWithUtilityWindowsOpen)
     ASSERT_TRUE(mm->MidiAvailable());
     ASSERT_TRUE(midi->isOpen);
     const int closesBefore = midi->closeCount;
-    mm->TrayIconMessageHandler(TMM::WM_RBUTTONDOWN);
+    mm->TrayIconMessageHandler(SplashWindow::WM_RBUTTONDOWN);
     EXPECT_FALSE(mm->trayIconShown());
     EXPECT_GT(midi->closeCount, closesBefore);
     EXPECT_FALSE(midi->isOpen);

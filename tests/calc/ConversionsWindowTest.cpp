@@ -1,4 +1,4 @@
-#include "calc/Lc.h"
+#include "calc/ConversionsWindow.h"
 #include "calc/LcWidgets.h"
 
 #include "../app/LauncherFixture.h"
@@ -26,8 +26,8 @@ protected:
     void SetUp() override
     {
         LauncherTest::SetUp();
-        menu->openEntry(TConversions::MenuEntry);
-        w = qobject_cast<TConversions*>(menu->window(TConversions::MenuEntry));
+        menu->openEntry(ConversionsWindow::MenuEntry);
+        w = qobject_cast<ConversionsWindow*>(menu->window(ConversionsWindow::MenuEntry));
         ASSERT_TRUE(w);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
         other.resize(50, 50);
@@ -61,7 +61,7 @@ protected:
         clickCell(c, row, column);
         QTest::mouseDClick(w->grid(c)->viewport(), Qt::LeftButton, {}, cellCentre(c, row, column));
     }
-    void type(TConversions::Page page, const QString& text)
+    void type(ConversionsWindow::Page page, const QString& text)
     {
         QLineEdit* box = w->entryBox(page);
         box->selectAll();
@@ -77,13 +77,13 @@ protected:
     QString clipboard() const { return QGuiApplication::clipboard()->text(); }
     QWidget* focused() const { return QApplication::focusWidget(); }
 
-    QPointer<TConversions> w;
+    QPointer<ConversionsWindow> w;
     QWidget other;
 };
 
 TEST_F(ConversionsWindowTest, OpensFromTheMenuWithItsFrameTextsAndHints)
 {
-    EXPECT_TRUE(menu->windowOpen(TConversions::MenuEntry));
+    EXPECT_TRUE(menu->windowOpen(ConversionsWindow::MenuEntry));
     EXPECT_EQ(w->size(), QSize(632, 473));
     EXPECT_EQ(w->windowTitle(), "Conversions");
     EXPECT_EQ(w->closePanel()->objectName(), "ClosePanel");
@@ -108,10 +108,10 @@ TEST_F(ConversionsWindowTest, OpensFromTheMenuWithItsFrameTextsAndHints)
     EXPECT_EQ(w->groupList(Category::Liquid, 0)->toolTip(), "Units");
     EXPECT_EQ(w->groupList(Category::Liquid, 0)->count(), 17);
     EXPECT_EQ(w->groupList(Category::Length, 0)->item(9)->text(), "Kilometres");
-    EXPECT_EQ(w->entryBox(TConversions::WeightPage)->toolTip(), "Initial Value");
-    EXPECT_EQ(w->entryBox(TConversions::WeightPage)->maxLength(), 10);
-    EXPECT_EQ(w->entryBox(TConversions::TemperaturePage)->toolTip(), "Input Value");
-    EXPECT_EQ(w->entryBox(TConversions::TemperaturePage)->maxLength(), 8);
+    EXPECT_EQ(w->entryBox(ConversionsWindow::WeightPage)->toolTip(), "Initial Value");
+    EXPECT_EQ(w->entryBox(ConversionsWindow::WeightPage)->maxLength(), 10);
+    EXPECT_EQ(w->entryBox(ConversionsWindow::TemperaturePage)->toolTip(), "Input Value");
+    EXPECT_EQ(w->entryBox(ConversionsWindow::TemperaturePage)->maxLength(), 8);
     EXPECT_EQ(w->grid(Category::Liquid)->toolTip(), "Conversion Table");
     EXPECT_EQ(w->scrollBar(Category::Weight)->toolTip(), "Use this 'Scroll Bar' to see the remainder of the table");
     EXPECT_EQ(w->scrollBar(Category::Liquid), nullptr);
@@ -129,9 +129,9 @@ TEST_F(ConversionsWindowTest, OpensFromTheMenuWithItsFrameTextsAndHints)
 
 TEST_F(ConversionsWindowTest, OpeningFillsEveryGridWithZeroAndShowsTheLengthPage)
 {
-    EXPECT_EQ(w->pageShown(), TConversions::LengthPage);
-    EXPECT_EQ(focused(), w->entryBox(TConversions::LengthPage));
-    EXPECT_EQ(w->entryBox(TConversions::LengthPage)->selectedText(), "0");
+    EXPECT_EQ(w->pageShown(), ConversionsWindow::LengthPage);
+    EXPECT_EQ(focused(), w->entryBox(ConversionsWindow::LengthPage));
+    EXPECT_EQ(w->entryBox(ConversionsWindow::LengthPage)->selectedText(), "0");
     for (Category c : {Category::Length, Category::Liquid, Category::Weight}) {
         const units::UnitTable& table = units::table(c);
         ConversionGrid* grid = w->grid(c);
@@ -154,7 +154,7 @@ TEST_F(ConversionsWindowTest, TypingOneWithMetresFillsTheLengthGridAndScrollsInT
 {
     clickItem(Category::Length, 0, 6);
     EXPECT_EQ(w->selectedUnit(Category::Length), 6);
-    type(TConversions::LengthPage, QStringLiteral("1"));
+    type(ConversionsWindow::LengthPage, QStringLiteral("1"));
     EXPECT_EQ(numbers(Category::Length), units::convertTable(Category::Length, QStringLiteral("1"), 6).numbers);
     EXPECT_EQ(w->grid(Category::Length)->cellText(5, 1), r29("1,000.0"));
     EXPECT_EQ(w->grid(Category::Length)->cellText(2, 1), QStringLiteral("      ") + " 1.00000000000000E+0010");
@@ -165,7 +165,7 @@ TEST_F(ConversionsWindowTest, TypingOneWithMetresFillsTheLengthGridAndScrollsInT
     EXPECT_TRUE(grid->isRowHidden(20));  // row 21, light years
     EXPECT_FALSE(grid->isRowHidden(21)); // row 22, the lineal heading
     EXPECT_EQ(grid->indexAt(QPoint(5, 2)).row() + 1, 22);
-    EXPECT_EQ(focused(), w->entryBox(TConversions::LengthPage));
+    EXPECT_EQ(focused(), w->entryBox(ConversionsWindow::LengthPage));
     w->scrollBar(Category::Length)->setValue(0);
     EXPECT_EQ(grid->topRow(), 1);
     EXPECT_FALSE(grid->isRowHidden(0));
@@ -176,7 +176,7 @@ TEST_F(ConversionsWindowTest, TypingOneWithMetresFillsTheLengthGridAndScrollsInT
 
 TEST_F(ConversionsWindowTest, NauticalFeetClearsTheOtherListsAndConvertsFromPosition24)
 {
-    type(TConversions::LengthPage, QStringLiteral("3"));
+    type(ConversionsWindow::LengthPage, QStringLiteral("3"));
     clickItem(Category::Length, 3, 0);
     EXPECT_EQ(w->selectedUnit(Category::Length), 24);
     for (int g = 0; g < 3; ++g)
@@ -196,17 +196,17 @@ TEST_F(ConversionsWindowTest, NauticalFeetClearsTheOtherListsAndConvertsFromPosi
 
 TEST_F(ConversionsWindowTest, EntryBoxesAreCleanedAndNonNumbersCountAsZero)
 {
-    type(TConversions::LengthPage, QStringLiteral("12a.5b"));
-    EXPECT_EQ(w->entryBox(TConversions::LengthPage)->text(), "12.5");
+    type(ConversionsWindow::LengthPage, QStringLiteral("12a.5b"));
+    EXPECT_EQ(w->entryBox(ConversionsWindow::LengthPage)->text(), "12.5");
     EXPECT_EQ(numbers(Category::Length), units::convertTable(Category::Length, QStringLiteral("12.5"), 0).numbers);
 
     // Pasted text with a second point: no result from the earlier input.
-    w->entryBox(TConversions::LengthPage)->setText(QStringLiteral("1.2.3"));
-    EXPECT_EQ(w->entryBox(TConversions::LengthPage)->text(), "1.2.3");
+    w->entryBox(ConversionsWindow::LengthPage)->setText(QStringLiteral("1.2.3"));
+    EXPECT_EQ(w->entryBox(ConversionsWindow::LengthPage)->text(), "1.2.3");
     EXPECT_EQ(numbers(Category::Length), units::convertTable(Category::Length, QStringLiteral("0"), 0).numbers);
 
-    w->entryBox(TConversions::LiquidPage)->setText(QStringLiteral("x9-9y"));
-    EXPECT_EQ(w->entryBox(TConversions::LiquidPage)->text(), "99");
+    w->entryBox(ConversionsWindow::LiquidPage)->setText(QStringLiteral("x9-9y"));
+    EXPECT_EQ(w->entryBox(ConversionsWindow::LiquidPage)->text(), "99");
     EXPECT_EQ(w->grid(Category::Liquid)->cellText(2, 1), "   " + r29("99.0"));
 }
 
@@ -219,7 +219,7 @@ TEST_F(ConversionsWindowTest, OnlyTheNumberColumnCanBeSelected)
     EXPECT_EQ(grid->selectedRow(), 32);
     clickCell(Category::Length, 5, 1);
     EXPECT_EQ(grid->selectedRow(), 5);
-    EXPECT_EQ(focused(), w->entryBox(TConversions::LengthPage)); // a click hands the focus back
+    EXPECT_EQ(focused(), w->entryBox(ConversionsWindow::LengthPage)); // a click hands the focus back
 
     grid->setFocus();
     QTest::keyClick(grid, Qt::Key_Left);
@@ -241,19 +241,19 @@ TEST_F(ConversionsWindowTest, OnlyTheNumberColumnCanBeSelected)
 TEST_F(ConversionsWindowTest, DoubleClickCopiesByEachPagesRule)
 {
     clickItem(Category::Length, 0, 6);
-    type(TConversions::LengthPage, QStringLiteral("1"));
+    type(ConversionsWindow::LengthPage, QStringLiteral("1"));
     doubleClickCell(Category::Length, 5, 1);
     EXPECT_EQ(clipboard(), "1,000.0");
-    EXPECT_EQ(focused(), w->entryBox(TConversions::LengthPage));
+    EXPECT_EQ(focused(), w->entryBox(ConversionsWindow::LengthPage));
     // A heading row copies nothing: the clipboard keeps what it had.
     doubleClickCell(Category::Length, 1, 1);
     EXPECT_EQ(clipboard(), "1,000.0");
 
     QTest::mouseClick(w->tabs(), Qt::LeftButton, {}, w->tabs()->tabRect(1).center());
-    ASSERT_EQ(w->pageShown(), TConversions::LiquidPage);
-    EXPECT_EQ(focused(), w->entryBox(TConversions::LiquidPage));
+    ASSERT_EQ(w->pageShown(), ConversionsWindow::LiquidPage);
+    EXPECT_EQ(focused(), w->entryBox(ConversionsWindow::LiquidPage));
     clickItem(Category::Liquid, 0, 3);
-    type(TConversions::LiquidPage, QStringLiteral("1"));
+    type(ConversionsWindow::LiquidPage, QStringLiteral("1"));
     doubleClickCell(Category::Liquid, 5, 1);
     EXPECT_EQ(clipboard(), "   " + r29("1.0"));
     EXPECT_TRUE(dialogs.scripted.asked.isEmpty());
@@ -270,7 +270,7 @@ TEST_F(ConversionsWindowTest, DoubleClickCopiesByEachPagesRule)
 
     QTest::mouseClick(w->tabs(), Qt::LeftButton, {}, w->tabs()->tabRect(2).center());
     clickItem(Category::Weight, 1, 6); // short tons
-    type(TConversions::WeightPage, QStringLiteral("1"));
+    type(ConversionsWindow::WeightPage, QStringLiteral("1"));
     doubleClickCell(Category::Weight, 2, 1);
     EXPECT_EQ(clipboard(), QString(12, u' ') + " 9.07184740000000E+0008");
     doubleClickCell(Category::Weight, 19, 1); // the blank row
@@ -281,29 +281,29 @@ TEST_F(ConversionsWindowTest, DoubleClickCopiesByEachPagesRule)
 TEST_F(ConversionsWindowTest, ComingBackResetsTheUnitPagesButNotTheTemperature)
 {
     clickItem(Category::Length, 3, 2);
-    type(TConversions::LengthPage, QStringLiteral("7"));
-    w->entryBox(TConversions::WeightPage)->setText(QStringLiteral("5"));
-    w->entryBox(TConversions::LiquidPage)->setText(QStringLiteral("0")); // unchanged text
+    type(ConversionsWindow::LengthPage, QStringLiteral("7"));
+    w->entryBox(ConversionsWindow::WeightPage)->setText(QStringLiteral("5"));
+    w->entryBox(ConversionsWindow::LiquidPage)->setText(QStringLiteral("0")); // unchanged text
     w->scaleButton(Scale::Fahrenheit)->click();
     QTest::mouseClick(w->tabs(), Qt::LeftButton, {}, w->tabs()->tabRect(3).center());
-    EXPECT_EQ(focused(), w->entryBox(TConversions::TemperaturePage));
-    type(TConversions::TemperaturePage, QStringLiteral("212"));
+    EXPECT_EQ(focused(), w->entryBox(ConversionsWindow::TemperaturePage));
+    type(ConversionsWindow::TemperaturePage, QStringLiteral("212"));
     EXPECT_EQ(w->temperatureLabel(Scale::Celsius)->text(), "   100.000 ");
     EXPECT_EQ(w->temperatureLabel(Scale::Kelvin)->text(), "   373.160 ");
 
     activate(&other);
     activate(w);
-    EXPECT_EQ(w->pageShown(), TConversions::LengthPage);
+    EXPECT_EQ(w->pageShown(), ConversionsWindow::LengthPage);
     EXPECT_EQ(w->tabs()->currentIndex(), 0);
-    EXPECT_EQ(focused(), w->entryBox(TConversions::LengthPage));
+    EXPECT_EQ(focused(), w->entryBox(ConversionsWindow::LengthPage));
     for (Category c : {Category::Length, Category::Liquid, Category::Weight}) {
         EXPECT_EQ(numbers(c), units::convertTable(c, QStringLiteral("0"), 0).numbers);
         EXPECT_EQ(w->selectedUnit(c), 0);
     }
-    EXPECT_EQ(w->entryBox(TConversions::LengthPage)->text(), "0");
+    EXPECT_EQ(w->entryBox(ConversionsWindow::LengthPage)->text(), "0");
     EXPECT_TRUE(w->groupList(Category::Length, 3)->selectedItems().isEmpty());
     EXPECT_EQ(w->groupList(Category::Length, 0)->count(), 10);
-    EXPECT_EQ(w->entryBox(TConversions::TemperaturePage)->text(), "212");
+    EXPECT_EQ(w->entryBox(ConversionsWindow::TemperaturePage)->text(), "212");
     EXPECT_TRUE(w->scaleButton(Scale::Fahrenheit)->isChecked());
     EXPECT_EQ(w->temperatureLabel(Scale::Celsius)->text(), "   100.000 ");
 }
@@ -329,34 +329,34 @@ TEST_F(ConversionsWindowTest, AnsweringTheMessageKeepsTheTables)
     ActivatingDialogs boxes;
     platform::Dialogs::install(&boxes);
     QTest::mouseClick(w->tabs(), Qt::LeftButton, {}, w->tabs()->tabRect(1).center());
-    type(TConversions::LiquidPage, QStringLiteral("4"));
+    type(ConversionsWindow::LiquidPage, QStringLiteral("4"));
     doubleClickCell(Category::Liquid, 9, 1);
     platform::Dialogs::install(&dialogs.scripted);
     ASSERT_TRUE(boxes.activated);
     ASSERT_EQ(boxes.asked.size(), 1);
     activate(w);
-    EXPECT_EQ(w->pageShown(), TConversions::LiquidPage);
-    EXPECT_EQ(w->entryBox(TConversions::LiquidPage)->text(), "4");
+    EXPECT_EQ(w->pageShown(), ConversionsWindow::LiquidPage);
+    EXPECT_EQ(w->entryBox(ConversionsWindow::LiquidPage)->text(), "4");
 
     activate(&other); // a real visit elsewhere still resets
     activate(w);
-    EXPECT_EQ(w->entryBox(TConversions::LiquidPage)->text(), "0");
+    EXPECT_EQ(w->entryBox(ConversionsWindow::LiquidPage)->text(), "0");
 }
 
 TEST_F(ConversionsWindowTest, TemperatureBoxAndScaleButtons)
 {
     QTest::mouseClick(w->tabs(), Qt::LeftButton, {}, w->tabs()->tabRect(3).center());
-    type(TConversions::TemperaturePage, QStringLiteral("-4o0"));
-    EXPECT_EQ(w->entryBox(TConversions::TemperaturePage)->text(), "-40");
+    type(ConversionsWindow::TemperaturePage, QStringLiteral("-4o0"));
+    EXPECT_EQ(w->entryBox(ConversionsWindow::TemperaturePage)->text(), "-40");
     EXPECT_EQ(w->temperatureLabel(Scale::Fahrenheit)->text(), "   -40.000 ");
     EXPECT_EQ(w->temperatureLabel(Scale::Kelvin)->text(), "   233.160 ");
 
     QTest::mouseClick(w->scaleButton(Scale::Kelvin), Qt::LeftButton);
     EXPECT_EQ(w->temperatureLabel(Scale::Celsius)->text(), "  -313.160 ");
-    EXPECT_EQ(focused(), w->entryBox(TConversions::TemperaturePage));
-    EXPECT_EQ(w->entryBox(TConversions::TemperaturePage)->selectedText(), "-40");
+    EXPECT_EQ(focused(), w->entryBox(ConversionsWindow::TemperaturePage));
+    EXPECT_EQ(w->entryBox(ConversionsWindow::TemperaturePage)->selectedText(), "-40");
 
-    type(TConversions::TemperaturePage, QStringLiteral("5-3"));
+    type(ConversionsWindow::TemperaturePage, QStringLiteral("5-3"));
     EXPECT_EQ(w->temperatureLabel(Scale::Kelvin)->text(), "     0.000 ");
     EXPECT_EQ(w->temperatureLabel(Scale::Celsius)->text(), "  -273.160 ");
 }
@@ -369,7 +369,7 @@ TEST_F(ConversionsWindowTest, PointerOverTheBodyFocusesTheShownEntryBox)
     QTest::mouseMove(w->windowHandle(), QPoint(2, w->height() - 2));
     w->scrollBar(Category::Weight)->setFocus();
     QTest::mouseMove(w->windowHandle(), QPoint(200, 8)); // over the title
-    EXPECT_EQ(focused(), w->entryBox(TConversions::WeightPage));
+    EXPECT_EQ(focused(), w->entryBox(ConversionsWindow::WeightPage));
 }
 
 TEST_F(ConversionsWindowTest, GridsAndListsExposeTheirCellsAndItems)
@@ -391,7 +391,7 @@ TEST_F(ConversionsWindowTest, TheClosePanelReleasesTheWindow)
     QTest::mouseClick(w->closePanel(), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(w);
-    EXPECT_FALSE(menu->windowOpen(TConversions::MenuEntry));
+    EXPECT_FALSE(menu->windowOpen(ConversionsWindow::MenuEntry));
 }
 
 } // namespace

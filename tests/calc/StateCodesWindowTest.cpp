@@ -1,4 +1,4 @@
-#include "calc/Usstate.h"
+#include "calc/StateCodesWindow.h"
 
 #include "../app/LauncherFixture.h"
 #include "app/Panel.h"
@@ -23,8 +23,8 @@ protected:
     }
     void open()
     {
-        menu->openEntry(TAmStCode::MenuEntry);
-        window = qobject_cast<TAmStCode*>(menu->window(TAmStCode::MenuEntry));
+        menu->openEntry(StateCodesWindow::MenuEntry);
+        window = qobject_cast<StateCodesWindow*>(menu->window(StateCodesWindow::MenuEntry));
         ASSERT_TRUE(window);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
         window->activateWindow();
@@ -39,7 +39,7 @@ protected:
     }
     QComboBox* list(int n) const { return window->findChild<QComboBox*>(QStringLiteral("ComboBox%1").arg(n)); }
 
-    QPointer<TAmStCode> window;
+    QPointer<StateCodesWindow> window;
 };
 
 } // namespace
@@ -47,7 +47,7 @@ protected:
 TEST_F(StateCodesWindowTest, TwoListsOfTheSameEntriesAndTheHelp)
 {
     open();
-    EXPECT_TRUE(menu->windowOpen(TAmStCode::MenuEntry));
+    EXPECT_TRUE(menu->windowOpen(StateCodesWindow::MenuEntry));
     EXPECT_EQ(window->size(), QSize(282, 233));
     EXPECT_EQ(window->windowTitle(), "USA State Codes");
     EXPECT_EQ(window->closePanel()->objectName(), "Panel5");
@@ -95,7 +95,7 @@ TEST_F(StateCodesWindowTest, ProfileSettingMaximisesOnActivation)
     EXPECT_EQ(window->closePanel()->geometry().right(), window->width() - 2);
 
     QTest::mouseClick(window->closePanel(), Qt::LeftButton);
-    EXPECT_FALSE(menu->windowOpen(TAmStCode::MenuEntry));
+    EXPECT_FALSE(menu->windowOpen(StateCodesWindow::MenuEntry));
     EXPECT_TRUE(QTest::qWaitFor([&] { return window.isNull(); }));
 
     writeProfile("[ScreenSize]\r\nUSStateCodes=F\r\n");

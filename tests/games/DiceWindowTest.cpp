@@ -1,7 +1,7 @@
-#include "games/Dce.h"
+#include "games/DiceWindow.h"
 
-#include "app/Menu.h"
-#include "app/Mmain.h"
+#include "app/ProgramMenu.h"
+#include "app/SplashWindow.h"
 #include "app/Panel.h"
 #include "platform/Dialogs.h"
 #include "platform/MidiTransport.h"
@@ -38,9 +38,9 @@ protected:
     {
         auto transport = std::make_unique<platform::RecordingMidi>();
         midi = transport.get();
-        mm = std::make_unique<TMM>(std::move(transport));
-        menu = std::make_unique<TMenu1>();
-        menu->setFactory(TDice::MenuEntry, [](QWidget* owner) { return new TDice(owner); });
+        mm = std::make_unique<SplashWindow>(std::move(transport));
+        menu = std::make_unique<ProgramMenu>();
+        menu->setFactory(DiceWindow::MenuEntry, [](QWidget* owner) { return new DiceWindow(owner); });
         platform::Random::instance().setSeedLocked(true);
         dice = openDice();
         ASSERT_TRUE(dice);
@@ -58,10 +58,10 @@ protected:
         platform::Random::instance().setSeedLocked(false);
     }
 
-    TDice* openDice()
+    DiceWindow* openDice()
     {
-        menu->openEntry(TDice::MenuEntry);
-        auto* window = qobject_cast<TDice*>(menu->window(TDice::MenuEntry));
+        menu->openEntry(DiceWindow::MenuEntry);
+        auto* window = qobject_cast<DiceWindow*>(menu->window(DiceWindow::MenuEntry));
         return window && QTest::qWaitForWindowExposed(window) ? window : nullptr;
     }
     static void activate(QWidget* w)
@@ -141,16 +141,16 @@ protected:
 
     platform::ScopedDialogs dialogs;
     platform::RecordingMidi* midi = nullptr;
-    std::unique_ptr<TMM> mm;
-    std::unique_ptr<TMenu1> menu;
-    QPointer<TDice> dice;
+    std::unique_ptr<SplashWindow> mm;
+    std::unique_ptr<ProgramMenu> menu;
+    QPointer<DiceWindow> dice;
     QWidget other;
     std::array<int, 6> before{};
 };
 
 TEST_F(DiceWindowTest, FreshWindowLayoutAndHelp)
 {
-    EXPECT_TRUE(menu->windowOpen(TDice::MenuEntry));
+    EXPECT_TRUE(menu->windowOpen(DiceWindow::MenuEntry));
     EXPECT_EQ(dice->size(), QSize(456, 433));
     for (int k = 1; k <= 6; ++k) {
         ASSERT_TRUE(before[k - 1] >= 1 && before[k - 1] <= 6);
@@ -336,7 +336,7 @@ TEST_F(DiceWindowTest, SoundSwitchOffSilencesTicksReleasesAndSweeps)
     activate(&other);
     dice->close();
     EXPECT_TRUE(sent().empty());
-    EXPECT_FALSE(menu->windowOpen(TDice::MenuEntry));
+    EXPECT_FALSE(menu->windowOpen(DiceWindow::MenuEntry));
 }
 
 TEST_F(DiceWindowTest, SystemCloseSweepsTwoChannelsTheClosePanelDoesNot)
@@ -344,7 +344,7 @@ TEST_F(DiceWindowTest, SystemCloseSweepsTwoChannelsTheClosePanelDoesNot)
     dice->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(dice);
-    EXPECT_FALSE(menu->windowOpen(TDice::MenuEntry));
+    EXPECT_FALSE(menu->windowOpen(DiceWindow::MenuEntry));
     const auto messages = sent(); // and no focus-loss sweep from the closing window
     ASSERT_EQ(messages.size(), 254u);
     EXPECT_EQ(messages[0], noteOff(9, 1));
@@ -353,12 +353,12 @@ TEST_F(DiceWindowTest, SystemCloseSweepsTwoChannelsTheClosePanelDoesNot)
 
     dice = openDice(); // the flag was cleared: a fresh window
     ASSERT_TRUE(dice);
-    EXPECT_TRUE(menu->windowOpen(TDice::MenuEntry));
+    EXPECT_TRUE(menu->windowOpen(DiceWindow::MenuEntry));
     midi->messages.clear();
     mouse(QTest::mouseClick, dice->closePanel(), QPoint(9, 10));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(dice);
-    EXPECT_FALSE(menu->windowOpen(TDice::MenuEntry));
+    EXPECT_FALSE(menu->windowOpen(DiceWindow::MenuEntry));
     EXPECT_TRUE(sent().empty());
 }
 

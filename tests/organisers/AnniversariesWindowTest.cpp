@@ -1,4 +1,4 @@
-#include "organisers/Aniv.h"
+#include "organisers/AnniversariesWindow.h"
 
 #include "../app/LauncherFixture.h"
 #include "app/Panel.h"
@@ -58,7 +58,7 @@ protected:
         LauncherTest::SetUp();
         platform::Clock::install(&clock);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-        menu->setFactory(TAnniversaries::MenuEntry, [](QWidget* owner) { return new TAnniversaries(owner); });
+        menu->setFactory(AnniversariesWindow::MenuEntry, [](QWidget* owner) { return new AnniversariesWindow(owner); });
         SettingsStore(QStringLiteral("Orvik 2000\\Anniversary"))
             .writeString(QStringLiteral("Files"), QStringLiteral("LastFile"), QStringLiteral("none"));
         window = open();
@@ -71,10 +71,10 @@ protected:
         LauncherTest::TearDown();
     }
 
-    TAnniversaries* open()
+    AnniversariesWindow* open()
     {
-        menu->openEntry(TAnniversaries::MenuEntry);
-        return qobject_cast<TAnniversaries*>(menu->window(TAnniversaries::MenuEntry));
+        menu->openEntry(AnniversariesWindow::MenuEntry);
+        return qobject_cast<AnniversariesWindow*>(menu->window(AnniversariesWindow::MenuEntry));
     }
     void closeByPanel()
     {
@@ -114,7 +114,7 @@ protected:
 
     platform::ManualClock clock{QDateTime(QDate(2026, 3, 15), QTime(15, 7))};
     QTemporaryDir dir;
-    QPointer<TAnniversaries> window;
+    QPointer<AnniversariesWindow> window;
 };
 
 TEST_F(AnniversariesWindowTest, FreshWindowLayout)
@@ -239,7 +239,7 @@ TEST_F(AnniversariesWindowTest, NewAsksEmptiesEveryDayAndKeepsHeaders)
     dialogs.scripted.answers << platform::No;
     closeByPanel(); // No lets the work and the window go
     EXPECT_FALSE(window);
-    EXPECT_FALSE(menu->windowOpen(TAnniversaries::MenuEntry));
+    EXPECT_FALSE(menu->windowOpen(AnniversariesWindow::MenuEntry));
     EXPECT_EQ(dialogs.scripted.asked.size(), 2);
 }
 
@@ -336,7 +336,7 @@ TEST_F(AnniversariesWindowTest, FailedSaveReportsKeepsTheWorkAndTheWindow)
     closeByPanel();
     ASSERT_TRUE(window);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(menu->windowOpen(TAnniversaries::MenuEntry));
+    EXPECT_TRUE(menu->windowOpen(AnniversariesWindow::MenuEntry));
     dialogs.scripted.answers << platform::Yes;
     window->close(); // Alt+F4, and the Save As is cancelled
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -349,7 +349,7 @@ TEST_F(AnniversariesWindowTest, FailedSaveReportsKeepsTheWorkAndTheWindow)
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(window);
-    EXPECT_FALSE(menu->windowOpen(TAnniversaries::MenuEntry));
+    EXPECT_FALSE(menu->windowOpen(AnniversariesWindow::MenuEntry));
     EXPECT_TRUE(readAll(dir.filePath("kept.adb")).contains("Precious"));
 }
 

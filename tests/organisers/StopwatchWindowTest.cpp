@@ -1,4 +1,4 @@
-#include "organisers/Wtc.h"
+#include "organisers/StopwatchWindow.h"
 
 #include "../app/LauncherFixture.h"
 #include "../common/ScopedConfigDir.h"
@@ -40,7 +40,7 @@ protected:
     {
         LauncherTest::SetUp();
         platform::Clock::install(&clock);
-        menu->setFactory(TWatchIt::MenuEntry, [](QWidget* owner) { return new TWatchIt(owner); });
+        menu->setFactory(StopwatchWindow::MenuEntry, [](QWidget* owner) { return new StopwatchWindow(owner); });
         watch = open();
         ASSERT_TRUE(watch);
         midi->messages.clear();
@@ -51,10 +51,10 @@ protected:
         LauncherTest::TearDown();
     }
 
-    TWatchIt* open()
+    StopwatchWindow* open()
     {
-        menu->openEntry(TWatchIt::MenuEntry);
-        auto* window = qobject_cast<TWatchIt*>(menu->window(TWatchIt::MenuEntry));
+        menu->openEntry(StopwatchWindow::MenuEntry);
+        auto* window = qobject_cast<StopwatchWindow*>(menu->window(StopwatchWindow::MenuEntry));
         return window && QTest::qWaitForWindowExposed(window) ? window : nullptr;
     }
 
@@ -112,12 +112,12 @@ protected:
     ScopedConfigDir config; // each test starts with no recent files
     platform::ManualClock clock{QDateTime(QDate(2026, 12, 7), QTime(10, 15, 2, 370))};
     QTemporaryDir dir;
-    QPointer<TWatchIt> watch;
+    QPointer<StopwatchWindow> watch;
 };
 
 TEST_F(StopwatchWindowTest, FreshWindowFrameGridDisplayAndHelp)
 {
-    EXPECT_TRUE(menu->windowOpen(TWatchIt::MenuEntry));
+    EXPECT_TRUE(menu->windowOpen(StopwatchWindow::MenuEntry));
     EXPECT_EQ(watch->size(), QSize(641, 473));
     EXPECT_EQ(watch->windowTitle(), "Stopwatch");
     EXPECT_EQ(watch->closePanel()->objectName(), "Panel3");
@@ -380,7 +380,7 @@ TEST_F(StopwatchWindowTest, ClosingIsRefusedWhileTimingAndAsksOnlyForUnsavedTimi
     answer({platform::No});
     closeByPanel();
     EXPECT_FALSE(watch);
-    EXPECT_FALSE(menu->windowOpen(TWatchIt::MenuEntry));
+    EXPECT_FALSE(menu->windowOpen(StopwatchWindow::MenuEntry));
 
     watch = open();
     ASSERT_TRUE(watch);

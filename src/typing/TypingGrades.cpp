@@ -1,0 +1,43 @@
+#include "typing/TypingGrades.h"
+
+namespace typing {
+
+QString completionSentence(int completedPercent)
+{
+    return completedPercent == 100 ? QStringLiteral("Well done!  You completed the exercise.")
+                                   : QStringLiteral("Exercise not completed!");
+}
+
+QString accuracySentence(int accuracyPercent)
+{
+    if (accuracyPercent >= 100)
+        return QStringLiteral("Well done!  You have achieved 100% Accuracy!");
+    if (accuracyPercent >= 96)
+        return QStringLiteral("Very good - but you need a little more practice.");
+    if (accuracyPercent >= 81)
+        return QStringLiteral("Getting there, but you need to improve your accuracy");
+    return QStringLiteral("Keep practicing - you can do better!");
+}
+
+QString speedSentence(int wordsPerMinute)
+{
+    if (wordsPerMinute >= 91)
+        return QStringLiteral("VERY FAST!");
+    if (wordsPerMinute >= 61)
+        return QStringLiteral("QUITE FAST!!");
+    if (wordsPerMinute >= 41)
+        return QStringLiteral("FAST!");
+    return QStringLiteral("Speed will come with practice!");
+}
+
+QStringList charactersToPractise(const std::array<int, 256>& missTable)
+{
+    QStringList characters;
+    // Control characters (the line breaks) are never something to practise.
+    for (int code = 32; code <= 255; ++code)
+        if (missTable[code] != 0)
+            characters << QString(QChar(code));
+    return characters;
+}
+
+} // namespace typing

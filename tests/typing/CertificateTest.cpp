@@ -1,0 +1,187 @@
+#include "typing/Certificate.h"
+#include "typing/TypingResultDialog.h"
+#include "typing/TypingGauge.h"
+#include "typing/TypingTutorWindow.h"
+
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/Printing.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace certificate;
+
+namespace {
+
+QString pdfText(const QString& path)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(20000))
+        return {};
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+class NoPrinter : public platform::Printing {
+public:
+    std::unique_ptr<QPrinter> currentPrinter() override { return nullptr; }
+};
+
+// A tutor on the final exam with a results window showing 97 WPM, 93%.
+class CertificatePrintTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        platform::Clock::install(&clock);
+        TypingResultDialog::modalHook = [](TypingResultDialog&) {};
+        tutor = std::make_unique<TypingTutorWindow>(nullptr);
+        tutor->show();
+        while (tutor->LessonDay() < 8)
+            tutor->btnIncreaseExClick();
+        tutor->FormShow();
+        result = tutor->resultWindow();
+        result->gaugeAccuracy()->setMaximum(1500);
+        result->gaugeAccuracy()->setValue(1400);
+        result->gaugeSpeed()->setValue(97);
+        result->show();
+    }
+    void TearDown() override
+    {
+        tutor.reset();
+        TypingResultDialog::modalHook = nullptr;
+        platform::Clock::install(nullptr);
+    }
+    QLineEdit* name() const { return result->findChild<QLineEdit*>(QStringLiteral("Name")); }
+    void print() { QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("SpeedButton2")), Qt::LeftButton); }
+
+    platform::ScopedDialogs dialogs;
+    platform::ManualClock clock{QDateTime(QDate(2026, 12, 7), QTime(15, 30))};
+    QTemporaryDir dir;
+    std::unique_ptr<TypingTutorWindow> tutor;
+    TypingResultDialog* result = nullptr;
+};
+
+} // namespace
+
+TEST(Certificate, DateLineUsesLocaleNamesAndOrdinals)
+{
+    const QLocale english(QLocale::English, QLocale::UnitedKingdom);
+    EXPECT_EQ(dateLine(QDate(2026, 12, 7), english), "Monday 7th December 2026");
+    const int days[] = {1, 2, 3, 11, 12, 13, 21, 22, 23, 31};
+    const char* expected[] = {"Thursday 1st January 2026", "Friday 2nd January 2026",
+                              "Saturday 3rd January 2026", "Sunday 11th January 2026",
+                              "Monday 12th January 2026", "Tuesday 13th January 2026",
+                              "Wednesday 21st January 2026", "Thursday 22nd January 2026",
+                              "Friday 23rd January 2026", "Saturday 31st January 2026"};
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(dateLine(QDate(2026, 1, days[i]), english), expected[i]);
+
+    const auto l = lines({QStringLiteral("Ada"), QDate(2026, 12, 7), 42, 96}, english);
+    ASSERT_EQ(l.size(), 6);
+    EXPECT_EQ(l[0].text, "This is to certify that on");
+    EXPECT_EQ(l[2].text, "Ada");
+    EXPECT_EQ(l[2].pointSize, 36);
+    EXPECT_EQ(l[3].text, "achieved an average typing speed of ");
+    EXPECT_EQ(l[4].text, "42 words Per Minute");
+    EXPECT_EQ(l[5].text, "with an Accuracy level of 96%");
+    EXPECT_EQ(l[5].pointSize, 24);
+}
+
+TEST(Certificate, TitleShrinksInStepsOfTwoDownToSix)
+{
+    const auto tenPerPoint = [](int size) { return size * 10; };
+    EXPECT_EQ(titlePointSize(tenPerPoint, 720), 72);
+    EXPECT_EQ(titlePointSize(tenPerPoint, 719), 70);
+    EXPECT_EQ(titlePointSize(tenPerPoint, 500), 50);
+    EXPECT_EQ(titlePointSize(tenPerPoint, 80), 8);
+    EXPECT_EQ(titlePointSize(tenPerPoint, 79), 6);
+    EXPECT_EQ(titlePointSize(tenPerPoint, 1), 6);
+}
+
+TEST(Certificate, PageDesignFillsThePageStretched)
+{
+    QImage page(340, 480, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    drawPageDesign(painter, page.rect());
+    painter.end();
+    EXPECT_NE(page.pixelColor(0, 0), QColor(Qt::white));              // corner covered
+    EXPECT_NE(page.pixelColor(339, 479), QColor(Qt::white));
+    EXPECT_EQ(page.pixelColor(12, 240), page.pixelColor(328, 240));   // the border band, both sides
+    EXPECT_NE(page.pixelColor(12, 240), page.pixelColor(170, 240));   // band differs from the middle
+    EXPECT_EQ(page.pixelColor(170, 240), page.pixelColor(170, 150));  // middle left clear for the text
+}
+
+TEST_F(CertificatePrintTest, PrintsTheLinesInOrder)
+{
+    const QString path = dir.filePath(QStringLiteral("certificate.pdf"));
+    platform::ScopedPdfPrinting pdf(path);
+    EXPECT_TRUE(result->findChild<QWidget*>(QStringLiteral("panCertificate"))->isVisible());
+    name()->setText(QStringLiteral("Ada Lovelace"));
+    print();
+    EXPECT_TRUE(dialogs.scripted.asked.isEmpty());
+    EXPECT_EQ(pdf.pdf.printers, 1);
+    EXPECT_EQ(pdf.pdf.dialogs, 0);
+
+    const QString text = pdfText(path);
+    QStringList found;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        if (!line.trimmed().isEmpty())
+            found << line.trimmed();
+    const QLocale locale;
+    EXPECT_EQ(found, (QStringList{"CERTIFICATE OF MERIT", "This is to certify that on",
+                                  dateLine(QDate(2026, 12, 7), locale), "Ada Lovelace",
+                                  "achieved an average typing speed of", "97 words Per Minute",
+                                  "with an Accuracy level of 93%"}));
+}
+
+TEST_F(CertificatePrintTest, NoNameOrNoPrinterPrintsNothingAndSaysSo)
+{
+    const QString path = dir.filePath(QStringLiteral("none.pdf"));
+    {
+        platform::ScopedPdfPrinting pdf(path);
+        name()->setText(QStringLiteral("   "));
+        print();
+        EXPECT_EQ(pdf.pdf.printers, 0);
+    }
+    ASSERT_EQ(dialogs.scripted.asked.size(), 1);
+    EXPECT_EQ(dialogs.scripted.asked[0].text, "Please enter your name!");
+    EXPECT_EQ(dialogs.scripted.asked[0].kind, platform::MessageKind::Information);
+    EXPECT_EQ(dialogs.scripted.asked[0].buttons, platform::Ok);
+    EXPECT_EQ(result->focusWidget(), name());
+    EXPECT_FALSE(QFile::exists(path));
+
+    NoPrinter none;
+    platform::Printing::install(&none);
+    name()->setText(QStringLiteral("Ada"));
+    print();
+    platform::Printing::install(nullptr);
+    ASSERT_EQ(dialogs.scripted.asked.size(), 2);
+    EXPECT_EQ(dialogs.scripted.asked[1].text, platform::Printing::noPrinterText());
+    EXPECT_EQ(dialogs.scripted.asked[1].kind, platform::MessageKind::Warning);
+}
+
+TEST_F(CertificatePrintTest, CertificatePanelOnlyAfterTheExam)
+{
+    EXPECT_TRUE(result->findChild<QWidget*>(QStringLiteral("panCertificate"))->isVisible());
+    result->hide();
+    tutor->btnDecreaseExClick();
+    result->show();
+    EXPECT_FALSE(result->findChild<QWidget*>(QStringLiteral("panCertificate"))->isVisible());
+    EXPECT_EQ(result->findChild<QLabel*>(QStringLiteral("labAccuracy"))->text(),
+              "Getting there, but you need to improve your accuracy");
+    EXPECT_EQ(result->findChild<QLabel*>(QStringLiteral("labSpeed"))->text(), "VERY FAST!");
+    QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("SpeedButton1")), Qt::LeftButton);
+    EXPECT_FALSE(result->isVisible());
+    EXPECT_EQ(result->size(), QSize(535, 398));
+}
