@@ -1,6 +1,6 @@
+#include "UtilityCatalog.h"
 #include "app/HintPause.h"
-#include "app/ProgramMenu.h"
-#include "app/SplashWindow.h"
+#include "app/Launcher.h"
 
 #include <QApplication>
 
@@ -11,11 +11,10 @@ int main(int argc, char** argv)
     // Help hints stay up as long as the pointer rests on their control.
     setHintHidePause(16777216);
     // The program lives in the tray with no window showing; only the
-    // splash window's closing ends it.
+    // launcher's way out ends it.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    SplashWindow splash;
-    ProgramMenu menu;
-    splash.show();
+    Launcher launcher(utilityCatalog());
+    launcher.start();
     return app.exec();
 }

@@ -58,8 +58,15 @@ void MidiService::CloseMidi()
     }
 }
 
+void MidiService::ensureStarted()
+{
+    if (!started_)
+        startUp();
+}
+
 void MidiService::startUp()
 {
+    started_ = true;
     available_ = true;
     if (!OpenMidi())
         return;

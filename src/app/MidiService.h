@@ -28,6 +28,10 @@ public:
     // MidiAvailable on, open, then the channel instruments. Any failure turns
     // MidiAvailable off, silently.
     void startUp();
+    // startUp() once, on the first call: loading a synth takes a moment, so
+    // the device opens when it is first needed, not before the splash.
+    void ensureStarted();
+    bool started() const { return started_; }
 
     bool midiAvailable() const { return available_; }
     void setMidiAvailable(bool available) { available_ = available; }
@@ -43,4 +47,5 @@ private:
     std::unique_ptr<platform::MidiTransport> transport_;
     bool open_ = false;
     bool available_ = false;
+    bool started_ = false;
 };

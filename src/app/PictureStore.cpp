@@ -278,7 +278,18 @@ QPixmap hand(int size, const QPainterPath& shape)
 
 } // namespace
 
-PictureStore::PictureStore(int colourDepth)
+PictureStore::PictureStore(int colourDepth) : colourDepth_(colourDepth) {}
+
+void PictureStore::draw() const
+{
+    if (drawn_)
+        return;
+    drawn_ = true;
+    auto* self = const_cast<PictureStore*>(this);
+    self->drawAll(colourDepth_);
+}
+
+void PictureStore::drawAll(int colourDepth)
 {
     const QImage blank = blankDisplay();
     std::array<QImage, 7> lit;
@@ -327,15 +338,18 @@ void PictureStore::add(const QString& name, const QPixmap& pixmap)
 
 QPixmap PictureStore::picture(const QString& name) const
 {
+    draw();
     return pictures_.value(name);
 }
 
 QStringList PictureStore::names() const
 {
+    draw();
     return names_;
 }
 
 QIcon PictureStore::trayIcon() const
 {
+    draw();
     return trayIcon_;
 }

@@ -7,8 +7,8 @@
 
 // The shared pictures that the games, the stopwatch and the menu copy by
 // name: display digits, ball digits, the big Start and Stop faces, the red
-// lamp strips and the tray icon. Everything is drawn once, when the store is
-// made at start-up, so later copies cost nothing.
+// lamp strips and the tray icon. Everything is drawn once, on the first
+// question (not before the splash is up), so later copies cost nothing.
 class PictureStore {
 public:
     // BackLight receives RedGradient when the display has 16 bits per pixel
@@ -23,9 +23,13 @@ public:
     QIcon trayIcon() const;
 
 private:
+    void draw() const;
+    void drawAll(int colourDepth);
     void add(const QString& name, const QPixmap& pixmap);
 
     QHash<QString, QPixmap> pictures_;
     QStringList names_;
     QIcon trayIcon_;
+    int colourDepth_;
+    mutable bool drawn_ = false;
 };

@@ -1,71 +1,71 @@
 #include "app/ProgramMenu.h"
 
 #include "app/Artwork.h"
-#include "app/SplashWindow.h"
 #include "app/Panel.h"
 #include "app/PictureStore.h"
-#include "app/Utilities.h"
+#include "app/SoundEffects.h"
 #include "common/Colours.h"
 #include "common/HelpText.h"
 #include "common/Palette.h"
-#include "platform/Dialogs.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
-namespace {
+#include <memory>
 
-ProgramMenu* theMenu = nullptr;
+namespace {
 
 const QString NotInThisBuild = QStringLiteral("Not in this build yet");
 
-struct EntryInfo {
-    int number;
-    QString caption;      // what the entry is called
+// Where an entry sits on the menu and what its labels say.
+struct EntryLayout {
+    MenuEntry entry;
     QString firstLine;    // the caption label
     QString secondLine;   // a second label under it, if any
     bool leftColumn;
     int row;
 };
 
-const std::array<EntryInfo, 16>& entryTable()
+// In the order the menu walks its entries.
+const std::array<EntryLayout, 16>& entryLayouts()
 {
-    static const std::array<EntryInfo, 16> table{{
-        {1, "Duza Zidova", "Duza Zidova", "", true, 0},
-        {3, "Gradient Wallpaper", "Gradient", "Wallpaper", false, 0},
-        {4, "Wallpaper Hanger", "Wallpaper Hanger", "", false, 1},
-        {5, "Derur Ivuva Zedod", "Derur Ivuva Zedod", "", false, 2},
-        {6, "Electronic Dice", "Electronic Dice", "", false, 3},
-        {7, "Vuroz Uzid Game", "Vuroz Uzid Game", "", false, 4},
-        {8, "Bingo / Lottery Game", "Bingo / Lottery Game", "", false, 5},
-        {9, "Date Calculator", "Date Calculator", "", false, 6},
-        {10, "Typing Tutor", "Typing Tutor", "Professional", true, 1},
-        {11, "Font Utilities", "Font Utilities", "", true, 2},
-        {12, "Conversion Utilities", "Conversion Utilities", "", true, 3},
-        {14, "USA State Codes", "USA State Codes", "", true, 4},
-        {15, "Stopwatch", "Stopwatch", "", false, 7},
-        {16, "VU Dazuzi", "VU Dazuzi", "", true, 5},
-        {17, "VizazEzuziz", "VizazEzuziz", "", true, 6},
-        {18, "Anniversary Database", "Anniversary Database", "", true, 7},
+    static const std::array<EntryLayout, 16> table{{
+        {MenuEntry::DuzaZidova, "Duza Zidova", "", true, 0},
+        {MenuEntry::GradientWallpaper, "Gradient", "Wallpaper", false, 0},
+        {MenuEntry::WallpaperHanger, "Wallpaper Hanger", "", false, 1},
+        {MenuEntry::MusicPads, "Derur Ivuva Zedod", "", false, 2},
+        {MenuEntry::ElectronicDice, "Electronic Dice", "", false, 3},
+        {MenuEntry::SkillStop, "Vuroz Uzid Game", "", false, 4},
+        {MenuEntry::Lottery, "Bingo / Lottery Game", "", false, 5},
+        {MenuEntry::DateCalculator, "Date Calculator", "", false, 6},
+        {MenuEntry::TypingTutor, "Typing Tutor", "Professional", true, 1},
+        {MenuEntry::FontUtilities, "Font Utilities", "", true, 2},
+        {MenuEntry::Conversions, "Conversion Utilities", "", true, 3},
+        {MenuEntry::StateCodes, "USA State Codes", "", true, 4},
+        {MenuEntry::Stopwatch, "Stopwatch", "", false, 7},
+        {MenuEntry::TargetGame, "VU Dazuzi", "", true, 5},
+        {MenuEntry::Magnifier, "VizazEzuziz", "", true, 6},
+        {MenuEntry::Anniversaries, "Anniversary Database", "", true, 7},
     }};
     return table;
 }
 
-const EntryInfo* findEntry(int number)
-{
-    for (const EntryInfo& info : entryTable())
-        if (info.number == number)
-            return &info;
-    return nullptr;
-}
+QString twoDigits(MenuEntry entry) { return QStringLiteral("%1").arg(int(entry), 2, 10, QLatin1Char('0')); }
 
-QString twoDigits(int number) { return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0')); }
+QString captionOf(const EntryLayout& layout)
+{
+    // Gradient Wallpaper's second label finishes its name; Typing Tutor's
+    // "Professional" is a subtitle.
+    if (layout.entry == MenuEntry::GradientWallpaper)
+        return layout.firstLine + ' ' + layout.secondLine;
+    return layout.firstLine;
+}
 
 } // namespace
 
@@ -74,27 +74,27 @@ QString twoDigits(int number) { return QStringLiteral("%1").arg(number, 2, 10, Q
 // press on any of the three.
 class MenuEntryPanel : public Panel {
 public:
-    MenuEntryPanel(const EntryInfo& info, QWidget* parent) : Panel(parent), number(info.number)
+    MenuEntryPanel(const EntryLayout& layout, QWidget* parent) : Panel(parent), entry(layout.entry)
     {
-        setObjectName(QStringLiteral("Program") + twoDigits(number));
+        setObjectName(QStringLiteral("Program") + twoDigits(entry));
         setFixedSize(166, 34);
         setColour(colours::MenuGrey);
         setMouseTracking(true);
-        setAccessibleName(info.caption);
+        setAccessibleName(captionOf(layout));
 
         auto* icon = new QLabel(this);
-        icon->setObjectName(QStringLiteral("ProgramIcon") + twoDigits(number));
+        icon->setObjectName(QStringLiteral("ProgramIcon") + twoDigits(entry));
         icon->setGeometry(2, 1, 32, 32);
-        icon->setPixmap(artwork::menuIcon(number));
+        icon->setPixmap(artwork::menuIcon(int(entry)));
         icon->setAttribute(Qt::WA_TransparentForMouseEvents);
 
         QFont captionFont(QStringLiteral("Times New Roman"));
         captionFont.setPixelSize(13);
         captionFont.setBold(true);
-        caption = new QLabel(info.secondLine.isEmpty() ? info.firstLine
-                                                       : info.firstLine + "\n" + info.secondLine,
+        caption = new QLabel(layout.secondLine.isEmpty() ? layout.firstLine
+                                                         : layout.firstLine + "\n" + layout.secondLine,
                              this);
-        caption->setObjectName(QStringLiteral("ProgramCaption") + twoDigits(number));
+        caption->setObjectName(QStringLiteral("ProgramCaption") + twoDigits(entry));
         caption->setGeometry(38, 0, 127, 34);
         caption->setFont(captionFont);
         caption->setWordWrap(true);
@@ -109,24 +109,25 @@ public:
         setAccessibleDescription(available ? QString() : NotInThisBuild);
     }
 
-    int number;
+    MenuEntry entry;
     QLabel* caption;
-    std::function<void(int)> hovered;
+    std::function<void(MenuEntry)> hovered;
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override
     {
         event->accept();
         if (hovered)
-            hovered(number);
+            hovered(entry);
     }
 };
 
-ProgramMenu::ProgramMenu(QWidget* parent)
+ProgramMenu::ProgramMenu(const UtilityServices& services, std::vector<UtilityEntry> utilities, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool)
+    , services_(services)
+    , utilities_(std::move(utilities))
 {
-    theMenu = this;
-    setObjectName(QStringLiteral("Menu1"));
+    setObjectName(QStringLiteral("ProgramMenu"));
     setWindowTitle(QStringLiteral("Orvik 2000"));
     setAccessibleName(QStringLiteral("Orvik 2000 program menu"));
     setFixedSize(376, 408);
@@ -137,32 +138,35 @@ ProgramMenu::ProgramMenu(QWidget* parent)
     };
     buildLayout();
 
-    registerUtilities(*this);
+    handleTimer_ = new QTimer(this);
+    handleTimer_->setInterval(50);
+    connect(handleTimer_, &QTimer::timeout, this, &ProgramMenu::animateHandle);
 
-    HandleAnimator = new QTimer(this);
-    HandleAnimator->setInterval(50);
-    connect(HandleAnimator, &QTimer::timeout, this, &ProgramMenu::HandleAnimatorTimer);
-    FormCreate();
+    helpPanel_->setToolTip(buildHelpText(QStringLiteral("Orvik 2000 - Main Menu"),
+        {{QStringLiteral("Select the module you wish to use by clicking on its Icon.  ")},
+         {QStringLiteral("If you wish to move the menu around the screen, use the  ")},
+         {QStringLiteral("animated handle at the left of this menu.   ")}}));
 }
 
-ProgramMenu::~ProgramMenu()
-{
-    if (theMenu == this)
-        theMenu = nullptr;
-}
+ProgramMenu::~ProgramMenu() = default;
 
-ProgramMenu* ProgramMenu::instance() { return theMenu; }
-
-const std::array<int, 16>& ProgramMenu::entryNumbers()
+const std::array<MenuEntry, 16>& ProgramMenu::entryOrder()
 {
-    static const std::array<int, 16> order{1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 15, 16, 17, 18};
+    static const std::array<MenuEntry, 16> order = [] {
+        std::array<MenuEntry, 16> entries{};
+        for (std::size_t i = 0; i < entries.size(); ++i)
+            entries[i] = entryLayouts()[i].entry;
+        return entries;
+    }();
     return order;
 }
 
-QString ProgramMenu::entryCaption(int entry)
+QString ProgramMenu::entryCaption(MenuEntry entry)
 {
-    const EntryInfo* info = findEntry(entry);
-    return info ? info->caption : QString();
+    for (const EntryLayout& layout : entryLayouts())
+        if (layout.entry == entry)
+            return captionOf(layout);
+    return QString();
 }
 
 void ProgramMenu::buildLayout()
@@ -170,86 +174,99 @@ void ProgramMenu::buildLayout()
     setPaletteColour(this, QPalette::Window, colours::MenuGrey);
     setAutoFillBackground(true);
 
-    LeftBorderImage = new QLabel(this);
-    LeftBorderImage->setObjectName(QStringLiteral("LeftBorderImage"));
-    LeftBorderImage->setGeometry(0, 0, 26, 409);
+    handle_ = new QLabel(this);
+    handle_->setObjectName(QStringLiteral("handle"));
+    handle_->setGeometry(0, 0, 26, 409);
     // Presses and moves on the handle belong to the menu: they drag it.
-    LeftBorderImage->setAttribute(Qt::WA_TransparentForMouseEvents);
+    handle_->setAttribute(Qt::WA_TransparentForMouseEvents);
     drawHandle();
 
-    HelpPanel = makeHelpPanel(this, QPoint(3, 3));
+    helpPanel_ = makeHelpPanel(this, QPoint(3, 3));
 
-    Panel4 = new Panel(this);
-    Panel4->setObjectName(QStringLiteral("Panel4"));
-    Panel4->setGeometry(28, 2, 346, 36);
-    Panel4->setColour(colours::MenuGrey);
-    Panel4->setBevel(Panel::Bevel::Raised, 1);
+    header_ = new Panel(this);
+    header_->setObjectName(QStringLiteral("header"));
+    header_->setGeometry(28, 2, 346, 36);
+    header_->setColour(colours::MenuGrey);
+    header_->setBevel(Panel::Bevel::Raised, 1);
 
-    Image1 = new QLabel(Panel4);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(2, 2, 318, 32);
-    Image1->setPixmap(artwork::menuTitle(QSize(318, 32)));
-    Image1->setAccessibleName(QStringLiteral("Orvik 2000"));
+    title_ = new QLabel(header_);
+    title_->setObjectName(QStringLiteral("title"));
+    title_->setGeometry(2, 2, 318, 32);
+    title_->setPixmap(artwork::menuTitle(QSize(318, 32)));
+    title_->setAccessibleName(QStringLiteral("Orvik 2000"));
 
-    Panel5 = makeClosePanel(Panel4, QPoint(324, 8), QStringLiteral("Close menu"));
-    Panel5->setObjectName(QStringLiteral("Panel5"));
-    connect(Panel5, &Panel::clicked, this, &ProgramMenu::Panel5Click);
+    closePanel_ = makeClosePanel(header_, QPoint(324, 8), QStringLiteral("Close menu"));
+    closePanel_->setObjectName(QStringLiteral("closePanel"));
+    connect(closePanel_, &Panel::clicked, this, &ProgramMenu::closeClicked);
 
-    Panel2 = new Panel(this);
-    Panel2->setObjectName(QStringLiteral("Panel2"));
-    Panel2->setGeometry(28, 40, 172, 324);
-    Panel3 = new Panel(this);
-    Panel3->setObjectName(QStringLiteral("Panel3"));
-    Panel3->setGeometry(202, 40, 172, 324);
-    for (Panel* column : {Panel2, Panel3}) {
+    buildEntries();
+    buildSoundSwitch();
+    buildSponsorPanel();
+}
+
+void ProgramMenu::buildEntries()
+{
+    leftColumn_ = new Panel(this);
+    leftColumn_->setObjectName(QStringLiteral("leftColumn"));
+    leftColumn_->setGeometry(28, 40, 172, 324);
+    rightColumn_ = new Panel(this);
+    rightColumn_->setObjectName(QStringLiteral("rightColumn"));
+    rightColumn_->setGeometry(202, 40, 172, 324);
+    for (Panel* column : {leftColumn_, rightColumn_}) {
         column->setColour(colours::MenuGrey);
         column->setBevel(Panel::Bevel::Lowered, 1);
         column->setMouseTracking(true);
     }
 
-    for (const EntryInfo& info : entryTable()) {
-        auto* entry = new MenuEntryPanel(info, info.leftColumn ? Panel2 : Panel3);
-        entry->move(3, 3 + 40 * info.row);
-        entry->setAvailable(false);
-        const int number = info.number;
-        connect(entry, &Panel::pressed, this, [this, number] { openEntry(number); });
-        entry->hovered = [this](int n) { DrawMenu(n); };
-        entries_[number] = entry;
+    for (const EntryLayout& layout : entryLayouts()) {
+        auto* panel = new MenuEntryPanel(layout, layout.leftColumn ? leftColumn_ : rightColumn_);
+        panel->move(3, 3 + 40 * layout.row);
+        panel->setAvailable(utility(layout.entry) != nullptr);
+        const MenuEntry entry = layout.entry;
+        connect(panel, &Panel::pressed, this, [this, entry] { openEntry(entry); });
+        panel->hovered = [this](MenuEntry hovered) { highlight(hovered); };
+        entryPanels_[entry] = panel;
     }
+}
 
-    // The sound switch: a black backdrop, the red glow over it while sound
-    // is on, and a flat button over both.
-    soundBackDrop = new QWidget(this);
-    soundBackDrop->setObjectName(QStringLiteral("soundBackDrop"));
-    soundBackDrop->setGeometry(37, 375, 153, 21);
-    soundBackDrop->setStyleSheet(QStringLiteral("background: black;"));
-    Sound = new QLabel(this);
-    Sound->setObjectName(QStringLiteral("Sound"));
-    Sound->setGeometry(37, 375, 153, 21);
-    Sound->setScaledContents(true);
-    SoundOnOff = new QPushButton(QStringLiteral("Sound Effects"), this);
-    SoundOnOff->setObjectName(QStringLiteral("SoundOnOff"));
-    SoundOnOff->setGeometry(37, 375, 153, 21);
-    SoundOnOff->setFlat(true);
-    SoundOnOff->setFocusPolicy(Qt::NoFocus);
-    SoundOnOff->setCursor(Qt::PointingHandCursor);
-    SoundOnOff->setStyleSheet(QStringLiteral(
+void ProgramMenu::buildSoundSwitch()
+{
+    // A black backdrop, the red glow over it while sound is on, and a flat
+    // button over both.
+    soundBackdrop_ = new QWidget(this);
+    soundBackdrop_->setObjectName(QStringLiteral("soundBackdrop"));
+    soundBackdrop_->setGeometry(37, 375, 153, 21);
+    soundBackdrop_->setStyleSheet(QStringLiteral("background: black;"));
+    soundGlow_ = new QLabel(this);
+    soundGlow_->setObjectName(QStringLiteral("soundGlow"));
+    soundGlow_->setGeometry(37, 375, 153, 21);
+    soundGlow_->setScaledContents(true);
+    soundButton_ = new QPushButton(QStringLiteral("Sound Effects"), this);
+    soundButton_->setObjectName(QStringLiteral("soundButton"));
+    soundButton_->setGeometry(37, 375, 153, 21);
+    soundButton_->setFlat(true);
+    soundButton_->setFocusPolicy(Qt::NoFocus);
+    soundButton_->setCursor(Qt::PointingHandCursor);
+    soundButton_->setStyleSheet(QStringLiteral(
         "QPushButton { background: transparent; border: 1px solid #404040; color: white;"
         " font-family: 'Times New Roman'; font-weight: bold; font-size: 13px; }"));
-    connect(SoundOnOff, &QPushButton::clicked, this, &ProgramMenu::SoundOnOffClick);
+    connect(soundButton_, &QPushButton::clicked, this, &ProgramMenu::toggleSound);
     setSoundSwitch(true);
+}
 
-    Panel6 = new Panel(this);
-    Panel6->setObjectName(QStringLiteral("Panel6"));
-    Panel6->setGeometry(202, 367, 172, 38);
-    Panel6->setColour(colours::MenuGrey);
-    Panel6->setBevel(Panel::Bevel::Lowered, 1);
-    Panel6->setMouseTracking(true);
-    Image2 = new QLabel(Panel6);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setGeometry(3, 3, 32, 32);
-    Image2->setPixmap(artwork::sponsorPicture());
-    auto* sponsorLabel = new QLabel(QStringLiteral("Support Linkware - FREE Software!"), Panel6);
+void ProgramMenu::buildSponsorPanel()
+{
+    sponsorPanel_ = new Panel(this);
+    sponsorPanel_->setObjectName(QStringLiteral("sponsorPanel"));
+    sponsorPanel_->setGeometry(202, 367, 172, 38);
+    sponsorPanel_->setColour(colours::MenuGrey);
+    sponsorPanel_->setBevel(Panel::Bevel::Lowered, 1);
+    sponsorPanel_->setMouseTracking(true);
+    sponsorPicture_ = new QLabel(sponsorPanel_);
+    sponsorPicture_->setObjectName(QStringLiteral("sponsorPicture"));
+    sponsorPicture_->setGeometry(3, 3, 32, 32);
+    sponsorPicture_->setPixmap(artwork::sponsorPicture());
+    auto* sponsorLabel = new QLabel(QStringLiteral("Support Linkware - FREE Software!"), sponsorPanel_);
     sponsorLabel->setGeometry(38, 2, 132, 34);
     sponsorLabel->setWordWrap(true);
     QFont sponsorFont(QStringLiteral("Times New Roman"));
@@ -257,98 +274,92 @@ void ProgramMenu::buildLayout()
     sponsorFont.setBold(true);
     sponsorLabel->setFont(sponsorFont);
     setPaletteColour(sponsorLabel, QPalette::WindowText, QColor(120, 120, 112));
-    for (QWidget* w : {static_cast<QWidget*>(Image2), static_cast<QWidget*>(sponsorLabel)})
+    for (QWidget* w : {static_cast<QWidget*>(sponsorPicture_), static_cast<QWidget*>(sponsorLabel)})
         w->setAttribute(Qt::WA_TransparentForMouseEvents);
     // The sponsor pages are not part of this build: the panel says so.
-    Panel6->setToolTip(NotInThisBuild);
-    Panel6->setAccessibleName(QStringLiteral("Support Linkware - FREE Software!"));
-    Panel6->setAccessibleDescription(NotInThisBuild);
+    sponsorPanel_->setToolTip(NotInThisBuild);
+    sponsorPanel_->setAccessibleName(QStringLiteral("Support Linkware - FREE Software!"));
+    sponsorPanel_->setAccessibleDescription(NotInThisBuild);
 }
 
-void ProgramMenu::FormCreate()
-{
-    HelpPanel->setToolTip(buildHelpText(QStringLiteral("Orvik 2000 - Main Menu"),
-        {{QStringLiteral("Select the module you wish to use by clicking on its Icon.  ")},
-         {QStringLiteral("If you wish to move the menu around the screen, use the  ")},
-         {QStringLiteral("animated handle at the left of this menu.   ")}}));
-}
+QString ProgramMenu::helpText() const { return helpPanel_->toolTip(); }
 
-QString ProgramMenu::helpText() const { return HelpPanel->toolTip(); }
-
-void ProgramMenu::activated()
+void ProgramMenu::setUpSoundSwitch()
 {
-    SplashWindow* mm = SplashWindow::instance();
-    if (mm && mm->MidiAvailable()) {
-        Sound->setPixmap(mm->pictures().picture(QStringLiteral("BackLight")));
+    if (services_.sounds.midiAvailable()) {
+        soundGlow_->setPixmap(services_.pictures.picture(QStringLiteral("BackLight")));
         return;
     }
     // No MIDI: the switch goes off and out of sight for the whole run.
     setSoundSwitch(false);
-    Sound->hide();
-    soundBackDrop->hide();
-    SoundOnOff->hide();
+    soundGlow_->hide();
+    soundBackdrop_->hide();
+    soundButton_->hide();
 }
 
 void ProgramMenu::setSoundSwitch(bool on)
 {
     soundSwitch_ = on;
-    Sound->setVisible(on);
-    SoundOnOff->setAccessibleName(on ? QStringLiteral("Sound Effects: on")
-                                     : QStringLiteral("Sound Effects: off"));
+    soundGlow_->setVisible(on);
+    soundButton_->setAccessibleName(on ? QStringLiteral("Sound Effects: on")
+                                       : QStringLiteral("Sound Effects: off"));
 }
 
-void ProgramMenu::SoundOnOffClick() { setSoundSwitch(!soundSwitch_); }
+void ProgramMenu::toggleSound() { setSoundSwitch(!soundSwitch_); }
 
-void ProgramMenu::Panel5Click()
+void ProgramMenu::closeClicked()
 {
     if (standsInForTray_) {
         emit endRequested();
         return;
     }
-    hideMenu();
+    hide();
 }
-
-void ProgramMenu::hideMenu() { hide(); }
 
 void ProgramMenu::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
-        Panel5Click();
+        closeClicked();
         return;
     }
     QWidget::keyPressEvent(event);
 }
 
-void ProgramMenu::setFactory(int entry, WindowFactory factory)
+const UtilityEntry* ProgramMenu::utility(MenuEntry entry) const
 {
-    factories_[entry] = std::move(factory);
-    if (auto it = entries_.find(entry); it != entries_.end())
-        it->second->setAvailable(true);
+    for (const UtilityEntry& utility : utilities_)
+        if (utility.entry == entry)
+            return &utility;
+    return nullptr;
 }
 
-bool ProgramMenu::entryEnabled(int entry) const { return factories_.count(entry) != 0; }
+bool ProgramMenu::entryEnabled(MenuEntry entry) const { return utility(entry) != nullptr; }
 
-bool ProgramMenu::windowOpen(int entry) const
+bool ProgramMenu::windowOpen(MenuEntry entry) const { return window(entry) != nullptr; }
+
+QWidget* ProgramMenu::window(MenuEntry entry) const
 {
-    return entry >= 1 && entry <= 18 && open_[entry];
+    const auto it = windows_.find(entry);
+    return it == windows_.end() ? nullptr : it->second.data();
 }
 
-QWidget* ProgramMenu::window(int entry) const
+std::vector<QWidget*> ProgramMenu::openWindows() const
 {
-    return entry >= 1 && entry <= 18 ? windows_[entry].data() : nullptr;
+    std::vector<QWidget*> open;
+    for (MenuEntry entry : entryOrder())
+        if (QWidget* w = window(entry))
+            open.push_back(w);
+    return open;
 }
 
-void ProgramMenu::windowReleased(int entry, QWidget* released)
+void ProgramMenu::windowReleased(MenuEntry entry, QWidget* released)
 {
-    if (entry < 1 || entry > 18 || windows_[entry] != released)
+    const auto it = windows_.find(entry);
+    if (it == windows_.end() || it->second != released)
         return;
-    open_[entry] = false;
-    windows_[entry] = nullptr;
-    if (!standsInForTray_)
+    windows_.erase(it);
+    if (!standsInForTray_ || !openWindows().empty())
         return;
-    for (int n = 1; n <= 18; ++n)
-        if (open_[n])
-            return;
     // With no tray icon to bring it back, the menu returns when the last
     // utility window has gone.
     QTimer::singleShot(0, this, [this] {
@@ -357,18 +368,17 @@ void ProgramMenu::windowReleased(int entry, QWidget* released)
     });
 }
 
-void ProgramMenu::openEntry(int entry)
+void ProgramMenu::openEntry(MenuEntry entry)
 {
-    const auto factory = factories_.find(entry);
-    if (factory == factories_.end())
+    const UtilityEntry* chosen = utility(entry);
+    if (!chosen)
         return;   // not part of this build: the entry is greyed and says so
 
-    hideMenu();
-    DrawMenu(0);
+    hide();
+    highlight(std::nullopt);
 
-    if (windowOpen(entry) && windows_[entry]) {
-        QWidget* existing = windows_[entry];
-        if (entry == 1)
+    if (QWidget* existing = window(entry)) {
+        if (chosen->restoreWhenShownAgain)
             existing->setWindowState(existing->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
         existing->show();
         existing->raise();
@@ -376,35 +386,34 @@ void ProgramMenu::openEntry(int entry)
         return;
     }
 
-    if (entry == 10) {
-        const QSize screen = screenSize();
-        if (screen.width() < 800 || screen.height() < 600) {
-            platform::showMessage(this, platform::MessageKind::Warning,
-                QStringLiteral("This module requires a resolution of at least 800x600 - please "
-                               "modify your display settings in the control panel "));
-            return;
-        }
-    }
+    if (chosen->mayCreate && !chosen->mayCreate(services_, this, screenSize()))
+        return;
 
-    QWidget* created = factory->second(this);
-    windows_[entry] = created;
-    if (entry == 7) {
-        created->setWindowState(Qt::WindowMaximized);
-        created->setWindowFlag(Qt::WindowStaysOnTopHint, true);
-        created->move(0, 0);
+    // The window says when it goes; the menu then forgets it, unless a newer
+    // window of the entry has taken its place meanwhile.
+    auto created = std::make_shared<QPointer<QWidget>>();
+    QWidget* window = chosen->create(services_, this, [menu = QPointer<ProgramMenu>(this), entry, created] {
+        if (menu)
+            menu->windowReleased(entry, *created);
+    });
+    *created = window;
+    windows_[entry] = window;
+    if (chosen->opening == UtilityEntry::Opening::MaximisedTopmost) {
+        window->setWindowState(Qt::WindowMaximized);
+        window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        window->move(0, 0);
     }
-    created->show();
-    created->raise();
-    created->activateWindow();
-    open_[entry] = true;
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
-void ProgramMenu::DrawMenu(int entry)
+void ProgramMenu::highlight(std::optional<MenuEntry> entry)
 {
     if (entry == highlighted_)
         return;
-    for (int number : entryNumbers()) {
-        MenuEntryPanel* panel = entries_.at(number);
+    for (MenuEntry number : entryOrder()) {
+        MenuEntryPanel* panel = entryPanels_.at(number);
         if (panel->colour() == colours::LightBlue && number != entry)
             panel->setColour(colours::MenuGrey);
         if (number == entry)
@@ -420,8 +429,8 @@ void ProgramMenu::mouseMoveEvent(QMouseEvent* event)
         return;
     // Over the handle or the sponsor panel no entry is highlighted; moves
     // over an entry are seen by the entry itself.
-    if (LeftBorderImage->geometry().contains(pos) || Panel6->geometry().contains(pos))
-        DrawMenu(0);
+    if (handle_->geometry().contains(pos) || sponsorPanel_->geometry().contains(pos))
+        highlight(std::nullopt);
     QWidget::mouseMoveEvent(event);
 }
 
@@ -437,9 +446,9 @@ void ProgramMenu::mouseReleaseEvent(QMouseEvent* event)
     QWidget::mouseReleaseEvent(event);
 }
 
-bool ProgramMenu::animationRunning() const { return HandleAnimator->isActive(); }
+bool ProgramMenu::animationRunning() const { return handleTimer_->isActive(); }
 
-void ProgramMenu::HandleAnimatorTimer()
+void ProgramMenu::animateHandle()
 {
     if (!isVisible())
         return;
@@ -463,7 +472,7 @@ void ProgramMenu::drawHandle()
             rising = true;
     }
     painter.end();
-    LeftBorderImage->setPixmap(handle);
+    handle_->setPixmap(handle);
 }
 
 void ProgramMenu::showEvent(QShowEvent* event)
@@ -475,19 +484,19 @@ void ProgramMenu::showEvent(QShowEvent* event)
             move(screen->availableGeometry().center() - rect().center());
     }
     // The handle only moves while someone can see it.
-    HandleAnimator->start();
-    activated();
+    handleTimer_->start();
+    setUpSoundSwitch();
 }
 
 void ProgramMenu::hideEvent(QHideEvent* event)
 {
-    HandleAnimator->stop();
+    handleTimer_->stop();
     QWidget::hideEvent(event);
 }
 
 void ProgramMenu::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        activated();
+        setUpSoundSwitch();
     QWidget::changeEvent(event);
 }

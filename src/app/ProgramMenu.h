@@ -1,4 +1,6 @@
 #pragma once
+#include "app/UtilityEntry.h"
+#include "app/UtilityServices.h"
 #include "app/WindowDrag.h"
 
 #include <QPointer>
@@ -6,6 +8,8 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -14,44 +18,39 @@ class Panel;
 class MenuEntryPanel;
 
 // The program menu: one entry per utility, the sound switch and the sponsor
-// panel. It owns the bookkeeping that lets each utility window exist once.
+// panel. It keeps one window per entry, created on the first choice and
+// forgotten when the window lets itself go. What each utility is and how it
+// opens comes from the utility entries it is given.
 class ProgramMenu : public QWidget {
     Q_OBJECT
 public:
-    using WindowFactory = std::function<QWidget*(QWidget* owner)>;
-
-    explicit ProgramMenu(QWidget* parent = nullptr);
+    ProgramMenu(const UtilityServices& services, std::vector<UtilityEntry> utilities,
+                QWidget* parent = nullptr);
     ~ProgramMenu() override;
 
-    // The one menu of the program, or nullptr before it is created.
-    static ProgramMenu* instance();
-
     // Entry numbers in the order the menu walks them.
-    static const std::array<int, 16>& entryNumbers();
-    static QString entryCaption(int entry);
+    static const std::array<MenuEntry, 16>& entryOrder();
+    // The caption the menu shows for an entry (both lines, as one).
+    static QString entryCaption(MenuEntry entry);
 
-    // Window-open flags and references, by entry number 1..18.
-    bool windowOpen(int entry) const;
-    QWidget* window(int entry) const;
-    // Called by a utility window when it releases itself.
-    void windowReleased(int entry, QWidget* window);
+    // The window of an entry while it exists.
+    bool windowOpen(MenuEntry entry) const;
+    QWidget* window(MenuEntry entry) const;
+    // Every utility window that exists now, in entry order.
+    std::vector<QWidget*> openWindows() const;
 
     // The sound switch: on at start, off for good when there is no MIDI.
     bool soundSwitch() const { return soundSwitch_; }
 
-    // Opening entry NN, as a mouse press on it does.
-    void openEntry(int entry);
-    // Highlights entry n (0 = none), redrawing only what changes.
-    void DrawMenu(int entry);
-    int highlightedEntry() const { return highlighted_; }
+    // Opening an entry, as a mouse press on it does.
+    void openEntry(MenuEntry entry);
+    // Highlights an entry (nullopt = none), redrawing only what changes.
+    void highlight(std::optional<MenuEntry> entry);
+    std::optional<MenuEntry> highlightedEntry() const { return highlighted_; }
 
-    // Utilities that are part of this build register here; an entry with no
-    // factory is shown disabled.
-    void setFactory(int entry, WindowFactory factory);
-    bool entryEnabled(int entry) const;
+    bool entryEnabled(MenuEntry entry) const;
 
-    // Screen size used by the resolution check of the typing tutor; tests
-    // replace it.
+    // Screen size used by the opening checks; tests replace it.
     std::function<QSize()> screenSize;
 
     // Without a notification area the menu stands in for the tray: its "X"
@@ -64,17 +63,15 @@ public:
     bool animationRunning() const;
     QString helpText() const;
 
-    void SoundOnOffClick();
-    void Panel5Click();
-    void HandleAnimatorTimer();
+    void toggleSound();
+    void closeClicked();
+    void animateHandle();
 
 signals:
     // Asked to end the program (only while the menu stands in for the tray).
     void endRequested();
 
 protected:
-    void FormCreate();
-    void activated();
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -85,32 +82,37 @@ protected:
 
 private:
     void buildLayout();
+    void buildEntries();
+    void buildSoundSwitch();
+    void buildSponsorPanel();
+    void setUpSoundSwitch();
     void drawHandle();
     void setSoundSwitch(bool on);
-    void hideMenu();
+    void windowReleased(MenuEntry entry, QWidget* window);
+    const UtilityEntry* utility(MenuEntry entry) const;
 
-    std::map<int, MenuEntryPanel*> entries_;
-    std::map<int, WindowFactory> factories_;
-    std::array<bool, 19> open_{};
-    std::array<QPointer<QWidget>, 19> windows_{};
-    int highlighted_ = 0;
+    UtilityServices services_;
+    std::vector<UtilityEntry> utilities_;
+    std::map<MenuEntry, MenuEntryPanel*> entryPanels_;
+    std::map<MenuEntry, QPointer<QWidget>> windows_;
+    std::optional<MenuEntry> highlighted_;
     int phase_ = 0;
     bool soundSwitch_ = true;
     bool standsInForTray_ = false;
     bool centred_ = false;
     WindowDrag drag_;
 
-    QLabel* LeftBorderImage = nullptr;
-    Panel* HelpPanel = nullptr;
-    Panel* Panel4 = nullptr;
-    QLabel* Image1 = nullptr;
-    Panel* Panel5 = nullptr;
-    Panel* Panel2 = nullptr;
-    Panel* Panel3 = nullptr;
-    QWidget* soundBackDrop = nullptr;
-    QLabel* Sound = nullptr;
-    QPushButton* SoundOnOff = nullptr;
-    Panel* Panel6 = nullptr;
-    QLabel* Image2 = nullptr;
-    QTimer* HandleAnimator = nullptr;
+    QLabel* handle_ = nullptr;
+    Panel* helpPanel_ = nullptr;
+    Panel* header_ = nullptr;
+    QLabel* title_ = nullptr;
+    Panel* closePanel_ = nullptr;
+    Panel* leftColumn_ = nullptr;
+    Panel* rightColumn_ = nullptr;
+    QWidget* soundBackdrop_ = nullptr;
+    QLabel* soundGlow_ = nullptr;
+    QPushButton* soundButton_ = nullptr;
+    Panel* sponsorPanel_ = nullptr;
+    QLabel* sponsorPicture_ = nullptr;
+    QTimer* handleTimer_ = nullptr;
 };

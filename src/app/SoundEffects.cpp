@@ -44,7 +44,13 @@ bool SoundEffects::allowed(SoundGate gate, bool ownSoundFlag) const
 {
     // The switch is only asked when the gate depends on it.
     const bool switchOn = gate == SoundGate::Switch && soundSwitch_ && soundSwitch_();
-    return gateOpen(gate, switchOn, midi_.midiAvailable(), ownSoundFlag);
+    return gateOpen(gate, switchOn, midiAvailable(), ownSoundFlag);
+}
+
+bool SoundEffects::midiAvailable() const
+{
+    midi_.ensureStarted();
+    return midi_.midiAvailable();
 }
 
 void SoundEffects::play(SoundGate gate, std::uint8_t status, std::uint8_t data1, std::uint8_t data2,

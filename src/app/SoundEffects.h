@@ -32,6 +32,8 @@ public:
               bool ownSoundFlag = false);
     void sweep(SoundGate gate, Sweep sweep, bool ownSoundFlag = false);
     bool allowed(SoundGate gate, bool ownSoundFlag = false) const;
+    // MidiAvailable; the device is opened on the first question.
+    bool midiAvailable() const;
 
 private:
     MidiService& midi_;

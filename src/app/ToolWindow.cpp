@@ -1,6 +1,5 @@
 #include "app/ToolWindow.h"
 
-#include "app/ProgramMenu.h"
 #include "app/Panel.h"
 
 #include <QCloseEvent>
@@ -8,8 +7,8 @@
 #include <QMouseEvent>
 #include <QScreen>
 
-ToolWindow::ToolWindow(int menuEntry, QWidget* owner, const QSize& clientSize)
-    : QWidget(owner, Qt::Window | Qt::FramelessWindowHint), menuEntry_(menuEntry)
+ToolWindow::ToolWindow(const UtilityServices& services, QWidget* owner, const QSize& clientSize)
+    : QWidget(owner, Qt::Window | Qt::FramelessWindowHint), services_(services)
 {
     setFixedSize(clientSize);
     setAutoFillBackground(true);
@@ -32,23 +31,28 @@ void ToolWindow::release()
     if (released_)
         return;
     released_ = true;
-    if (ProgramMenu* menu = ProgramMenu::instance())
-        menu->windowReleased(menuEntry_, this);
+    emit released();
     hide();
     deleteLater();
 }
 
-void ToolWindow::FormClose() { release(); }
+bool ToolWindow::closeIfAllowed()
+{
+    if (released_)
+        return true;
+    if (!queryClose())
+        return false;
+    release();
+    return true;
+}
 
-void ToolWindow::closePanelClicked() { release(); }
+void ToolWindow::closePanelClicked() { closeIfAllowed(); }
 
 void ToolWindow::closeEvent(QCloseEvent* event)
 {
-    // The window's own close handling decides: a window that released itself
-    // goes, one that refused (still timing, work not saved) stays up.
-    if (!released_)
-        FormClose();
-    if (released_)
+    // The window's own answer decides: one that refuses (still timing, work
+    // not saved) stays up.
+    if (closeIfAllowed())
         event->accept();
     else
         event->ignore();

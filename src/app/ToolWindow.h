@@ -1,4 +1,5 @@
 #pragma once
+#include "app/UtilityServices.h"
 #include "app/WindowDrag.h"
 
 #include <QWidget>
@@ -7,16 +8,15 @@ class Panel;
 
 // The frame every utility window shares: borderless, dragged by its body,
 // a yellow "?" panel whose tool tip is the window's help text, and a close
-// panel. Each window exists once; it tells the program menu when it goes, so
-// the next choice on the menu creates a fresh one.
+// panel. Each window exists once; it says when it goes (released), so the
+// next choice on the program menu creates a fresh one.
 class ToolWindow : public QWidget {
     Q_OBJECT
 public:
-    // menuEntry is the window's entry number on the program menu; owner is
-    // the menu window (it owns the window and destroys it with itself).
-    ToolWindow(int menuEntry, QWidget* owner, const QSize& clientSize);
+    // owner is the window that owns this one and destroys it with itself
+    // (the program menu, or nothing in tests).
+    ToolWindow(const UtilityServices& services, QWidget* owner, const QSize& clientSize);
 
-    int menuEntry() const { return menuEntry_; }
     Panel* helpPanel() const { return helpPanel_; }
     Panel* closePanel() const { return closePanel_; }
 
@@ -28,19 +28,27 @@ public:
     virtual void activated() {}
     virtual void deactivated() {}
 
-    // Clears the window-open flag and lets the window go; it is destroyed
-    // once the current event has been handled.
+    // May the window go now? Asked by the system close command (Alt+F4, the
+    // window manager's close) and by the close panel. A window with unsaved
+    // work asks its own question here; one that says yes stops what must stop
+    // (timers, notes) before it goes. Yes by default.
+    virtual bool queryClose() { return true; }
+
+    // Lets the window go: says so with released(), hides, and is destroyed
+    // once the current event has been handled. Once only.
     void release();
-    bool released() const { return released_; }
+    bool isReleased() const { return released_; }
+
+signals:
+    void released();
 
 protected:
-    // The system close command (Alt+F4, the window manager's close). The
-    // default releases the window; windows with their own close handling
-    // override it and call release() themselves, or return without it to
-    // refuse the close (the window then stays on screen).
-    virtual void FormClose();
-    // The close panel; by default the window is released without FormClose.
+    const UtilityServices& services() const { return services_; }
+
+    // The close panel: the window goes if queryClose() agrees.
     virtual void closePanelClicked();
+    // queryClose(), then release() on yes; false when the window stays.
+    bool closeIfAllowed();
 
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -50,7 +58,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    int menuEntry_;
+    UtilityServices services_;
     Panel* helpPanel_;
     Panel* closePanel_;
     bool released_ = false;

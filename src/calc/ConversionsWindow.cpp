@@ -127,7 +127,8 @@ struct ConversionsWindow::UnitPage {
     int master = 0;
 };
 
-ConversionsWindow::ConversionsWindow(QWidget* owner) : ToolWindow(MenuEntry, owner, ClientSize)
+ConversionsWindow::ConversionsWindow(const UtilityServices& services, QWidget* owner)
+    : ToolWindow(services, owner, ClientSize)
 {
     setObjectName(QStringLiteral("Conversions"));
     setWindowTitle(Caption);

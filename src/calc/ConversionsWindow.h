@@ -19,16 +19,15 @@ class Panel;
 
 // Conversion Utilities: a value typed in one unit converted into every unit
 // of its category at once (length, liquid capacity, weight), plus a
-// temperature converter with an oven chart. Program menu entry 12.
+// temperature converter with an oven chart.
 class ConversionsWindow : public ToolWindow {
     Q_OBJECT
 public:
-    static constexpr int MenuEntry = 12;
     static inline const QString NoCellText = QStringLiteral("You must select a cell to copy");
 
     enum Page { LengthPage = 0, LiquidPage = 1, WeightPage = 2, TemperaturePage = 3 };
 
-    explicit ConversionsWindow(QWidget* owner);
+    explicit ConversionsWindow(const UtilityServices& services, QWidget* owner = nullptr);
     ~ConversionsWindow() override;
 
     // What the user sees, for the window's own checks and its tests.

@@ -63,7 +63,8 @@ QString daysName(qint64 n) { return n == 1 ? QStringLiteral("1 day") : QStringLi
 
 } // namespace
 
-DateCalculatorWindow::DateCalculatorWindow(QWidget* owner) : ToolWindow(MenuEntry, owner, ClientSize)
+DateCalculatorWindow::DateCalculatorWindow(const UtilityServices& services, QWidget* owner)
+    : ToolWindow(services, owner, ClientSize)
 {
     setObjectName(QStringLiteral("DateCalc"));
     setWindowTitle(Caption);

@@ -14,13 +14,12 @@ class Panel;
 
 // Date Calculator: two dates on two tabs, and the days between them shown
 // in days and in weeks plus days on seven-segment digits, recomputed after
-// every change. Program menu entry 9.
+// every change.
 class DateCalculatorWindow : public ToolWindow {
     Q_OBJECT
 public:
-    static constexpr int MenuEntry = 9;
 
-    explicit DateCalculatorWindow(QWidget* owner);
+    explicit DateCalculatorWindow(const UtilityServices& services, QWidget* owner = nullptr);
 
     // Picks a digit picture: set 1 days, 2 weeks (into Holder), 3 remaining
     // days (straight into W7); blank 1 with digit 0 picks a set's blank.

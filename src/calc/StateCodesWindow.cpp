@@ -74,7 +74,8 @@ QComboBox* stateList(QWidget* parent, const QString& name, const QString& access
 
 } // namespace
 
-StateCodesWindow::StateCodesWindow(QWidget* owner) : ToolWindow(MenuEntry, owner, ClientSize)
+StateCodesWindow::StateCodesWindow(const UtilityServices& services, QWidget* owner)
+    : ToolWindow(services, owner, ClientSize)
 {
     setObjectName(QStringLiteral("AmStCode"));
     setWindowTitle(Caption);

@@ -5,13 +5,12 @@ class QComboBox;
 class QLabel;
 
 // USA State Codes: two drop-down lists of the same 58 postal codes and
-// names, one by code and one by name. Program menu entry 14.
+// names, one by code and one by name.
 class StateCodesWindow : public ToolWindow {
     Q_OBJECT
 public:
-    static constexpr int MenuEntry = 14;
 
-    explicit StateCodesWindow(QWidget* owner);
+    explicit StateCodesWindow(const UtilityServices& services, QWidget* owner = nullptr);
 
     // Reads the profile setting; maximised when it is "1", else normal size.
     void activated() override;

@@ -1,7 +1,6 @@
 #include "games/DiceWindow.h"
 
 #include "app/Artwork.h"
-#include "app/SplashWindow.h"
 #include "app/Panel.h"
 #include "app/SoundEffects.h"
 #include "common/Colours.h"
@@ -73,7 +72,8 @@ QLabel* picture(QWidget* parent, const QString& name, const QRect& geometry, con
 
 } // namespace
 
-DiceWindow::DiceWindow(QWidget* owner) : ToolWindow(MenuEntry, owner, ClientSize)
+DiceWindow::DiceWindow(const UtilityServices& services, QWidget* owner)
+    : ToolWindow(services, owner, ClientSize)
 {
     setObjectName(QStringLiteral("Dice"));
     setWindowTitle(QStringLiteral("Electronic Dice"));
@@ -207,8 +207,7 @@ void DiceWindow::deactivated()
     // the focus too; it settles the hold itself once it is answered.)
     if (state_.held() && holdSource_ == HoldSource::Key && !warningOpen_)
         letGo();
-    if (SplashWindow* mm = SplashWindow::instance())
-        mm->effects().sweep(SoundGate::Switch, Sweep::ThreeChannel);
+    services().sounds.sweep(SoundGate::Switch, Sweep::ThreeChannel);
 }
 
 void DiceWindow::FlyClick(int k)
@@ -282,14 +281,13 @@ void DiceWindow::Timer2Timer()
     drawAllDice();
 }
 
-void DiceWindow::FormClose()
+bool DiceWindow::queryClose()
 {
     closing_ = true;
     Timer2->stop();
     keyReleaseGrace_->stop();
-    if (SplashWindow* mm = SplashWindow::instance())
-        mm->effects().sweep(SoundGate::Switch, Sweep::TwoChannel);
-    release();
+    services().sounds.sweep(SoundGate::Switch, Sweep::TwoChannel);
+    return true;
 }
 
 void DiceWindow::Panel1Click()
@@ -391,6 +389,5 @@ void DiceWindow::settleKeyRelease()
 
 void DiceWindow::playNote(std::uint8_t status)
 {
-    if (SplashWindow* mm = SplashWindow::instance())
-        mm->effects().play(SoundGate::Switch, status, 60, 127);
+    services().sounds.play(SoundGate::Switch, status, 60, 127);
 }

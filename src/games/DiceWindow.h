@@ -12,14 +12,13 @@ class Panel;
 
 // Electronic Dice: six dice that can each be switched off with a click, and
 // a big "Roll Dice" button (or any key) that rolls the dice that are on for
-// as long as it is held. Program menu entry 6.
+// as long as it is held. 
 class DiceWindow : public ToolWindow {
     Q_OBJECT
 public:
-    static constexpr int MenuEntry = 6;
     static inline const QString NoneActiveText = QStringLiteral("None are active!");
 
-    explicit DiceWindow(QWidget* owner);
+    explicit DiceWindow(const UtilityServices& services, QWidget* owner = nullptr);
     ~DiceWindow() override;
 
     const dice::DiceState& state() const { return state_; }
@@ -39,7 +38,7 @@ public:
     void Panel1Click();
 
 protected:
-    void FormClose() override;
+    bool queryClose() override;
     void closePanelClicked() override;
     bool event(QEvent* event) override;
 

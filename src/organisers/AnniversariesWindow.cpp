@@ -137,7 +137,8 @@ QPixmap toolGlyph(int n)
 
 } // namespace
 
-AnniversariesWindow::AnniversariesWindow(QWidget* owner) : ToolWindow(MenuEntry, owner, ClientSize)
+AnniversariesWindow::AnniversariesWindow(const UtilityServices& services, QWidget* owner)
+    : ToolWindow(services, owner, ClientSize)
 {
     setObjectName(QStringLiteral("Anniversaries"));
     setWindowTitle(Caption);
@@ -502,18 +503,14 @@ void AnniversariesWindow::PrintMonth(int firstMonth, int lastMonth)
     }
 }
 
-void AnniversariesWindow::QuittoMenu1Click() { FormClose(); }
+void AnniversariesWindow::QuittoMenu1Click() { closeIfAllowed(); }
 
 void AnniversariesWindow::closePanelClicked() { QuittoMenu1Click(); }
 
-void AnniversariesWindow::FormClose()
+bool AnniversariesWindow::queryClose()
 {
-    if (released())
-        return;
     endEdits();
     // A save that was wanted and failed keeps the window, and the work, open.
-    if (!offerToSave())
-        return;
-    release();
+    return offerToSave();
 }
 

@@ -16,11 +16,10 @@ class Panel;
 
 // Anniversary Database: a perpetual year planner, one line of text for
 // every day of the calendar, twelve month tables, saved as an .adb file that
-// is opened again the next time. Program menu entry 18.
+// is opened again the next time.
 class AnniversariesWindow : public ToolWindow {
     Q_OBJECT
 public:
-    static constexpr int MenuEntry = 18;
 
     static inline const QString Caption = QStringLiteral("Anniversary Database");
     static inline const QString DateHeader = QStringLiteral("Date");
@@ -43,7 +42,7 @@ public:
         QStringLiteral("Print Setup"),     QStringLiteral("Print Month"),
         QStringLiteral("Print Year")};
 
-    explicit AnniversariesWindow(QWidget* owner);
+    explicit AnniversariesWindow(const UtilityServices& services, QWidget* owner = nullptr);
     ~AnniversariesWindow() override;
 
     const planner::YearPlanner& planner() const { return planner_; }
@@ -67,7 +66,7 @@ public:
     void QuittoMenu1Click();
 
 protected:
-    void FormClose() override;
+    bool queryClose() override;
     void closePanelClicked() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,7 +1,6 @@
 #include "organisers/StopwatchWindow.h"
 
 #include "app/Artwork.h"
-#include "app/SplashWindow.h"
 #include "app/Panel.h"
 #include "app/PictureStore.h"
 #include "app/SoundEffects.h"
@@ -136,16 +135,10 @@ private:
     StopwatchWindow* window_;
 };
 
-QPixmap shared(const QString& name)
-{
-    SplashWindow* mm = SplashWindow::instance();
-    return mm ? mm->pictures().picture(name) : QPixmap();
-}
-
 } // namespace
 
-StopwatchWindow::StopwatchWindow(QWidget* owner)
-    : ToolWindow(MenuEntry, owner, ClientSize), recent_(QStringLiteral("Orvik 2000\\Stopwatch"))
+StopwatchWindow::StopwatchWindow(const UtilityServices& services, QWidget* owner)
+    : ToolWindow(services, owner, ClientSize), recent_(QStringLiteral("Orvik 2000\\Stopwatch"))
 {
     setObjectName(QStringLiteral("WatchIt"));
     setWindowTitle(IdleCaption);
@@ -264,8 +257,8 @@ void StopwatchWindow::buildLayout()
     digits_->setObjectName(QStringLiteral("Digits"));
     digits_->move(8, 6);
     for (int d = 0; d <= 9; ++d)
-        digits_->setGlyph(QChar('0' + d), shared(QStringLiteral("N%1").arg(d)));
-    digits_->setGlyph(QLatin1Char(':'), shared(QStringLiteral("NC")));
+        digits_->setGlyph(QChar('0' + d), services().pictures.picture(QStringLiteral("N%1").arg(d)));
+    digits_->setGlyph(QLatin1Char(':'), services().pictures.picture(QStringLiteral("NC")));
     const char* const positionNames[] = {"L1", "L2", "C1", "L3", "L4", "C2", "L5", "L6", "C3", "L7", "L8"};
     for (int i = 0; i < digits_->positionCount(); ++i)
         digits_->position(i)->setObjectName(QString::fromLatin1(positionNames[i]));
@@ -361,8 +354,7 @@ void StopwatchWindow::deactivated()
     // A closing window is hidden, not left for another.
     if (closing_)
         return;
-    if (SplashWindow* mm = SplashWindow::instance())
-        mm->effects().sweep(SoundGate::Midi, Sweep::ThreeChannel);
+    services().sounds.sweep(SoundGate::Midi, Sweep::ThreeChannel);
 }
 
 void StopwatchWindow::ButtonPicMouseDown(QMouseEvent*)
@@ -431,12 +423,10 @@ void StopwatchWindow::DisplayDigits(const Elapsed& elapsed)
     if (digits_->display(text) == 0)
         return;
     digits_->setAccessibleName(text);
-    if (SplashWindow* mm = SplashWindow::instance()) {
-        if (before.at(SecondsUnitsAt) != text.at(SecondsUnitsAt))
-            mm->effects().play(SoundGate::Reserved, NoteOnSeconds, 60, 127, digitTicks_);
-        if (before.at(TenthsAt) != text.at(TenthsAt))
-            mm->effects().play(SoundGate::Reserved, NoteOnTenths, 60, 127, digitTicks_);
-    }
+    if (before.at(SecondsUnitsAt) != text.at(SecondsUnitsAt))
+        services().sounds.play(SoundGate::Reserved, NoteOnSeconds, 60, 127, digitTicks_);
+    if (before.at(TenthsAt) != text.at(TenthsAt))
+        services().sounds.play(SoundGate::Reserved, NoteOnTenths, 60, 127, digitTicks_);
 }
 
 bool StopwatchWindow::Gr1SelectCell(int column, int) const { return column == Label; }
@@ -703,25 +693,23 @@ bool StopwatchWindow::printJob(QPrinter& printer)
 void StopwatchWindow::QuittoMenu1Click()
 {
     hideFileMenu();
-    tryClose();
+    closeIfAllowed();
 }
 
-void StopwatchWindow::tryClose()
+bool StopwatchWindow::queryClose()
 {
     if (closing_)
-        return;
+        return true;
     if (running_) {
         platform::showMessage(this, platform::MessageKind::Warning, StopFirst);
-        return;
+        return false;
     }
     if (!offerToSave())
-        return;
+        return false;
     closing_ = true;
     Timer1->stop();
-    release();
+    return true;
 }
-
-void StopwatchWindow::FormClose() { tryClose(); }
 
 void StopwatchWindow::closePanelClicked() { QuittoMenu1Click(); }
 
@@ -798,6 +786,6 @@ void StopwatchWindow::selectRow(int row)
 
 void StopwatchWindow::showButtonPicture(const QString& name)
 {
-    ButtonPic->setPixmap(shared(name));
+    ButtonPic->setPixmap(services().pictures.picture(name));
     ButtonPic->setAccessibleName(running_ ? StopCaption : StartCaption);
 }

@@ -19,13 +19,11 @@ class QTimer;
 
 // The Stopwatch: a list of labelled timings, one running at a time, timed
 // with the big start/stop picture, saved to and opened from .tim files and
-// printed as a table. Program menu entry 15.
+// printed as a table.
 class StopwatchWindow : public ToolWindow {
     Q_OBJECT
 public:
-    static constexpr int MenuEntry = 15;
-
-    explicit StopwatchWindow(QWidget* owner);
+    explicit StopwatchWindow(const UtilityServices& services, QWidget* owner = nullptr);
     ~StopwatchWindow() override;
 
     const timing::TimingList& timings() const { return list_; }
@@ -61,7 +59,7 @@ public:
     void QuittoMenu1Click();
 
 protected:
-    void FormClose() override;
+    bool queryClose() override;
     void closePanelClicked() override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -80,7 +78,6 @@ private:
     bool printJob(QPrinter& printer);
     QPrinter* printer();
     // Closes unless a timing runs or an unsaved list could not be saved.
-    void tryClose();
 
     void refreshGrid();
     void refreshCell(int column, int row);

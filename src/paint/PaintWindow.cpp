@@ -1,7 +1,5 @@
 #include "paint/PaintWindow.h"
 
-#include "app/ProgramMenu.h"
-#include "app/SplashWindow.h"
 #include "app/Panel.h"
 #include "app/PictureStore.h"
 #include "paint/BmpCodec.h"
@@ -224,8 +222,8 @@ QLabel* thumbnail(QWidget* parent, const QString& name, int x, int y, const QIma
 
 } // namespace
 
-PaintWindow::PaintWindow(QWidget* owner)
-    : QWidget(owner, Qt::Window), recent_(paint::settings::ModuleKey)
+PaintWindow::PaintWindow(const UtilityServices& services, QWidget* owner)
+    : QWidget(owner, Qt::Window), recent_(paint::settings::ModuleKey), services_(services)
 {
     setObjectName(QStringLiteral("PaintWindow"));
     setWindowTitle(Caption);
@@ -240,8 +238,7 @@ PaintWindow::~PaintWindow() = default;
 
 int PaintWindow::colourDepth() const
 {
-    const SplashWindow* main = SplashWindow::instance();
-    return main && main->ColourDepth > 0 ? main->ColourDepth : 32;
+    return services_.colourDepth > 0 ? services_.colourDepth : 32;
 }
 
 void PaintWindow::FormCreate()
@@ -580,10 +577,7 @@ void PaintWindow::refreshLamps()
 
 void PaintWindow::loadLampPictures()
 {
-    const SplashWindow* main = SplashWindow::instance();
-    if (!main)
-        return;
-    const QPixmap backLight = main->pictures().picture(QStringLiteral("BackLight"));
+    const QPixmap backLight = services_.pictures.picture(QStringLiteral("BackLight"));
     for (QLabel* lampLabel : lamps())
         lampLabel->setPixmap(backLight);
 }
@@ -698,8 +692,7 @@ bool PaintWindow::releaseWindow()
     d.paint = int(stepper_.mode());
     paint::settings::writeDefaults(d);
     released_ = true;
-    if (ProgramMenu* menu = ProgramMenu::instance())
-        menu->windowReleased(MenuEntry, this);
+    emit released();
     deleteLater();
     return true;
 }

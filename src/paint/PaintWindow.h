@@ -3,6 +3,7 @@
 #include "paint/PaintSettings.h"
 #include "paint/Picture.h"
 #include "paint/SizeUnits.h"
+#include "app/UtilityServices.h"
 #include "common/RecentFiles.h"
 
 #include <QImage>
@@ -25,15 +26,14 @@ class PictureView;
 // from the press point (web) and repeated in the other three quarters
 // (mirror); pictures are opened and saved as bitmap files, and the
 // Utilities menu measures, resizes, recolours, outlines and inverts the
-// whole picture. An ordinary sizable window; program menu entry 1.
+// whole picture. An ordinary sizable window.
 class PaintWindow : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int MenuEntry = 1;
     static constexpr int BarHeight = 24;
     static constexpr int BarButtons = 8;
 
-    explicit PaintWindow(QWidget* owner);
+    explicit PaintWindow(const UtilityServices& services, QWidget* owner = nullptr);
     ~PaintWindow() override;
 
     // State the other parts of the window and the tests look at.
@@ -122,6 +122,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+signals:
+    // The window has gone: closed, its question answered, its defaults stored.
+    void released();
+
 private:
     void FormCreate();
     void buildLayout();
@@ -187,6 +191,7 @@ private:
     int newHeight_ = 0;
     bool activatedOnce_ = false;
     bool firstCanvasPending_ = false;
+    UtilityServices services_;
     bool released_ = false;
 
     // Controls

@@ -79,9 +79,10 @@ QString readable(QChar c)
 
 } // namespace
 
-TypingTutorWindow::TypingTutorWindow(QWidget* owner)
+TypingTutorWindow::TypingTutorWindow(const UtilityServices& services, QWidget* owner)
     : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , services_(services)
 {
     setObjectName(QStringLiteral("frmTyping"));
     setWindowTitle(Caption);

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/UtilityServices.h"
 #include "typing/TypingResultDialog.h"
 #include "typing/TypingScorer.h"
 
@@ -20,17 +21,15 @@ class TypingGauge;
 // Typing Tutor: an eight-day touch-typing course. The user picks a day, reads
 // its instructions, presses Start and types the drill; the results window
 // grades the run. An ordinary captioned window that only hides on close.
-// Program menu entry 10.
 class TypingTutorWindow : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int MenuEntry = 10;
     static inline const QString Caption = QStringLiteral("Orvik 2000 - Typing Tutor");
     static constexpr int FormWidth = 782;
     static constexpr int FormHeight = 563;
     static constexpr int ShownHeight = 568;
 
-    explicit TypingTutorWindow(QWidget* owner);
+    explicit TypingTutorWindow(const UtilityServices& services, QWidget* owner = nullptr);
     ~TypingTutorWindow() override;
 
     int LessonDay() const { return lessonDay_; }
@@ -64,6 +63,7 @@ private:
     void endExercise();
     int documentPosition(int textIndex) const;
 
+    UtilityServices services_;
     typing::TypingScorer scorer_;
     int lessonDay_ = 1;
     int marked_ = 0;        // characters of the text shown as typed

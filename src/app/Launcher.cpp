@@ -1,0 +1,154 @@
+#include "app/Launcher.h"
+
+#include "app/MidiService.h"
+#include "app/PictureStore.h"
+#include "app/ProgramMenu.h"
+#include "app/SoundEffects.h"
+#include "app/SplashWindow.h"
+#include "app/TrayIcon.h"
+#include "platform/AutoPlayWatcher.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/MidiTransport.h"
+#include "platform/Random.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+
+const QString AutoPlayQuestion = QStringLiteral("A CD-Rom has been inserted - would you like to run it?");
+const QString ColourDepthWarning =
+    QStringLiteral("For optimum performance, you should set your video driver to at least 65K "
+                   "(16 bit) colour.\n\nOrvik will run with the current setting, however you may "
+                   "notice some unusual effects");
+constexpr int ColourDepthHelpContext = 75;
+// Loading the synth's soundfont takes a moment: the device opens this long
+// after the splash is up, or at once when something needs it sooner.
+constexpr int MidiStartDelayMs = 100;
+
+int screenDepth()
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->depth() : 24;
+}
+
+std::unique_ptr<MidiService> makeMidi(std::unique_ptr<platform::MidiTransport> transport)
+{
+    if (!transport)
+        transport = platform::createMidiTransport(qEnvironmentVariable("ORVIK_MIDI"));
+    return std::make_unique<MidiService>(std::move(transport));
+}
+
+} // namespace
+
+Launcher::Launcher(std::vector<UtilityEntry> utilities, std::unique_ptr<platform::MidiTransport> transport,
+                   int colourDepth)
+    : midi_(makeMidi(std::move(transport)))
+    , sounds_(std::make_unique<SoundEffects>(*midi_, [this] { return !menu_ || menu_->soundSwitch(); }))
+    , pictures_(std::make_unique<PictureStore>(colourDepth > 0 ? colourDepth : screenDepth()))
+    , services_{*sounds_,
+                *pictures_,
+                colourDepth > 0 ? colourDepth : screenDepth(),
+                platform::Dialogs::instance(),
+                platform::Clock::instance(),
+                platform::Random::instance()}
+    , utilities_(std::move(utilities))
+    , splash_(std::make_unique<SplashWindow>())
+    , tray_(std::make_unique<TrayIcon>([this] { return pictures_->trayIcon(); }))
+{
+    connect(splash_.get(), &SplashWindow::firstShown, this, &Launcher::splashShown);
+    connect(splash_.get(), &SplashWindow::ended, this, &Launcher::splashEnded);
+    connect(tray_.get(), &TrayIcon::menuRequested, this, [this] {
+        if (!menu().isVisible())
+            showMenu();
+    });
+    connect(tray_.get(), &TrayIcon::endRequested, this, &Launcher::endApplication);
+}
+
+Launcher::~Launcher()
+{
+    // The utility windows belong to the menu and go with it, before the
+    // services they were handed.
+    menu_.reset();
+    midi_->CloseMidi();
+}
+
+void Launcher::start() { splash_->show(); }
+
+void Launcher::splashShown()
+{
+    QTimer::singleShot(MidiStartDelayMs, this, [this] { midi_->ensureStarted(); });
+    menu();
+    watchAutoPlay();
+}
+
+ProgramMenu& Launcher::menu()
+{
+    if (!menu_) {
+        menu_ = std::make_unique<ProgramMenu>(services_, utilities_);
+        connect(menu_.get(), &ProgramMenu::endRequested, this, &Launcher::endApplication);
+    }
+    return *menu_;
+}
+
+void Launcher::watchAutoPlay()
+{
+    if (autoPlay_)
+        return;
+    autoPlay_ = new AutoPlayWatcher(this);
+    connect(autoPlay_, &AutoPlayWatcher::mediaInserted, this, [this](const QString& drive) {
+        if (queryAutoPlay() != 0)
+            return;
+        // Running a disc here means opening it in the desktop's file manager.
+        const QStringList points = AutoPlayWatcher::mountPointsOf(drive);
+        if (!points.isEmpty())
+            QDesktopServices::openUrl(QUrl::fromLocalFile(points.first()));
+    });
+}
+
+void Launcher::splashEnded()
+{
+    if (tray_->available()) {
+        tray_->show();
+    } else {
+        // No notification area: the menu takes the icon's place and ends the
+        // program itself.
+        menu().setStandsInForTray(true);
+        showMenu();
+    }
+    if (services_.colourDepth < 16)
+        services_.dialogs.message(nullptr, platform::MessageKind::Information, ColourDepthWarning,
+                                  platform::Ok | platform::Help, ColourDepthHelpContext);
+}
+
+void Launcher::showMenu()
+{
+    ProgramMenu& m = menu();
+    m.show();
+    m.raise();
+    m.activateWindow();
+    m.setFocus(Qt::ActiveWindowFocusReason);
+}
+
+int Launcher::queryAutoPlay()
+{
+    const int answer = services_.dialogs.message(splash_.get(), platform::MessageKind::Confirmation,
+                                                 AutoPlayQuestion, platform::Yes | platform::No);
+    return answer == platform::Yes ? 0 : 1;
+}
+
+void Launcher::endApplication()
+{
+    if (ended_)
+        return;
+    ended_ = true;
+    tray_->hide();
+    splash_->closeTimer()->stop();
+    midi_->CloseMidi();
+    QCoreApplication::quit();
+}
