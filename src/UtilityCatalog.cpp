@@ -37,21 +37,31 @@ bool screenAtLeast800x600(const UtilityServices& services, QWidget* menu, QSize 
     return false;
 }
 
+UtilityEntry utility(MenuEntry entry, const char* caption, UtilityEntry::Factory create)
+{
+    UtilityEntry utility;
+    utility.entry = entry;
+    utility.caption = QString::fromLatin1(caption);
+    utility.create = std::move(create);
+    return utility;
+}
+
 } // namespace
 
 std::vector<UtilityEntry> utilityCatalog()
 {
-    using Opening = UtilityEntry::Opening;
+    UtilityEntry paint = utility(MenuEntry::DuzaZidova, "Duza Zidova", windowFactory<PaintWindow>());
+    paint.restoreWhenShownAgain = true;
+    UtilityEntry typing = utility(MenuEntry::TypingTutor, "Typing Tutor", windowFactory<TypingTutorWindow>());
+    typing.mayCreate = screenAtLeast800x600;
     return {
-        {MenuEntry::DuzaZidova, QStringLiteral("Duza Zidova"), windowFactory<PaintWindow>(), {},
-         Opening::Normal, true},
-        {MenuEntry::ElectronicDice, QStringLiteral("Electronic Dice"), windowFactory<DiceWindow>()},
-        {MenuEntry::DateCalculator, QStringLiteral("Date Calculator"), windowFactory<DateCalculatorWindow>()},
-        {MenuEntry::TypingTutor, QStringLiteral("Typing Tutor"), windowFactory<TypingTutorWindow>(),
-         screenAtLeast800x600},
-        {MenuEntry::Conversions, QStringLiteral("Conversion Utilities"), windowFactory<ConversionsWindow>()},
-        {MenuEntry::StateCodes, QStringLiteral("USA State Codes"), windowFactory<StateCodesWindow>()},
-        {MenuEntry::Stopwatch, QStringLiteral("Stopwatch"), windowFactory<StopwatchWindow>()},
-        {MenuEntry::Anniversaries, QStringLiteral("Anniversary Database"), windowFactory<AnniversariesWindow>()},
+        paint,
+        utility(MenuEntry::ElectronicDice, "Electronic Dice", windowFactory<DiceWindow>()),
+        utility(MenuEntry::DateCalculator, "Date Calculator", windowFactory<DateCalculatorWindow>()),
+        typing,
+        utility(MenuEntry::Conversions, "Conversion Utilities", windowFactory<ConversionsWindow>()),
+        utility(MenuEntry::StateCodes, "USA State Codes", windowFactory<StateCodesWindow>()),
+        utility(MenuEntry::Stopwatch, "Stopwatch", windowFactory<StopwatchWindow>()),
+        utility(MenuEntry::Anniversaries, "Anniversary Database", windowFactory<AnniversariesWindow>()),
     };
 }

@@ -75,7 +75,7 @@ Launcher::~Launcher()
     // The utility windows belong to the menu and go with it, before the
     // services they were handed.
     menu_.reset();
-    midi_->CloseMidi();
+    midi_->close();
 }
 
 void Launcher::start() { splash_->show(); }
@@ -149,6 +149,6 @@ void Launcher::endApplication()
     ended_ = true;
     tray_->hide();
     splash_->closeTimer()->stop();
-    midi_->CloseMidi();
+    midi_->close();
     QCoreApplication::quit();
 }

@@ -35,6 +35,7 @@ public:
     TrayIcon& tray() const { return *tray_; }
     // The menu, built on first need: after the splash has been painted.
     ProgramMenu& menu();
+    bool menuBuilt() const { return menu_ != nullptr; }
     const UtilityServices& services() const { return services_; }
     MidiService& midi() const { return *midi_; }
     int colourDepth() const { return services_.colourDepth; }

@@ -12,10 +12,10 @@ MidiService::MidiService(std::unique_ptr<platform::MidiTransport> transport)
 
 MidiService::~MidiService()
 {
-    CloseMidi();
+    close();
 }
 
-bool MidiService::OpenMidi()
+bool MidiService::open()
 {
     if (!open_ && transport_) {
         try {
@@ -40,14 +40,14 @@ bool MidiService::sendPacked(std::uint32_t message)
     }
 }
 
-void MidiService::PutShort(std::uint8_t status, std::uint8_t data1, std::uint8_t data2)
+void MidiService::send(std::uint8_t status, std::uint8_t data1, std::uint8_t data2)
 {
     // The result is deliberately dropped: effects are fire and forget, and one
     // failed note must not hide the menu's sound switch in mid-run.
     sendPacked(packShortMessage(status, data1, data2));
 }
 
-void MidiService::CloseMidi()
+void MidiService::close()
 {
     if (!open_)
         return;
@@ -68,7 +68,7 @@ void MidiService::startUp()
 {
     started_ = true;
     available_ = true;
-    if (!OpenMidi())
+    if (!open())
         return;
     for (std::uint8_t channel = 0; channel < 16; ++channel) {
         if (!sendPacked(packShortMessage(0xC0 + channel, kChannelPrograms[channel], 0))) {

@@ -17,13 +17,13 @@ public:
 
     // Opens the device and sets MidiAvailable from the result. Already open:
     // keeps the device.
-    bool OpenMidi();
+    bool open();
     // Sends without testing MidiAvailable or the sound switch; the caller's
     // gate does that. Nothing is sent while the device is not open, and a
     // failed send changes nothing.
-    void PutShort(std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
+    void send(std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
     // Errors ignored; safe to call several times.
-    void CloseMidi();
+    void close();
 
     // MidiAvailable on, open, then the channel instruments. Any failure turns
     // MidiAvailable off, silently.

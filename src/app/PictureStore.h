@@ -21,6 +21,8 @@ public:
     QStringList names() const;
     // TrayIcon1 with extra renderings for 16, 22, 24, 48 and 64 px trays.
     QIcon trayIcon() const;
+    // Whether anything has been asked of the store yet.
+    bool drawn() const { return drawn_; }
 
 private:
     void draw() const;

@@ -399,9 +399,11 @@ void ProgramMenu::openEntry(MenuEntry entry)
     *created = window;
     windows_[entry] = window;
     if (chosen->opening == UtilityEntry::Opening::MaximisedTopmost) {
-        window->setWindowState(Qt::WindowMaximized);
-        window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        // Qt forgets a maximised state when the window is moved, so the
+        // corner goes to (0, 0) first.
         window->move(0, 0);
+        window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        window->setWindowState(Qt::WindowMaximized);
     }
     window->show();
     window->raise();

@@ -57,7 +57,7 @@ void SoundEffects::play(SoundGate gate, std::uint8_t status, std::uint8_t data1,
                         bool ownSoundFlag)
 {
     if (allowed(gate, ownSoundFlag))
-        midi_.PutShort(status, data1, data2);
+        midi_.send(status, data1, data2);
 }
 
 void SoundEffects::sweep(SoundGate gate, Sweep sweep, bool ownSoundFlag)
@@ -65,5 +65,5 @@ void SoundEffects::sweep(SoundGate gate, Sweep sweep, bool ownSoundFlag)
     if (!allowed(gate, ownSoundFlag))
         return;
     for (std::uint32_t message : sweepMessages(sweep))
-        midi_.PutShort(message & 0xFF, (message >> 8) & 0xFF, (message >> 16) & 0xFF);
+        midi_.send(message & 0xFF, (message >> 8) & 0xFF, (message >> 16) & 0xFF);
 }

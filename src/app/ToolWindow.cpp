@@ -75,6 +75,9 @@ void ToolWindow::showEvent(QShowEvent* event)
     if (centred_)
         return;
     centred_ = true;
+    // A maximised window has its place already (and a move would undo it).
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }

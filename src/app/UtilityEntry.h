@@ -40,7 +40,7 @@ struct UtilityEntry {
     using Precondition = std::function<bool(const UtilityServices& services, QWidget* menu, QSize screen)>;
     enum class Opening { Normal, MaximisedTopmost };
 
-    MenuEntry entry;
+    MenuEntry entry = MenuEntry::DuzaZidova;
     QString caption;
     Factory create;
     Precondition mayCreate;

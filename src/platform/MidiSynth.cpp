@@ -3,7 +3,7 @@
 #include <QSaveFile>
 #include <QtEndian>
 
-#include <fluidsynth.h>
+#include "platform/FluidSynthLibrary.h"
 
 #include <dlfcn.h>
 
@@ -26,15 +26,15 @@ void quietAlsaLog(const char*, int, const char*, int, const char*, ...) {}
 // when there is no sound card. A program without sound must stay silent, so
 // both are muted once for the whole process. ALSA is reached through the
 // symbol FluidSynth already loaded; without it there is nothing to mute.
-void muteLibraries()
+void muteLibraries(const FluidSynthLibrary& fluid)
 {
     static std::once_flag once;
-    std::call_once(once, [] {
+    std::call_once(once, [&fluid] {
         for (int level = 0; level < LAST_LOG_LEVEL; ++level)
-            fluid_set_log_function(level, quietFluidLog, nullptr);
+            fluid.setLogFunction(level, quietFluidLog, nullptr);
         using AlsaHandler = void (*)(const char*, int, const char*, int, const char*, ...);
         using SetAlsaHandler = int (*)(AlsaHandler);
-        if (void* symbol = dlsym(RTLD_DEFAULT, "snd_lib_error_set_handler"))
+        if (void* symbol = dlsym(fluid.handle, "snd_lib_error_set_handler"))
             reinterpret_cast<SetAlsaHandler>(symbol)(quietAlsaLog);
     });
 }
@@ -71,23 +71,26 @@ class SynthEngine {
 public:
     static std::unique_ptr<SynthEngine> create(const QString& soundFont, bool threadSafe)
     {
-        muteLibraries();
+        const FluidSynthLibrary* fluid = fluidSynthLibrary();
+        if (!fluid)
+            return nullptr;
+        muteLibraries(*fluid);
         if (soundFont.isEmpty())
             return nullptr;
-        auto engine = std::unique_ptr<SynthEngine>(new SynthEngine);
-        engine->settings = new_fluid_settings();
+        auto engine = std::unique_ptr<SynthEngine>(new SynthEngine(*fluid));
+        engine->settings = fluid->newSettings();
         if (!engine->settings)
             return nullptr;
-        fluid_settings_setnum(engine->settings, "synth.sample-rate", kSynthSampleRate);
+        fluid->settingsSetNum(engine->settings, "synth.sample-rate", kSynthSampleRate);
         // Only the audio driver's thread shares the synth with the caller.
-        fluid_settings_setint(engine->settings, "synth.threadsafe-api", threadSafe ? 1 : 0);
-        fluid_settings_setint(engine->settings, "synth.lock-memory", 0);
+        fluid->settingsSetInt(engine->settings, "synth.threadsafe-api", threadSafe ? 1 : 0);
+        fluid->settingsSetInt(engine->settings, "synth.lock-memory", 0);
         // Short percussive effects: a modest voice count is plenty.
-        fluid_settings_setint(engine->settings, "synth.polyphony", 64);
-        engine->synth = new_fluid_synth(engine->settings);
+        fluid->settingsSetInt(engine->settings, "synth.polyphony", 64);
+        engine->synth = fluid->newSynth(engine->settings);
         if (!engine->synth)
             return nullptr;
-        if (fluid_synth_sfload(engine->synth, soundFont.toLocal8Bit().constData(), 1) == FLUID_FAILED)
+        if (fluid->sfload(engine->synth, soundFont.toLocal8Bit().constData(), 1) == FLUID_FAILED)
             return nullptr;
         return engine;
     }
@@ -95,9 +98,9 @@ public:
     ~SynthEngine()
     {
         if (synth)
-            delete_fluid_synth(synth);
+            fluid.deleteSynth(synth);
         if (settings)
-            delete_fluid_settings(settings);
+            fluid.deleteSettings(settings);
     }
 
     // Musical refusals (a note-off for a note not sounding, a program the
@@ -110,16 +113,16 @@ public:
         const int data1 = (message >> 8) & 0x7F;
         const int data2 = (message >> 16) & 0x7F;
         switch (status & 0xF0) {
-        case 0x80: fluid_synth_noteoff(synth, channel, data1); break;
-        case 0x90: fluid_synth_noteon(synth, channel, data1, data2); break;
-        case 0xA0: fluid_synth_key_pressure(synth, channel, data1, data2); break;
-        case 0xB0: fluid_synth_cc(synth, channel, data1, data2); break;
-        case 0xC0: fluid_synth_program_change(synth, channel, data1); break;
-        case 0xD0: fluid_synth_channel_pressure(synth, channel, data1); break;
-        case 0xE0: fluid_synth_pitch_bend(synth, channel, data1 | (data2 << 7)); break;
+        case 0x80: fluid.noteOff(synth, channel, data1); break;
+        case 0x90: fluid.noteOn(synth, channel, data1, data2); break;
+        case 0xA0: fluid.keyPressure(synth, channel, data1, data2); break;
+        case 0xB0: fluid.controlChange(synth, channel, data1, data2); break;
+        case 0xC0: fluid.programChange(synth, channel, data1); break;
+        case 0xD0: fluid.channelPressure(synth, channel, data1); break;
+        case 0xE0: fluid.pitchBend(synth, channel, data1 | (data2 << 7)); break;
         case 0xF0:
             if (status == 0xFF)
-                fluid_synth_system_reset(synth);
+                fluid.systemReset(synth);
             break;
         default: return false;
         }
@@ -131,7 +134,7 @@ public:
     {
         left_.resize(frames);
         right_.resize(frames);
-        fluid_synth_write_float(synth, frames, left_.data(), 0, 1, right_.data(), 0, 1);
+        fluid.writeFloat(synth, frames, left_.data(), 0, 1, right_.data(), 0, 1);
         bool silent = true;
         for (int i = 0; i < frames; ++i) {
             out[2 * i] = toPcm(left_[i]);
@@ -141,13 +144,14 @@ public:
         return silent;
     }
 
-    int activeVoices() { return fluid_synth_get_active_voice_count(synth); }
+    int activeVoices() { return fluid.activeVoiceCount(synth); }
 
+    const FluidSynthLibrary& fluid;
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
 
 private:
-    SynthEngine() = default;
+    explicit SynthEngine(const FluidSynthLibrary& library) : fluid(library) {}
     std::vector<float> left_;
     std::vector<float> right_;
 };
@@ -179,9 +183,9 @@ bool SynthMidi::open()
     if (!engine)
         return false;
     for (const QString& name : audioDrivers_) {
-        if (fluid_settings_setstr(engine->settings, "audio.driver", name.toLatin1().constData()) == FLUID_FAILED)
+        if (engine->fluid.settingsSetStr(engine->settings, "audio.driver", name.toLatin1().constData()) == FLUID_FAILED)
             continue;
-        if (fluid_audio_driver_t* driver = new_fluid_audio_driver(engine->settings, engine->synth)) {
+        if (fluid_audio_driver_t* driver = engine->fluid.newAudioDriver(engine->settings, engine->synth)) {
             driver_ = driver;
             engine_ = std::move(engine);
             return true;
@@ -199,7 +203,7 @@ void SynthMidi::close()
 {
     // The driver's thread reads the synth: stop it first.
     if (driver_)
-        delete_fluid_audio_driver(static_cast<fluid_audio_driver_t*>(driver_));
+        engine_->fluid.deleteAudioDriver(static_cast<fluid_audio_driver_t*>(driver_));
     driver_ = nullptr;
     engine_.reset();
 }

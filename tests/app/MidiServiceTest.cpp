@@ -73,13 +73,13 @@ TEST(MidiStartUp, NoDeviceMeansUnavailableAndNothingSent)
     Rig rig(false);
     rig.service->startUp();
     EXPECT_FALSE(rig.service->midiAvailable());
-    rig.service->PutShort(0x99, 60, 127);
-    rig.service->CloseMidi();
+    rig.service->send(0x99, 60, 127);
+    rig.service->close();
     EXPECT_EQ(rig.device->sendCount, 0);
 
     MidiService without(nullptr);
     without.startUp();
-    without.PutShort(0x99, 60, 127);
+    without.send(0x99, 60, 127);
     EXPECT_FALSE(without.midiAvailable());
 }
 
@@ -96,7 +96,7 @@ TEST(MidiStartUp, FailedProgramChangeStopsTheSequenceAndTurnsMidiOff)
     Rig allThrough(true, 16);
     allThrough.service->startUp();
     EXPECT_TRUE(allThrough.service->midiAvailable());
-    allThrough.service->PutShort(0x99, 60, 127);
+    allThrough.service->send(0x99, 60, 127);
     EXPECT_EQ(allThrough.device->sendCount, 17);
     EXPECT_TRUE(allThrough.service->midiAvailable()) << "a failed effect changes nothing";
 }
@@ -108,8 +108,8 @@ TEST(MidiStartUp, DeviceErrorsRaisedAreSwallowedAndCloseHappensOnce)
         MidiService service(std::make_unique<Faulty>(closes));
         service.startUp();
         EXPECT_FALSE(service.midiAvailable());
-        service.PutShort(0x90, 60, 127);
-        service.CloseMidi();
+        service.send(0x90, 60, 127);
+        service.close();
     });
     EXPECT_EQ(closes, 1);
     EXPECT_NO_THROW({
@@ -144,25 +144,25 @@ TEST(MidiStartUp, EveryChannelSoundsOnTheBuiltInSynthAfterwards)
 TEST(MidiService, OpenSetsAvailabilityAndPutShortNeedsOnlyAnOpenDevice)
 {
     Rig rig(false);
-    rig.service->PutShort(0x99, 60, 127);
+    rig.service->send(0x99, 60, 127);
     rig.service->setMidiAvailable(true);
-    EXPECT_FALSE(rig.service->OpenMidi());
+    EXPECT_FALSE(rig.service->open());
     EXPECT_FALSE(rig.service->midiAvailable());
     EXPECT_EQ(rig.device->sendCount, 0);
 
     rig.device->openResult = true;
-    EXPECT_TRUE(rig.service->OpenMidi());
+    EXPECT_TRUE(rig.service->open());
     EXPECT_TRUE(rig.service->midiAvailable());
     rig.service->setMidiAvailable(false);
-    EXPECT_TRUE(rig.service->OpenMidi()) << "an open device stays open";
+    EXPECT_TRUE(rig.service->open()) << "an open device stays open";
     EXPECT_EQ(rig.device->openCount, 2);
 
     rig.service->setMidiAvailable(false);
-    rig.service->PutShort(0x99, 60, 127);
+    rig.service->send(0x99, 60, 127);
     EXPECT_EQ(rig.device->messages, std::vector<std::uint32_t>{0x7F3C99});
-    rig.service->CloseMidi();
-    rig.service->CloseMidi();
-    rig.service->PutShort(0x84, 60, 127);
+    rig.service->close();
+    rig.service->close();
+    rig.service->send(0x84, 60, 127);
     EXPECT_EQ(rig.device->messages.size(), 1u);
     EXPECT_EQ(rig.device->closeCount, 1);
 }

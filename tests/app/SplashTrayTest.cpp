@@ -1,6 +1,8 @@
 #include "LauncherFixture.h"
 
 #include "app/MidiService.h"
+#include "app/PictureStore.h"
+#include "app/SoundEffects.h"
 
 #include <QLabel>
 #include <QSystemTrayIcon>
@@ -13,38 +15,44 @@ const QString ColourWarning =
     "For optimum performance, you should set your video driver to at least 65K (16 bit) colour."
     "\n\nOrvik will run with the current setting, however you may notice some unusual effects";
 
+const std::vector<std::uint32_t> Instruments{
+    0x01C0, 0x64C1, 0x62C2, 0x2EC3, 0x37C4, 0x2FC5, 0x6CC6, 0x6BC7,
+    0x72C8, 0x73C9, 0x7FCA, 0x7BCB, 0x6ACC, 0x74CD, 0x75CE, 0x76CF};
+
+QLabel* logo(SplashWindow& splash) { return splash.findChild<QLabel*>("logo"); }
+
 } // namespace
 
 TEST_F(LauncherTest, SplashIsABorderlessTopmostWindowOfFixedSizeWithItsTimerRunning)
 {
-    EXPECT_EQ(mm->size(), QSize(536, 154));
-    EXPECT_TRUE(mm->windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_TRUE(mm->windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_TRUE(mm->closeTimer()->isActive());
-    EXPECT_EQ(mm->closeTimer()->interval(), 7000);
-    ASSERT_NE(mm->findChild<QLabel*>("Image4"), nullptr);
-    EXPECT_EQ(mm->findChild<QLabel*>("Image4")->size(), QSize(497, 79));
+    EXPECT_EQ(splash().size(), QSize(536, 154));
+    EXPECT_TRUE(splash().windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_TRUE(splash().windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(splash().closeTimer()->isActive());
+    EXPECT_EQ(splash().closeTimer()->interval(), 7000);
+    ASSERT_NE(logo(splash()), nullptr);
+    EXPECT_EQ(logo(splash())->size(), QSize(497, 79));
     bool seen = false;
-    for (QLabel* label : mm->findChildren<QLabel*>())
+    for (QLabel* label : splash().findChildren<QLabel*>())
         seen = seen || label->text() == "Millennium Edition v1.01";
     EXPECT_TRUE(seen);
 }
 
 TEST_F(LauncherTest, SplashEndsOnceWhateverEndsIt)
 {
-    mm->setTrayAvailable(true);
-    mm->ColourDepth = 8;
-    mm->show();
-    QTest::keyClick(mm.get(), Qt::Key_A);   // other keys do nothing
-    EXPECT_FALSE(mm->splashEnded());
-    QTest::keyClick(mm.get(), Qt::Key_Return);
-    EXPECT_TRUE(mm->splashEnded());
-    EXPECT_FALSE(mm->isVisible());
-    EXPECT_FALSE(mm->closeTimer()->isActive());
-    EXPECT_TRUE(mm->trayIconShown());
+    build(true, 8);
+    tray().setAvailable(true);
+    launcher->start();
+    QTest::keyClick(&splash(), Qt::Key_A);   // other keys do nothing
+    EXPECT_FALSE(splash().hasEnded());
+    QTest::keyClick(&splash(), Qt::Key_Return);
+    EXPECT_TRUE(splash().hasEnded());
+    EXPECT_FALSE(splash().isVisible());
+    EXPECT_FALSE(splash().closeTimer()->isActive());
+    EXPECT_TRUE(tray().isShown());
     // A later click or the timer finds the splash ended: no second warning.
-    mm->TimerToCloseTimer();
-    QTest::mouseClick(mm->findChild<QLabel*>("Image4"), Qt::LeftButton);
+    splash().endSplash();
+    QTest::mouseClick(logo(splash()), Qt::LeftButton);
     ASSERT_EQ(dialogs.scripted.asked.size(), 1);
     EXPECT_EQ(dialogs.scripted.asked[0].text, ColourWarning);
     EXPECT_EQ(dialogs.scripted.asked[0].kind, platform::MessageKind::Information);
@@ -54,122 +62,153 @@ TEST_F(LauncherTest, SplashEndsOnceWhateverEndsIt)
 
 TEST_F(LauncherTest, ClickOnTheLogoEndsTheSplashWithoutWarningOnADeepDisplay)
 {
-    mm->setTrayAvailable(true);
-    mm->ColourDepth = 24;
-    mm->show();
-    QTest::mousePress(mm->findChild<QLabel*>("Image4"), Qt::RightButton);
-    EXPECT_TRUE(mm->splashEnded());
+    tray().setAvailable(true);
+    launcher->start();
+    QTest::mousePress(logo(splash()), Qt::RightButton);
+    EXPECT_TRUE(splash().hasEnded());
     EXPECT_TRUE(dialogs.scripted.asked.isEmpty());
 }
 
 TEST_F(LauncherTest, TrayIconCarriesTheTipAndLeftClickShowsTheMenuOnce)
 {
-    mm->setTrayAvailable(true);
-    mm->TimerToCloseTimer();
-    EXPECT_EQ(mm->trayTip(), "Orvik 2000 v1.01");
-    EXPECT_FALSE(menu->isVisible());
+    tray().setAvailable(true);
+    splash().endSplash();
+    EXPECT_EQ(tray().tip(), "Orvik 2000 v1.01");
+    EXPECT_FALSE(menu().isVisible());
 
-    mm->TrayIconMessageHandler(SplashWindow::WM_LBUTTONDBLCLK);   // a double click itself does nothing
-    EXPECT_FALSE(menu->isVisible());
-    mm->TrayIconMessageHandler(SplashWindow::WM_LBUTTONDOWN);
-    EXPECT_TRUE(menu->isVisible());
-    const QPoint where = menu->pos();
-    menu->move(where + QPoint(5, 5));
-    mm->TrayIconMessageHandler(SplashWindow::WM_LBUTTONDOWN);   // already visible: nothing
-    EXPECT_TRUE(menu->isVisible());
-    EXPECT_EQ(menu->pos(), where + QPoint(5, 5));
+    tray().handleActivation(QSystemTrayIcon::DoubleClick);   // a double click itself does nothing
+    EXPECT_FALSE(menu().isVisible());
+    tray().handleActivation(QSystemTrayIcon::Trigger);
+    EXPECT_TRUE(menu().isVisible());
+    const QPoint where = menu().pos();
+    menu().move(where + QPoint(5, 5));
+    tray().handleActivation(QSystemTrayIcon::Trigger);   // already visible: nothing
+    EXPECT_TRUE(menu().isVisible());
+    EXPECT_EQ(menu().pos(), where + QPoint(5, 5));
 
-    QTest::keyClick(menu.get(), Qt::Key_Escape);
-    EXPECT_FALSE(menu->isVisible());
-    mm->TrayIconMessageHandler(SplashWindow::WM_LBUTTONDOWN);
-    EXPECT_TRUE(menu->isVisible());
+    QTest::keyClick(&menu(), Qt::Key_Escape);
+    EXPECT_FALSE(menu().isVisible());
+    tray().handleActivation(QSystemTrayIcon::Trigger);
+    EXPECT_TRUE(menu().isVisible());
 }
 
 TEST_F(LauncherTest, RightClickEndsTheProgramEvenWithUtilityWindowsOpen)
 {
-    mm->setTrayAvailable(true);
-    mm->TimerToCloseTimer();
-    menu->openEntry(6);
-    ASSERT_TRUE(menu->windowOpen(6));
-    ASSERT_TRUE(mm->MidiAvailable());
+    tray().setAvailable(true);
+    splash().endSplash();
+    menu().openEntry(MenuEntry::ElectronicDice);
+    ASSERT_TRUE(menu().windowOpen(MenuEntry::ElectronicDice));
+    ASSERT_TRUE(launcher->services().sounds.midiAvailable());
     ASSERT_TRUE(midi->isOpen);
     const int closesBefore = midi->closeCount;
-    mm->TrayIconMessageHandler(SplashWindow::WM_RBUTTONDOWN);
-    EXPECT_FALSE(mm->trayIconShown());
+    tray().handleActivation(QSystemTrayIcon::Context);
+    EXPECT_TRUE(launcher->ended());
+    EXPECT_FALSE(tray().isShown());
     EXPECT_GT(midi->closeCount, closesBefore);
     EXPECT_FALSE(midi->isOpen);
     // Nothing was asked of the user.
     EXPECT_TRUE(dialogs.scripted.asked.isEmpty());
+    EXPECT_EQ(ProbeWindow::closeQuestions, 0);
 }
 
 TEST_F(LauncherTest, WithoutANotificationAreaTheMenuStandsInAndEndsTheProgram)
 {
-    mm->setTrayAvailable(false);
-    mm->TimerToCloseTimer();
-    EXPECT_FALSE(mm->trayIconShown());
-    EXPECT_TRUE(menu->isVisible());
-    EXPECT_TRUE(menu->standsInForTray());
+    tray().setAvailable(false);
+    splash().endSplash();
+    EXPECT_FALSE(tray().isShown());
+    EXPECT_TRUE(menu().isVisible());
+    EXPECT_TRUE(menu().standsInForTray());
 
     // Choosing a utility hides the menu; when the last window goes it returns.
-    menu->openEntry(6);
-    EXPECT_FALSE(menu->isVisible());
-    QMetaObject::invokeMethod(menu->window(6), "close");
+    menu().openEntry(MenuEntry::ElectronicDice);
+    EXPECT_FALSE(menu().isVisible());
+    QMetaObject::invokeMethod(menu().window(MenuEntry::ElectronicDice), "close");
     QTest::qWait(20);
-    EXPECT_FALSE(menu->windowOpen(6));
-    EXPECT_TRUE(menu->isVisible());
+    EXPECT_FALSE(menu().windowOpen(MenuEntry::ElectronicDice));
+    EXPECT_TRUE(menu().isVisible());
 
-    ASSERT_TRUE(mm->MidiAvailable());
-    QTest::keyClick(menu.get(), Qt::Key_Escape);
+    ASSERT_TRUE(launcher->services().sounds.midiAvailable());
+    QTest::keyClick(&menu(), Qt::Key_Escape);
+    EXPECT_TRUE(launcher->ended());
     EXPECT_FALSE(midi->isOpen);
 }
 
 TEST_F(LauncherTest, AutoPlayQueryAnswersZeroForYesAndOneForNo)
 {
     dialogs.scripted.answers = {platform::Yes, platform::No};
-    EXPECT_EQ(mm->QueryCancelAutoPlay(), 0);
-    EXPECT_EQ(mm->QueryCancelAutoPlay(), 1);
+    EXPECT_EQ(launcher->queryAutoPlay(), 0);
+    EXPECT_EQ(launcher->queryAutoPlay(), 1);
     ASSERT_EQ(dialogs.scripted.asked.size(), 2);
     EXPECT_EQ(dialogs.scripted.asked[0].text, "A CD-Rom has been inserted - would you like to run it?");
     EXPECT_EQ(dialogs.scripted.asked[0].kind, platform::MessageKind::Confirmation);
     EXPECT_EQ(dialogs.scripted.asked[0].buttons, platform::Yes | platform::No);
 }
 
-TEST_F(LauncherTest, StartUpOpensMidiAndGivesTheSixteenChannelsTheirInstruments)
+TEST_F(LauncherTest, NothingTheSplashDoesNotShowIsMadeBeforeItIsPainted)
 {
-    EXPECT_TRUE(mm->MidiAvailable());
-    const std::vector<std::uint32_t> expected{
-        0x01C0, 0x64C1, 0x62C2, 0x2EC3, 0x37C4, 0x2FC5, 0x6CC6, 0x6BC7,
-        0x72C8, 0x73C9, 0x7FCA, 0x7BCB, 0x6ACC, 0x74CD, 0x75CE, 0x76CF};
-    EXPECT_EQ(midi->messages, expected);
+    // Building the launcher opens no device and draws no shared picture;
+    // the menu is not made until the splash has been on screen.
+    EXPECT_EQ(midi->openCount, 0);
+    EXPECT_FALSE(launcher->midi().started());
+    EXPECT_FALSE(launcher->services().pictures.drawn());
+    EXPECT_FALSE(launcher->menuBuilt());
+    launcher->start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&splash()));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return launcher->menuBuilt(); }, 2000));
+    // Once painted, the device opens a moment later with the sixteen
+    // channels' instruments, and the menu is ready before the splash ends.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return midi->openCount == 1; }, 2000));
+    EXPECT_EQ(midi->messages, Instruments);
+    EXPECT_TRUE(launcher->services().sounds.midiAvailable());
+}
+
+TEST_F(LauncherTest, AnyoneAskingForSoundBeforeTheDelayOpensTheDeviceOnce)
+{
+    EXPECT_TRUE(launcher->services().sounds.midiAvailable());
+    EXPECT_TRUE(launcher->services().sounds.midiAvailable());
+    EXPECT_EQ(midi->openCount, 1);
+    EXPECT_EQ(midi->messages, Instruments);
 }
 
 TEST_F(LauncherTest, WithoutMidiTheProgramStartsSilentlyAndTheMenuHidesTheSwitch)
 {
-    rebuild(false);
-    EXPECT_FALSE(mm->MidiAvailable());
+    build(false);
+    EXPECT_FALSE(launcher->services().sounds.midiAvailable());
     EXPECT_TRUE(dialogs.scripted.asked.isEmpty());
-    menu->show();
-    EXPECT_FALSE(menu->soundSwitch());
-    EXPECT_TRUE(menu->findChild<QWidget*>("SoundOnOff")->isHidden());
-    EXPECT_TRUE(menu->findChild<QWidget*>("Sound")->isHidden());
-    EXPECT_TRUE(menu->findChild<QWidget*>("soundBackDrop")->isHidden());
+    menu().show();
+    EXPECT_FALSE(menu().soundSwitch());
+    EXPECT_TRUE(menu().findChild<QWidget*>("soundButton")->isHidden());
+    EXPECT_TRUE(menu().findChild<QWidget*>("soundGlow")->isHidden());
+    EXPECT_TRUE(menu().findChild<QWidget*>("soundBackdrop")->isHidden());
+}
+
+TEST_F(LauncherTest, TheMenuSoundSwitchGatesEveryWindowsEffects)
+{
+    SoundEffects& sounds = launcher->services().sounds;
+    ASSERT_TRUE(sounds.midiAvailable());
+    midi->messages.clear();
+    sounds.play(SoundGate::Switch, 0x99, 60, 127);
+    menu().toggleSound();
+    sounds.play(SoundGate::Switch, 0x99, 61, 127);
+    sounds.play(SoundGate::Midi, 0x99, 62, 127);   // not behind the switch
+    EXPECT_EQ(midi->messages, (std::vector<std::uint32_t>{0x7F3C99, 0x7F3E99}));
 }
 
 TEST_F(LauncherTest, TrayClicksAreHandledAfterTheIconHasFinishedWithThem)
 {
     // The icon's own widget is still inside its click handler when it emits;
     // ending the program from there would pull the widget out from under it.
-    mm->setTrayAvailable(true);
-    mm->TimerToCloseTimer();
-    auto* tray = mm->findChild<QSystemTrayIcon*>();
-    ASSERT_NE(tray, nullptr);
-    emit tray->activated(QSystemTrayIcon::Trigger);
-    EXPECT_FALSE(menu->isVisible());
+    tray().setAvailable(true);
+    splash().endSplash();
+    auto* icon = tray().findChild<QSystemTrayIcon*>();
+    ASSERT_NE(icon, nullptr);
+    emit icon->activated(QSystemTrayIcon::Trigger);
+    EXPECT_FALSE(menu().isVisible());
     QCoreApplication::processEvents();
-    EXPECT_TRUE(menu->isVisible());
+    EXPECT_TRUE(menu().isVisible());
 
-    emit tray->activated(QSystemTrayIcon::Context);
-    EXPECT_TRUE(mm->trayIconShown());
+    emit icon->activated(QSystemTrayIcon::Context);
+    EXPECT_TRUE(tray().isShown());
     QCoreApplication::processEvents();
-    EXPECT_FALSE(mm->trayIconShown());
+    EXPECT_FALSE(tray().isShown());
 }
