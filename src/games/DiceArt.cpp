@@ -1,6 +1,7 @@
 #include "games/DiceArt.h"
 
 #include "app/Artwork.h"
+#include "games/DiceRules.h"
 
 #include <QImage>
 #include <QLinearGradient>
@@ -13,8 +14,8 @@
 namespace diceart {
 namespace {
 
-constexpr int kFaceSize = 105;
-constexpr int kPipSize = 25;
+constexpr int kFaceSize = dice::DieSize;
+constexpr int kPipSize = dice::PipSize;
 constexpr int kBevel = 7;
 const QColor kIvory(250, 243, 220);
 
@@ -74,10 +75,10 @@ QPixmap pip()
     return QPixmap::fromImage(std::move(image));
 }
 
-QPixmap rollButton(bool pressed)
+QPixmap rollButtonFace(bool pressed)
 {
-    const artwork::ButtonFaces faces =
-        artwork::buttonFaces(QSize(361, 73), QStringLiteral("Roll Dice"), QColor(30, 80, 200));
+    const artwork::ButtonFaces faces = artwork::buttonFaces(
+        QSize(dice::ButtonWidth, dice::ButtonHeight), QStringLiteral("Roll Dice"), QColor(30, 80, 200));
     return pressed ? faces.pressed : faces.released;
 }
 

@@ -14,7 +14,7 @@ QPixmap dieFace();
 // transparent surround, so it sits cleanly on the face at any pip offset.
 QPixmap pip();
 
-// The "Roll Dice" button face: released (AOut) or pressed (Ain).
-QPixmap rollButton(bool pressed);
+// The "Roll Dice" button face, released or pressed in (the words sunk).
+QPixmap rollButtonFace(bool pressed);
 
 } // namespace diceart

@@ -2,6 +2,8 @@
 
 #include "platform/Random.h"
 
+#include <QTime>
+
 namespace dice {
 
 namespace {
@@ -19,7 +21,7 @@ constexpr std::array<QPoint, PipCount> PipOffsets{{
 
 // One bit per pip, bit 0 = A. Two runs top-left to bottom-right, three
 // bottom-left to top-right, as on a real die.
-constexpr std::array<std::uint8_t, 7> PipMasks{
+constexpr std::array<std::uint8_t, HighestFace + 1> PipMasks{
     0b0000000, // 0: off
     0b0001000, // 1: D
     0b1000001, // 2: A G
@@ -39,20 +41,24 @@ QPoint pipOffset(int pip) { return pip >= 0 && pip < PipCount ? PipOffsets[pip] 
 
 bool pipShown(int value, int pip)
 {
-    if (value < 0 || value > 6 || pip < 0 || pip >= PipCount)
+    if (value < 0 || value > HighestFace || pip < 0 || pip >= PipCount)
         return false;
     return (PipMasks[value] >> pip) & 1;
 }
 
 bool outsideButton(int x, int y) { return x < 0 || x > ButtonWidth || y < 0 || y > ButtonHeight; }
 
-DiceState::DiceState() { faces_.fill(1); }
-
-void DiceState::dealFaces()
+void reseedFromTime(platform::Random& random, const QTime& now)
 {
-    auto& random = platform::Random::instance();
+    random.seed(std::uint32_t(now.msecsSinceStartOfDay()));
+}
+
+DiceState::DiceState() { faces_.fill(LowestFace); }
+
+void DiceState::dealFaces(platform::Random& random)
+{
     for (auto& face : faces_)
-        face = std::uint8_t(random.between(1, 6));
+        face = std::uint8_t(random.between(LowestFace, HighestFace));
 }
 
 int DiceState::face(int die) const { return validDie(die) ? faces_[die - 1] : 0; }
@@ -75,7 +81,7 @@ void DiceState::toggle(int die)
         off_[die - 1] = !off_[die - 1];
 }
 
-PressOutcome DiceState::press(int x, int y)
+PressOutcome DiceState::press(int x, int y, platform::Random& random, const QTime& now)
 {
     PressOutcome outcome;
     if (outsideButton(x, y)) {
@@ -83,21 +89,20 @@ PressOutcome DiceState::press(int x, int y)
         outcome.letGo = true;
         return outcome;
     }
-    outcome.stepped = rollStep();
+    outcome.stepped = rollStep(random, now);
     held_ = true;
     outcome.warnNoneActive = allOff();
     return outcome;
 }
 
-bool DiceState::rollStep()
+bool DiceState::rollStep(platform::Random& random, const QTime& now)
 {
     if (!held_)
         return false;
-    auto& random = platform::Random::instance();
-    random.randomize();
+    reseedFromTime(random, now);
     for (int k = 0; k < DieCount; ++k)
         if (!off_[k])
-            faces_[k] = std::uint8_t(random.between(1, 6));
+            faces_[k] = std::uint8_t(random.between(LowestFace, HighestFace));
     return true;
 }
 

@@ -3,6 +3,11 @@
 #include <array>
 #include <cstdint>
 
+class QTime;
+namespace platform {
+class Random;
+}
+
 // The Electronic Dice without any widget: six dice that can be switched off,
 // a roll button that is held or not, and the pip layout of each face. The
 // window only draws what this decides and plays the sounds it reports.
@@ -10,6 +15,8 @@ namespace dice {
 
 inline constexpr int DieCount = 6;
 inline constexpr int PipCount = 7;       // pips A..G, index 0..6
+inline constexpr int LowestFace = 1;
+inline constexpr int HighestFace = 6;
 inline constexpr int DieSize = 105;
 inline constexpr int PipSize = 25;
 inline constexpr int ButtonWidth = 361;
@@ -27,6 +34,11 @@ bool pipShown(int value, int pip);
 // The far edges count as inside, so 0..361 by 0..73 inclusive is the button.
 bool outsideButton(int x, int y);
 
+// Seeds the generator from the time of day in milliseconds: done when the
+// window becomes active and on every roll step, so each throw starts from
+// the moment it is made.
+void reseedFromTime(platform::Random& random, const QTime& now);
+
 // What a press on the roll button asks of the window.
 struct PressOutcome {
     bool letGo = false;          // the point was outside: the button was let go
@@ -40,9 +52,9 @@ public:
     // faces with dealFaces() when it is created.
     DiceState();
 
-    // Every die, on or off, gets a new face 1..6 from the program's
-    // generator, die 1 first.
-    void dealFaces();
+    // Every die, on or off, gets a new face 1..6 from the generator, die 1
+    // first.
+    void dealFaces(platform::Random& random);
 
     // Die numbers run 1..6.
     int face(int die) const;    // the last face drawn, kept while off
@@ -56,14 +68,14 @@ public:
 
     // A press on the roll button at (x, y) in button coordinates; keys
     // press at (0, 0). A press while already held (key auto-repeat) runs
-    // one extra roll step.
-    PressOutcome press(int x, int y);
+    // one extra roll step, drawn as rollStep() does.
+    PressOutcome press(int x, int y, platform::Random& random, const QTime& now);
     void letGo() { held_ = false; }
 
     // One tick of the roll: nothing unless held; otherwise re-seeds the
-    // generator from the clock and rolls every die that is on, 1 to 6 in
-    // order. Returns whether it ran (the window then sounds the tick).
-    bool rollStep();
+    // generator from `now` and rolls every die that is on, 1 to 6 in order.
+    // Returns whether it ran (the window then sounds the tick).
+    bool rollStep(platform::Random& random, const QTime& now);
 
 private:
     std::array<std::uint8_t, DieCount> faces_{};

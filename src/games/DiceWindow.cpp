@@ -7,58 +7,35 @@
 #include "common/HelpText.h"
 #include "common/Palette.h"
 #include "games/DiceArt.h"
+#include "games/RollButton.h"
+#include "platform/Clock.h"
 #include "platform/Dialogs.h"
-#include "platform/Random.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPointer>
+#include <QTime>
 #include <QTimer>
 
 namespace {
 
 constexpr QSize ClientSize(456, 433);
 constexpr int StripWidth = 21;
-constexpr int ScreenBevel = 3;
-constexpr int ScreenInset = 6;  // from BackScreen's edge to BackDice
-constexpr int DiceMargin = 14;  // inside BackDice, round the dice and button
-constexpr int RowGap = 22;      // between a row of dice and the button
+constexpr int SurroundBevel = 3;
+constexpr int SurroundInset = 6; // from the silver surround's edge to the dice panel
+constexpr int DiceMargin = 14;   // inside the dice panel, round the dice and button
+constexpr int RowGap = 22;       // between a row of dice and the button
 // How long a key release waits for the press that would make it half of an
 // auto-repeat pair; far below what a person can tell.
 constexpr int KeyReleaseGraceMs = 20;
 const QColor Silver(192, 192, 192);
 
-constexpr std::uint8_t NoteOnPercussion = 0x99; // channel 9: the tick
-constexpr std::uint8_t NoteOnHit = 0x94;        // channel 4: the release
-
-// The roll button is a picture, but it needs its own presses, moves and
-// releases; it hands them to the window's handlers.
-class RollButton : public QLabel {
-public:
-    RollButton(QWidget* parent, DiceWindow* window) : QLabel(parent), window_(window) {}
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override
-    {
-        event->accept();
-        window_->StartMouseDown(event);
-    }
-    void mouseMoveEvent(QMouseEvent* event) override
-    {
-        event->accept();
-        window_->StartMouseMove(event);
-    }
-    void mouseReleaseEvent(QMouseEvent* event) override
-    {
-        event->accept();
-        window_->StartMouseUp(event);
-    }
-
-private:
-    DiceWindow* window_;
-};
+constexpr int RollTickMs = 5;
+constexpr std::uint8_t RollNote = 60;
+constexpr std::uint8_t RollVelocity = 127;
+// A key holds the button as a press at its top-left corner would.
+constexpr QPoint KeyPressPoint(0, 0);
 
 QLabel* picture(QWidget* parent, const QString& name, const QRect& geometry, const QPixmap& pixmap)
 {
@@ -78,112 +55,25 @@ DiceWindow::DiceWindow(const UtilityServices& services, QWidget* owner)
     setObjectName(QStringLiteral("Dice"));
     setWindowTitle(QStringLiteral("Electronic Dice"));
     setFocusPolicy(Qt::StrongFocus);
-    closePanel()->setObjectName(QStringLiteral("Panel1"));
 
     setPaletteColour(this, QPalette::Window, colours::LightBlue);
 
     buildLayout();
 
     // Idle costs nothing: the roll timer only runs while the button is held.
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(5);
-    Timer2->setTimerType(Qt::PreciseTimer);
-    connect(Timer2, &QTimer::timeout, this, &DiceWindow::Timer2Timer);
+    rollTimer_ = new QTimer(this);
+    rollTimer_->setObjectName(QStringLiteral("rollTimer"));
+    rollTimer_->setInterval(RollTickMs);
+    rollTimer_->setTimerType(Qt::PreciseTimer);
+    connect(rollTimer_, &QTimer::timeout, this, &DiceWindow::rollTick);
 
     keyReleaseGrace_ = new QTimer(this);
     keyReleaseGrace_->setSingleShot(true);
     keyReleaseGrace_->setInterval(KeyReleaseGraceMs);
     connect(keyReleaseGrace_, &QTimer::timeout, this, &DiceWindow::letGo);
 
-    FormCreate();
-}
-
-DiceWindow::~DiceWindow() = default;
-
-void DiceWindow::buildLayout()
-{
-    const int w = ClientSize.width();
-    const int h = ClientSize.height();
-    LeftBorderImage = picture(this, QStringLiteral("LeftBorderImage"), QRect(0, 0, StripWidth, h),
-                              artwork::borderStrip(QSize(StripWidth, h), Qt::Vertical));
-    Image1 = picture(this, QStringLiteral("Image1"), QRect(w - StripWidth, 0, StripWidth, h),
-                     artwork::borderStrip(QSize(StripWidth, h), Qt::Vertical));
-    const QSize across(w - 2 * StripWidth, StripWidth);
-    Image3 = picture(this, QStringLiteral("Image3"), QRect(QPoint(StripWidth, 0), across),
-                     artwork::borderStrip(across, Qt::Horizontal));
-    Image2 = picture(this, QStringLiteral("Image2"), QRect(QPoint(StripWidth, h - StripWidth), across),
-                     artwork::borderStrip(across, Qt::Horizontal));
-
-    // The dice sit above and below the button, spread over its width.
-    const int diceWidth = dice::ButtonWidth + 2 * DiceMargin;
-    const int diceHeight = 2 * dice::DieSize + dice::ButtonHeight + 2 * RowGap + 2 * DiceMargin;
-    const QSize screenSize(diceWidth + 2 * ScreenInset, diceHeight + 2 * ScreenInset);
-
-    BackScreen = new Panel(this);
-    BackScreen->setObjectName(QStringLiteral("BackScreen"));
-    BackScreen->setColour(Silver);
-    BackScreen->setBevel(Panel::Bevel::Raised, ScreenBevel);
-    BackScreen->setGeometry(QRect(QPoint((w - screenSize.width()) / 2, (h - screenSize.height()) / 2),
-                                  screenSize));
-
-    BackDice = new Panel(BackScreen);
-    BackDice->setObjectName(QStringLiteral("BackDice"));
-    BackDice->setColour(colours::MenuGrey);
-    BackDice->setBevel(Panel::Bevel::Lowered, 1);
-    BackDice->setGeometry(ScreenInset, ScreenInset, diceWidth, diceHeight);
-
-    const QPixmap face = diceart::dieFace();
-    const QPixmap spot = diceart::pip();
-    const int spacing = (dice::ButtonWidth - 3 * dice::DieSize) / 2;
-    const int bottomRow = DiceMargin + dice::DieSize + RowGap + dice::ButtonHeight + RowGap;
-    for (int k = 1; k <= dice::DieCount; ++k) {
-        const int column = (k - 1) % 3;
-        const QPoint at(DiceMargin + column * (dice::DieSize + spacing), k <= 3 ? DiceMargin : bottomRow);
-
-        auto* die = new Panel(BackDice);
-        die->setObjectName(QStringLiteral("Die%1").arg(k));
-        die->setColour(colours::MenuGrey);
-        die->setGeometry(QRect(at, QSize(dice::DieSize, dice::DieSize)));
-        die->setCursor(Qt::PointingHandCursor);
-        connect(die, &Panel::clicked, this, [this, k] { FlyClick(k); });
-        dies_[k - 1] = die;
-
-        // The face and the pips only draw; clicks belong to the die.
-        QLabel* fly = picture(die, QStringLiteral("Fly%1").arg(k), die->rect(), face);
-        fly->setAttribute(Qt::WA_TransparentForMouseEvents);
-        faces_[k - 1] = fly;
-        for (int p = 0; p < dice::PipCount; ++p) {
-            QLabel* pip = picture(die, QStringLiteral("D%1%2").arg(k).arg(QChar(dice::pipLetter(p))),
-                                  QRect(dice::pipOffset(p), QSize(dice::PipSize, dice::PipSize)), spot);
-            pip->setAttribute(Qt::WA_TransparentForMouseEvents);
-            pip->hide();
-            pips_[k - 1][p] = pip;
-        }
-    }
-
-    const QRect buttonArea(DiceMargin, DiceMargin + dice::DieSize + RowGap, dice::ButtonWidth,
-                           dice::ButtonHeight);
-    // The two faces of the button are kept in hidden pictures and copied in.
-    AOut = picture(BackDice, QStringLiteral("AOut"), buttonArea, diceart::rollButton(false));
-    AOut->hide();
-    Ain = picture(BackDice, QStringLiteral("Ain"), buttonArea, diceart::rollButton(true));
-    Ain->hide();
-    Start = new RollButton(BackDice, this);
-    Start->setObjectName(QStringLiteral("Start"));
-    Start->setGeometry(buttonArea);
-    Start->setScaledContents(true);
-    Start->setAccessibleName(QStringLiteral("Roll Dice"));
-
-    // The strips were laid over the frame's corner panels; bring those back up.
-    helpPanel()->raise();
-    closePanel()->raise();
-}
-
-void DiceWindow::FormCreate()
-{
     showButtonPressed(false);
-    state_.dealFaces();
+    state_.dealFaces(services.random);
     drawAllDice();
     setHelpText(buildHelpText(
         QStringLiteral("Electronic Dice"),
@@ -194,7 +84,87 @@ void DiceWindow::FormCreate()
         }));
 }
 
-void DiceWindow::activated() { platform::Random::instance().randomize(); }
+DiceWindow::~DiceWindow() = default;
+
+void DiceWindow::buildLayout()
+{
+    const int w = ClientSize.width();
+    const int h = ClientSize.height();
+    leftBorder_ = picture(this, QStringLiteral("leftBorder"), QRect(0, 0, StripWidth, h),
+                          artwork::borderStrip(QSize(StripWidth, h), Qt::Vertical));
+    rightBorder_ = picture(this, QStringLiteral("rightBorder"), QRect(w - StripWidth, 0, StripWidth, h),
+                           artwork::borderStrip(QSize(StripWidth, h), Qt::Vertical));
+    const QSize across(w - 2 * StripWidth, StripWidth);
+    topBorder_ = picture(this, QStringLiteral("topBorder"), QRect(QPoint(StripWidth, 0), across),
+                         artwork::borderStrip(across, Qt::Horizontal));
+    bottomBorder_ = picture(this, QStringLiteral("bottomBorder"),
+                            QRect(QPoint(StripWidth, h - StripWidth), across),
+                            artwork::borderStrip(across, Qt::Horizontal));
+
+    // The dice sit above and below the button, spread over its width.
+    const int diceWidth = dice::ButtonWidth + 2 * DiceMargin;
+    const int diceHeight = 2 * dice::DieSize + dice::ButtonHeight + 2 * RowGap + 2 * DiceMargin;
+    const QSize surroundSize(diceWidth + 2 * SurroundInset, diceHeight + 2 * SurroundInset);
+
+    surroundPanel_ = new Panel(this);
+    surroundPanel_->setObjectName(QStringLiteral("surroundPanel"));
+    surroundPanel_->setColour(Silver);
+    surroundPanel_->setBevel(Panel::Bevel::Raised, SurroundBevel);
+    surroundPanel_->setGeometry(
+        QRect(QPoint((w - surroundSize.width()) / 2, (h - surroundSize.height()) / 2), surroundSize));
+
+    dicePanel_ = new Panel(surroundPanel_);
+    dicePanel_->setObjectName(QStringLiteral("dicePanel"));
+    dicePanel_->setColour(colours::MenuGrey);
+    dicePanel_->setBevel(Panel::Bevel::Lowered, 1);
+    dicePanel_->setGeometry(SurroundInset, SurroundInset, diceWidth, diceHeight);
+
+    const QPixmap face = diceart::dieFace();
+    const QPixmap spot = diceart::pip();
+    const int spacing = (dice::ButtonWidth - 3 * dice::DieSize) / 2;
+    const int bottomRow = DiceMargin + dice::DieSize + RowGap + dice::ButtonHeight + RowGap;
+    for (int k = 1; k <= dice::DieCount; ++k) {
+        const int column = (k - 1) % 3;
+        const QPoint at(DiceMargin + column * (dice::DieSize + spacing), k <= 3 ? DiceMargin : bottomRow);
+
+        auto* die = new Panel(dicePanel_);
+        die->setObjectName(QStringLiteral("die%1").arg(k));
+        die->setColour(colours::MenuGrey);
+        die->setGeometry(QRect(at, QSize(dice::DieSize, dice::DieSize)));
+        die->setCursor(Qt::PointingHandCursor);
+        connect(die, &Panel::clicked, this, [this, k] { toggleDie(k); });
+        dice_[k - 1] = die;
+
+        // The face and the pips only draw; clicks belong to the die.
+        QLabel* dieFace = picture(die, QStringLiteral("die%1Face").arg(k), die->rect(), face);
+        dieFace->setAttribute(Qt::WA_TransparentForMouseEvents);
+        for (int p = 0; p < dice::PipCount; ++p) {
+            QLabel* pip = picture(die, QStringLiteral("die%1Pip%2").arg(k).arg(QChar(dice::pipLetter(p))),
+                                  QRect(dice::pipOffset(p), QSize(dice::PipSize, dice::PipSize)), spot);
+            pip->setAttribute(Qt::WA_TransparentForMouseEvents);
+            pip->hide();
+            pips_[k - 1][p] = pip;
+        }
+    }
+
+    releasedButtonFace_ = diceart::rollButtonFace(false);
+    pressedButtonFace_ = diceart::rollButtonFace(true);
+    rollButton_ = new RollButton(dicePanel_);
+    rollButton_->setObjectName(QStringLiteral("rollButton"));
+    rollButton_->setGeometry(DiceMargin, DiceMargin + dice::DieSize + RowGap, dice::ButtonWidth,
+                             dice::ButtonHeight);
+    rollButton_->setScaledContents(true);
+    rollButton_->setAccessibleName(QStringLiteral("Roll Dice"));
+    connect(rollButton_, &RollButton::pressedAt, this, &DiceWindow::pressRollButton);
+    connect(rollButton_, &RollButton::movedTo, this, &DiceWindow::letGoIfPointerLeft);
+    connect(rollButton_, &RollButton::releasedAt, this, &DiceWindow::releaseRollButton);
+
+    // The strips were laid over the frame's corner panels; bring those back up.
+    helpPanel()->raise();
+    closePanel()->raise();
+}
+
+void DiceWindow::activated() { dice::reseedFromTime(services().random, timeOfDay()); }
 
 void DiceWindow::deactivated()
 {
@@ -210,34 +180,32 @@ void DiceWindow::deactivated()
     services().sounds.sweep(SoundGate::Switch, Sweep::ThreeChannel);
 }
 
-void DiceWindow::FlyClick(int k)
+void DiceWindow::toggleDie(int die)
 {
-    state_.toggle(k);
-    drawDie(k);
+    state_.toggle(die);
+    drawDie(die);
 }
 
-void DiceWindow::StartMouseDown(QMouseEvent* event)
+void DiceWindow::pressRollButton(QPoint at)
 {
     settleKeyRelease();
-    const QPoint at = event->position().toPoint();
-    pressButton(at.x(), at.y(), HoldSource::Pointer);
+    press(at, HoldSource::Pointer);
 }
 
-void DiceWindow::StartMouseMove(QMouseEvent* event)
+void DiceWindow::letGoIfPointerLeft(QPoint at)
 {
     settleKeyRelease();
-    const QPoint at = event->position().toPoint();
     if (dice::outsideButton(at.x(), at.y()))
         letGo();
 }
 
-void DiceWindow::StartMouseUp(QMouseEvent*)
+void DiceWindow::releaseRollButton()
 {
     settleKeyRelease();
     letGo();
 }
 
-void DiceWindow::FormKeyDown(QKeyEvent* event)
+void DiceWindow::pressRollButtonByKey(QKeyEvent* event)
 {
     if (keyReleaseGrace_->isActive()) {
         keyReleaseGrace_->stop();
@@ -248,10 +216,10 @@ void DiceWindow::FormKeyDown(QKeyEvent* event)
             letGo();
     }
     // Auto-repeated presses come here too: each one is an extra roll step.
-    pressButton(0, 0, HoldSource::Key);
+    press(KeyPressPoint, HoldSource::Key);
 }
 
-void DiceWindow::FormKeyUp(QKeyEvent* event)
+void DiceWindow::releaseRollButtonByKey(QKeyEvent* event)
 {
     // Auto-repeat on X11 sends a release before every repeated press. Qt
     // marks most of those, but not a pair whose press arrives in a later
@@ -264,7 +232,7 @@ void DiceWindow::FormKeyUp(QKeyEvent* event)
     keyReleaseGrace_->start();
 }
 
-void DiceWindow::Timer2Timer()
+void DiceWindow::rollTick()
 {
     // A pointer release that went to another window (the warning box takes
     // it) still ends the throw.
@@ -273,32 +241,37 @@ void DiceWindow::Timer2Timer()
         letGo();
         return;
     }
-    if (!state_.rollStep()) {
-        Timer2->stop();
+    if (!state_.rollStep(services().random, timeOfDay())) {
+        rollTimer_->stop();
         return;
     }
-    playNote(NoteOnPercussion);
+    playSound(TickSound);
     drawAllDice();
 }
 
 bool DiceWindow::queryClose()
 {
-    closing_ = true;
-    Timer2->stop();
-    keyReleaseGrace_->stop();
+    stopForClosing();
     services().sounds.sweep(SoundGate::Switch, Sweep::TwoChannel);
     return true;
 }
 
-void DiceWindow::Panel1Click()
+void DiceWindow::closeWithoutSweep()
 {
-    closing_ = true;
-    Timer2->stop();
-    keyReleaseGrace_->stop();
+    stopForClosing();
     release();
 }
 
-void DiceWindow::closePanelClicked() { Panel1Click(); }
+void DiceWindow::stopForClosing()
+{
+    closing_ = true;
+    rollTimer_->stop();
+    keyReleaseGrace_->stop();
+}
+
+// The close panel lets the window go without asking and without the sweep
+// the system close sends.
+void DiceWindow::closePanelClicked() { closeWithoutSweep(); }
 
 bool DiceWindow::event(QEvent* event)
 {
@@ -306,31 +279,31 @@ bool DiceWindow::event(QEvent* event)
     // Tab and Escape included, before any other use is made of it.
     switch (event->type()) {
     case QEvent::KeyPress:
-        FormKeyDown(static_cast<QKeyEvent*>(event));
+        pressRollButtonByKey(static_cast<QKeyEvent*>(event));
         return true;
     case QEvent::KeyRelease:
-        FormKeyUp(static_cast<QKeyEvent*>(event));
+        releaseRollButtonByKey(static_cast<QKeyEvent*>(event));
         return true;
     default:
         return ToolWindow::event(event);
     }
 }
 
-void DiceWindow::pressButton(int x, int y, HoldSource source)
+void DiceWindow::press(QPoint at, HoldSource source)
 {
-    const dice::PressOutcome outcome = state_.press(x, y);
+    const dice::PressOutcome outcome = state_.press(at.x(), at.y(), services().random, timeOfDay());
     if (outcome.letGo) {
         letGo();
         return;
     }
     if (outcome.stepped) {
-        playNote(NoteOnPercussion);
+        playSound(TickSound);
         drawAllDice();
     }
     holdSource_ = source;
     showButtonPressed(true);
-    if (!Timer2->isActive())
-        Timer2->start();
+    if (!rollTimer_->isActive())
+        rollTimer_->start();
     if (outcome.warnNoneActive)
         warnNoneActive();
 }
@@ -339,7 +312,7 @@ void DiceWindow::warnNoneActive()
 {
     QPointer<DiceWindow> alive(this);
     warningOpen_ = true;
-    platform::showMessage(this, platform::MessageKind::Warning, NoneActiveText, platform::Ok);
+    services().dialogs.message(this, platform::MessageKind::Warning, NoneActiveText, platform::Ok);
     if (!alive)
         return;
     warningOpen_ = false;
@@ -356,28 +329,28 @@ void DiceWindow::letGo()
     keyReleaseGrace_->stop();
     showButtonPressed(false);
     state_.letGo();
-    Timer2->stop();
-    playNote(NoteOnHit);
+    rollTimer_->stop();
+    playSound(LetGoSound);
 }
 
-void DiceWindow::drawDie(int k)
+void DiceWindow::drawDie(int die)
 {
-    const int value = state_.shownValue(k);
+    const int value = state_.shownValue(die);
     for (int p = 0; p < dice::PipCount; ++p)
-        pips_[k - 1][p]->setVisible(dice::pipShown(value, p));
-    dies_[k - 1]->setAccessibleName(value ? QStringLiteral("Die %1: %2").arg(k).arg(value)
-                                          : QStringLiteral("Die %1: off").arg(k));
+        pips_[die - 1][p]->setVisible(dice::pipShown(value, p));
+    dice_[die - 1]->setAccessibleName(value ? QStringLiteral("Die %1: %2").arg(die).arg(value)
+                                            : QStringLiteral("Die %1: off").arg(die));
 }
 
 void DiceWindow::drawAllDice()
 {
-    for (int k = 1; k <= dice::DieCount; ++k)
-        drawDie(k);
+    for (int die = 1; die <= dice::DieCount; ++die)
+        drawDie(die);
 }
 
 void DiceWindow::showButtonPressed(bool pressed)
 {
-    Start->setPixmap((pressed ? Ain : AOut)->pixmap());
+    rollButton_->setPixmap(pressed ? pressedButtonFace_ : releasedButtonFace_);
 }
 
 void DiceWindow::settleKeyRelease()
@@ -387,7 +360,9 @@ void DiceWindow::settleKeyRelease()
         letGo();
 }
 
-void DiceWindow::playNote(std::uint8_t status)
+void DiceWindow::playSound(RollSound sound)
 {
-    services().sounds.play(SoundGate::Switch, status, 60, 127);
+    services().sounds.play(SoundGate::Switch, sound, RollNote, RollVelocity);
 }
+
+QTime DiceWindow::timeOfDay() const { return services().clock.now().time(); }

@@ -2,17 +2,18 @@
 #include "app/ToolWindow.h"
 #include "games/DiceRules.h"
 
+#include <QPixmap>
 #include <array>
 
 class QKeyEvent;
 class QLabel;
-class QMouseEvent;
 class QTimer;
 class Panel;
+class RollButton;
 
 // Electronic Dice: six dice that can each be switched off with a click, and
 // a big "Roll Dice" button (or any key) that rolls the dice that are on for
-// as long as it is held. 
+// as long as it is held.
 class DiceWindow : public ToolWindow {
     Q_OBJECT
 public:
@@ -23,19 +24,10 @@ public:
 
     const dice::DiceState& state() const { return state_; }
 
-    // Handlers, named after the control and event that trigger them.
+    // Coming up re-seeds the generator from the clock; losing the focus
+    // silences hanging notes and ends a hold by key.
     void activated() override;
     void deactivated() override;
-    // Fly1Click .. Fly6Click: a click on die k (its face or any pip).
-    void FlyClick(int k);
-    // Positions are in the roll button's own coordinates.
-    void StartMouseDown(QMouseEvent* event);
-    void StartMouseMove(QMouseEvent* event);
-    void StartMouseUp(QMouseEvent* event);
-    void FormKeyDown(QKeyEvent* event);
-    void FormKeyUp(QKeyEvent* event);
-    void Timer2Timer();
-    void Panel1Click();
 
 protected:
     bool queryClose() override;
@@ -44,17 +36,33 @@ protected:
 
 private:
     enum class HoldSource { Pointer, Key };
+    // Note-on status bytes of the two roll sounds.
+    enum RollSound : std::uint8_t {
+        TickSound = 0x99,  // channel 9 (percussion): every roll step
+        LetGoSound = 0x94, // channel 4: the button let go
+    };
 
-    void FormCreate();
     void buildLayout();
-    void pressButton(int x, int y, HoldSource source);
+    void toggleDie(int die);
+    // Positions are in the roll button's own coordinates.
+    void pressRollButton(QPoint at);
+    void letGoIfPointerLeft(QPoint at);
+    void releaseRollButton();
+    void pressRollButtonByKey(QKeyEvent* event);
+    void releaseRollButtonByKey(QKeyEvent* event);
+    void rollTick();
+    void closeWithoutSweep();
+    void stopForClosing();
+
+    void press(QPoint at, HoldSource source);
     void letGo();
     void warnNoneActive();
-    void drawDie(int k);
+    void drawDie(int die);
     void drawAllDice();
     void showButtonPressed(bool pressed);
-    void playNote(std::uint8_t status);
+    void playSound(RollSound sound);
     void settleKeyRelease();
+    QTime timeOfDay() const;
 
     dice::DiceState state_;
     HoldSource holdSource_ = HoldSource::Pointer;
@@ -64,19 +72,18 @@ private:
     int releasedKey_ = 0;
     quint64 releasedAt_ = 0;
 
-    QLabel* LeftBorderImage = nullptr;
-    QLabel* Image1 = nullptr; // right edge
-    QLabel* Image2 = nullptr; // bottom edge
-    QLabel* Image3 = nullptr; // top edge
-    Panel* BackScreen = nullptr;
-    Panel* BackDice = nullptr;
-    std::array<Panel*, dice::DieCount> dies_{};
-    std::array<QLabel*, dice::DieCount> faces_{}; // Fly1 .. Fly6
-    // D1A .. D6G: pips_[k - 1][letter index]
+    QLabel* leftBorder_ = nullptr;
+    QLabel* rightBorder_ = nullptr;
+    QLabel* topBorder_ = nullptr;
+    QLabel* bottomBorder_ = nullptr;
+    Panel* surroundPanel_ = nullptr; // the silver bevel round the dice
+    Panel* dicePanel_ = nullptr;     // holds the dice and the roll button
+    std::array<Panel*, dice::DieCount> dice_{};
+    // pips_[die - 1][pip], pips in letter order A..G
     std::array<std::array<QLabel*, dice::PipCount>, dice::DieCount> pips_{};
-    QLabel* Start = nullptr;
-    QLabel* AOut = nullptr;
-    QLabel* Ain = nullptr;
-    QTimer* Timer2 = nullptr;
+    RollButton* rollButton_ = nullptr;
+    QPixmap releasedButtonFace_;
+    QPixmap pressedButtonFace_;
+    QTimer* rollTimer_ = nullptr;
     QTimer* keyReleaseGrace_ = nullptr;
 };

@@ -93,8 +93,8 @@ TEST(DiceArt, SixOnTheFaceShowsSeparateSpotsOnIvory)
 
 TEST(DiceArt, RollButtonPressedShowsTheSameWordsSunk)
 {
-    const QImage released = argb(diceart::rollButton(false));
-    const QImage pressed = argb(diceart::rollButton(true));
+    const QImage released = argb(diceart::rollButtonFace(false));
+    const QImage pressed = argb(diceart::rollButtonFace(true));
     ASSERT_EQ(released.size(), QSize(361, 73));
     ASSERT_EQ(pressed.size(), QSize(361, 73));
     EXPECT_NE(released, pressed);
