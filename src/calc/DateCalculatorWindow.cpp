@@ -68,7 +68,6 @@ QString daysName(qint64 n) { return n == 1 ? QStringLiteral("1 day") : QStringLi
 
 } // namespace
 
-
 DateCalculatorWindow::DateCalculatorWindow(const UtilityServices& services, QWidget* owner)
     : ToolWindow(services, owner, ClientSize)
 {
@@ -98,7 +97,7 @@ DateCalculatorWindow::DateCalculatorWindow(const UtilityServices& services, QWid
     helpPanel()->raise();
     closePanel()->raise();
 
-    // Both calendars start at today. Replacing the year boxes' form text with
+    // Both calendars start at today. Replacing the year boxes' initial text with
     // their year is a year change like any other: on the 29th to 31st it
     // moves both dates to the 1st.
     for (Side side : BothSides)
