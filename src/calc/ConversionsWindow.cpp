@@ -1,12 +1,16 @@
 #include "calc/ConversionsWindow.h"
 
 #include "app/Panel.h"
-#include "calc/LcWidgets.h"
+#include "calc/ConversionGrid.h"
+#include "calc/EntryBox.h"
+#include "calc/UnitList.h"
 #include "common/HelpText.h"
 #include "common/Palette.h"
 #include "platform/Dialogs.h"
 
+#include <QClipboard>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
@@ -23,7 +27,7 @@ using units::Scale;
 namespace {
 
 constexpr QSize ClientSize(632, 473);
-constexpr QRect NotebookArea(4, 23, 624, 420);
+constexpr QRect PageArea(4, 23, 624, 420);
 constexpr int TabStripTop = 445;
 constexpr int LeftPanelWidth = 124;
 constexpr int RightPanelLeft = 126;
@@ -31,6 +35,10 @@ constexpr int RowHeight = 17;
 constexpr int VisibleRows = 21; // below the heading
 constexpr int ListGap = 3;
 constexpr int ScrollBarWidth = 17;
+constexpr int UnitColumnWidth = 140;
+constexpr int LiquidNumberColumnWidth = 265;
+constexpr int NumberColumnWidth = 240;
+constexpr int AbbreviationColumnWidth = 80;
 
 const QColor Silver(192, 192, 192);
 const QColor Aqua(0, 255, 255);
@@ -72,28 +80,28 @@ Panel* makePanel(QWidget* parent, const QString& name, const QRect& geometry)
 
 struct PageText {
     Category category;
-    QString entry;
-    QString grid;
-    QString scrollBar; // empty: no scroll bar
+    QString name; // object names of the page's controls start with it
+    bool scrolls; // length and weight have more rows than the grid shows
     std::vector<QString> listNames;
     std::vector<QString> listHints;
+    // The grid's top row at each scroll bar position.
     std::array<int, 2> topRows;
 };
 
 const std::array<PageText, 3>& pageTexts()
 {
     static const std::array<PageText, 3> texts{{
-        {Category::Length, QStringLiteral("LengthValue"), QStringLiteral("LengthSG1"), QStringLiteral("LengthSB1"),
-         {QStringLiteral("LengthSelect1"), QStringLiteral("LengthSelect2"), QStringLiteral("LengthSelect3"),
-          QStringLiteral("LengthSelect4")},
+        {Category::Length, QStringLiteral("length"), true,
+         {QStringLiteral("lengthMetricList"), QStringLiteral("lengthImperialList"), QStringLiteral("lengthLinealList"),
+          QStringLiteral("lengthNauticalList")},
          {QStringLiteral("Metric"), QStringLiteral("Imperial Measure"), QStringLiteral("Lineal (Surveyors Measure)"),
           QStringLiteral("Nautical (Sea Measure)")},
          {1, 22}},
-        {Category::Liquid, QStringLiteral("LiquidValue"), QStringLiteral("LiquidSG1"), QString(),
-         {QStringLiteral("LiquidSelect")}, {QStringLiteral("Units")}, {1, 1}},
-        {Category::Weight, QStringLiteral("WeightValue"), QStringLiteral("WeightSG1"), QStringLiteral("WeightSB1"),
-         {QStringLiteral("WeightSelect1"), QStringLiteral("WeightSelect2"), QStringLiteral("WeightSelect3"),
-          QStringLiteral("WeightSelect4")},
+        {Category::Liquid, QStringLiteral("liquid"), false, {QStringLiteral("liquidUnitList")},
+         {QStringLiteral("Units")}, {1, 1}},
+        {Category::Weight, QStringLiteral("weight"), true,
+         {QStringLiteral("weightMetricList"), QStringLiteral("weightAvoirdupoisList"), QStringLiteral("weightTroyList"),
+          QStringLiteral("weightApothecariesList")},
          {QStringLiteral("Metric"), QStringLiteral("Avoirdupois (General Goods)"),
           QStringLiteral("Troy Weight (Jewellery & Precious Stones)"), QStringLiteral("Apothecaries (Drugs)")},
          {1, 20}},
@@ -123,51 +131,45 @@ struct ConversionsWindow::UnitPage {
     ConversionGrid* grid = nullptr;
     QScrollBar* scrollBar = nullptr;
     std::array<int, 2> topRows{1, 1};
-    // The master list position of length and weight.
-    int master = 0;
+    // Length and weight: the selected unit's position in the whole category,
+    // whichever group list shows it.
+    int position = 0;
 };
 
 ConversionsWindow::ConversionsWindow(const UtilityServices& services, QWidget* owner)
     : ToolWindow(services, owner, ClientSize)
 {
-    setObjectName(QStringLiteral("Conversions"));
+    setObjectName(QStringLiteral("ConversionsWindow"));
     setWindowTitle(Caption);
     setPaletteColour(this, QPalette::Window, Silver);
     setMouseTracking(true);
-    closePanel()->setObjectName(QStringLiteral("ClosePanel"));
     buildLayout();
-    FormCreate();
+    resetUnitPages();
 }
 
 ConversionsWindow::~ConversionsWindow() = default;
 
-void ConversionsWindow::FormCreate()
-{
-    setHelpText(conversionHelp());
-    activated();
-}
-
 void ConversionsWindow::buildLayout()
 {
-    Title = new QLabel(Caption, this);
-    Title->setObjectName(QStringLiteral("Title"));
-    Title->setGeometry(24, 1, ClientSize.width() - 48, 20);
-    Title->setAlignment(Qt::AlignCenter);
-    Title->setFont(sansSerif(14, true));
+    title_ = new QLabel(Caption, this);
+    title_->setObjectName(QStringLiteral("title"));
+    title_->setGeometry(24, 1, ClientSize.width() - 48, 20);
+    title_->setAlignment(Qt::AlignCenter);
+    title_->setFont(sansSerif(14, true));
     // The title is part of the body: presses drag, moves reach the window.
-    Title->setAttribute(Qt::WA_TransparentForMouseEvents);
+    title_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    Notebook1 = new QStackedWidget(this);
-    Notebook1->setObjectName(QStringLiteral("Notebook1"));
-    Notebook1->setGeometry(NotebookArea);
+    pageStack_ = new QStackedWidget(this);
+    pageStack_->setObjectName(QStringLiteral("pageStack"));
+    pageStack_->setGeometry(PageArea);
 
     for (int p = 0; p < 3; ++p) {
         auto* host = new QWidget;
         host->setAutoFillBackground(true);
         setPaletteColour(host, QPalette::Window, Silver);
-        Notebook1->addWidget(host);
-        pages_[std::size_t(p)] = std::make_unique<UnitPage>();
-        UnitPage& page = *pages_[std::size_t(p)];
+        pageStack_->addWidget(host);
+        unitPages_[std::size_t(p)] = std::make_unique<UnitPage>();
+        UnitPage& page = *unitPages_[std::size_t(p)];
         page.category = pageTexts()[std::size_t(p)].category;
         page.index = p;
         buildUnitPage(page, host);
@@ -175,32 +177,27 @@ void ConversionsWindow::buildLayout()
     auto* temperatureHost = new QWidget;
     temperatureHost->setAutoFillBackground(true);
     setPaletteColour(temperatureHost, QPalette::Window, Silver);
-    Notebook1->addWidget(temperatureHost);
+    pageStack_->addWidget(temperatureHost);
     buildTemperaturePage(temperatureHost);
 
-    Panel4 = makePanel(this, QStringLiteral("Panel4"), QRect(0, TabStripTop, ClientSize.width(), ClientSize.height() - TabStripTop));
-    Panel4->setBevel(Panel::Bevel::None);
-    TabSet1 = new QTabBar(Panel4);
-    TabSet1->setObjectName(QStringLiteral("TabSet1"));
-    TabSet1->setShape(QTabBar::RoundedSouth);
-    TabSet1->setDrawBase(false);
-    TabSet1->setExpanding(false);
-    TabSet1->setFont(sansSerif(12));
+    tabPanel_ = makePanel(this, QStringLiteral("tabPanel"),
+                          QRect(0, TabStripTop, ClientSize.width(), ClientSize.height() - TabStripTop));
+    tabPanel_->setBevel(Panel::Bevel::None);
+    tabBar_ = new QTabBar(tabPanel_);
+    tabBar_->setObjectName(QStringLiteral("tabBar"));
+    tabBar_->setShape(QTabBar::RoundedSouth);
+    tabBar_->setDrawBase(false);
+    tabBar_->setExpanding(false);
+    tabBar_->setFont(sansSerif(12));
     for (const char* tab : {"Length && Distance", "Liquid Capacity", "Weight", "Temperature"})
-        TabSet1->addTab(QString::fromLatin1(tab));
-    TabSet1->setStyleSheet(QStringLiteral(
+        tabBar_->addTab(QString::fromLatin1(tab));
+    tabBar_->setStyleSheet(QStringLiteral(
         "QTabBar::tab { background: white; border: 1px solid #808080; border-top: none;"
         " padding: 3px 12px; margin-right: 2px; }"
         "QTabBar::tab:selected { background: #c0c0c0; font-weight: bold; }"));
-    TabSet1->move(4, 0);
-    TabSet1->resize(TabSet1->sizeHint());
-    connect(TabSet1, &QTabBar::currentChanged, this, &ConversionsWindow::TabSet1Click);
-
-    // Text reaches the clipboard through a box nobody sees; with nothing
-    // selected in it, nothing is copied.
-    CopyBox = new QLineEdit(this);
-    CopyBox->setObjectName(QStringLiteral("CopyBox"));
-    CopyBox->hide();
+    tabBar_->move(4, 0);
+    tabBar_->resize(tabBar_->sizeHint());
+    connect(tabBar_, &QTabBar::currentChanged, this, &ConversionsWindow::showPage);
 
     helpPanel()->raise();
     closePanel()->raise();
@@ -212,12 +209,13 @@ void ConversionsWindow::buildUnitPage(UnitPage& page, QWidget* host)
     const units::UnitTable& table = units::table(page.category);
     page.topRows = text.topRows;
 
-    Panel* left = makePanel(host, QStringLiteral("%1Panel").arg(text.entry), QRect(0, 0, LeftPanelWidth, NotebookArea.height()));
-    Panel* right = makePanel(host, QStringLiteral("%1Panel").arg(text.grid),
-                             QRect(RightPanelLeft, 0, NotebookArea.width() - RightPanelLeft, NotebookArea.height()));
+    Panel* left =
+        makePanel(host, text.name + QStringLiteral("EntryPanel"), QRect(0, 0, LeftPanelWidth, PageArea.height()));
+    Panel* right = makePanel(host, text.name + QStringLiteral("GridPanel"),
+                             QRect(RightPanelLeft, 0, PageArea.width() - RightPanelLeft, PageArea.height()));
 
     page.entry = new EntryBox(left);
-    page.entry->setObjectName(text.entry);
+    page.entry->setObjectName(text.name + QStringLiteral("Entry"));
     page.entry->setGeometry(6, 6, LeftPanelWidth - 12, 22);
     page.entry->setToolTip(EntryHint);
     page.entry->setAccessibleName(EntryHint);
@@ -254,17 +252,16 @@ void ConversionsWindow::buildUnitPage(UnitPage& page, QWidget* host)
         connect(list, &QListWidget::itemSelectionChanged, this, [this, &page, group] {
             if (filling_ || page.lists[std::size_t(group)]->selectedRow() < 0)
                 return;
-            switch (page.category) {
-            case Category::Length: LengthSelect1Click(group); break;
-            case Category::Liquid: LiquidValueChange(); break;
-            case Category::Weight: WeightSelect1Click(group); break;
-            }
+            if (page.category == Category::Liquid)
+                convert(page);
+            else
+                chooseUnit(page, group);
         });
     }
 
-    const int columns = page.category == Category::Liquid ? 265 : 240;
+    const int numberWidth = page.category == Category::Liquid ? LiquidNumberColumnWidth : NumberColumnWidth;
     page.grid = new ConversionGrid(table.rowCount(), right);
-    page.grid->setObjectName(text.grid);
+    page.grid->setObjectName(text.name + QStringLiteral("Grid"));
     page.grid->setToolTip(GridHint);
     page.grid->setAccessibleName(GridHint);
     page.grid->setFont(courier(13));
@@ -275,40 +272,29 @@ void ConversionsWindow::buildUnitPage(UnitPage& page, QWidget* host)
     page.grid->horizontalHeader()->setStyleSheet(QStringLiteral(
         "QHeaderView::section { background: #c0c0c0; border: none; border-right: 1px solid #808080;"
         " border-bottom: 1px solid #808080; padding: 0px 3px; }"));
-    page.grid->setColumnWidth(0, 140);
-    page.grid->setColumnWidth(1, columns);
-    page.grid->setColumnWidth(2, 80);
+    page.grid->setColumnWidth(ConversionGrid::UnitColumn, UnitColumnWidth);
+    page.grid->setColumnWidth(ConversionGrid::NumberColumn, numberWidth);
+    page.grid->setColumnWidth(ConversionGrid::AbbreviationColumn, AbbreviationColumnWidth);
     const int frame = 2 * page.grid->frameWidth();
-    page.grid->setGeometry(5, 5, 140 + columns + 80 + frame, RowHeight * (VisibleRows + 1) + frame);
-    page.grid->canSelect = [this, &page](int column, int row) {
-        switch (page.category) {
-        case Category::Length: return LengthSG1SelectCell(column, row);
-        case Category::Liquid: return LiquidSG1SelectCell(column, row);
-        case Category::Weight: return WeightSG1SelectCell(column, row);
-        }
-        return false;
-    };
-    const auto clicked = [this, &page] {
-        switch (page.category) {
-        case Category::Length: LengthSG1Click(); break;
-        case Category::Liquid: LiquidSG1Click(); break;
-        case Category::Weight: WeightSG1Click(); break;
-        }
-    };
-    connect(page.grid, &ConversionGrid::gridClicked, this, clicked);
-    connect(page.grid, &ConversionGrid::topRowChanged, this, clicked);
-    connect(page.grid, &ConversionGrid::gridDoubleClicked, this, &ConversionsWindow::LengthSG1DblClick);
+    page.grid->setGeometry(5, 5, UnitColumnWidth + numberWidth + AbbreviationColumnWidth + frame,
+                           RowHeight * (VisibleRows + 1) + frame);
+    // Only numbers are there to be picked and copied.
+    page.grid->canSelect = [](int column, int) { return column == ConversionGrid::NumberColumn; };
+    // The grid only shows; typing goes on in the entry box.
+    const auto focusPageEntry = [this, &page] { focusEntry(page.index); };
+    connect(page.grid, &ConversionGrid::gridClicked, this, focusPageEntry);
+    connect(page.grid, &ConversionGrid::topRowChanged, this, focusPageEntry);
+    connect(page.grid, &ConversionGrid::gridDoubleClicked, this, &ConversionsWindow::copySelectedNumber);
 
-    if (!text.scrollBar.isEmpty()) {
+    if (text.scrolls) {
         page.scrollBar = new QScrollBar(Qt::Vertical, right);
-        page.scrollBar->setObjectName(text.scrollBar);
+        page.scrollBar->setObjectName(text.name + QStringLiteral("ScrollBar"));
         page.scrollBar->setToolTip(ScrollHint);
         page.scrollBar->setAccessibleName(ScrollHint);
         page.scrollBar->setRange(0, 1);
         page.scrollBar->setPageStep(1);
         page.scrollBar->setGeometry(page.grid->geometry().right() + 3, 5, ScrollBarWidth, page.grid->height());
-        connect(page.scrollBar, &QScrollBar::valueChanged, this,
-                page.category == Category::Length ? &ConversionsWindow::LengthSB1Change : &ConversionsWindow::WeightSB1Change);
+        connect(page.scrollBar, &QScrollBar::valueChanged, this, [this, &page] { scrollGrid(page); });
         connect(page.grid, &ConversionGrid::wheelTurned, page.scrollBar,
                 [&page](int step) { page.scrollBar->setValue(page.scrollBar->value() + step); });
         // A selection moved by key past the rows in sight brings the other half in.
@@ -323,71 +309,62 @@ void ConversionsWindow::buildUnitPage(UnitPage& page, QWidget* host)
         });
     }
 
-    connect(page.entry, &QLineEdit::textChanged, this, [this, &page] {
-        switch (page.category) {
-        case Category::Length: LengthValueChange(); break;
-        case Category::Liquid: LiquidValueChange(); break;
-        case Category::Weight: WeightValueChange(); break;
-        }
-    });
-    connect(page.entry, &EntryBox::entered, this, [this, &page] {
-        switch (page.category) {
-        case Category::Length: LengthValueEnter(); break;
-        case Category::Liquid: LiquidValueEnter(); break;
-        case Category::Weight: WeightValueEnter(); break;
-        }
-    });
+    connect(page.entry, &QLineEdit::textChanged, this, [this, &page] { convert(page); });
+    connect(page.entry, &EntryBox::entered, page.entry, &QLineEdit::selectAll);
 }
 
 void ConversionsWindow::buildTemperaturePage(QWidget* host)
 {
-    Panel* left = makePanel(host, QStringLiteral("TemperaturePanel"), QRect(0, 0, 250, NotebookArea.height()));
-    Panel* right = makePanel(host, QStringLiteral("OvenPanel"), QRect(252, 0, NotebookArea.width() - 252, NotebookArea.height()));
+    Panel* left = makePanel(host, QStringLiteral("temperaturePanel"), QRect(0, 0, 250, PageArea.height()));
+    Panel* right =
+        makePanel(host, QStringLiteral("ovenPanel"), QRect(252, 0, PageArea.width() - 252, PageArea.height()));
     const QFont groupFont = sansSerif(13, true);
     const QFont plain = sansSerif(13);
 
     auto* inputUnits = new QGroupBox(QStringLiteral("Input Units"), left);
-    inputUnits->setObjectName(QStringLiteral("InputUnits"));
+    inputUnits->setObjectName(QStringLiteral("inputUnits"));
     inputUnits->setFont(groupFont);
     inputUnits->setGeometry(8, 8, 234, 110);
-    RB1 = new QRadioButton(QStringLiteral("&Celsius"), inputUnits);
-    RB2 = new QRadioButton(QStringLiteral("Fahren&heit"), inputUnits);
-    RB3 = new QRadioButton(QStringLiteral("&Kelvin"), inputUnits);
+    celsiusButton_ = new QRadioButton(QStringLiteral("&Celsius"), inputUnits);
+    celsiusButton_->setObjectName(QStringLiteral("celsiusButton"));
+    fahrenheitButton_ = new QRadioButton(QStringLiteral("Fahren&heit"), inputUnits);
+    fahrenheitButton_->setObjectName(QStringLiteral("fahrenheitButton"));
+    kelvinButton_ = new QRadioButton(QStringLiteral("&Kelvin"), inputUnits);
+    kelvinButton_->setObjectName(QStringLiteral("kelvinButton"));
     int y = 26;
-    for (QRadioButton* button : {RB1, RB2, RB3}) {
-        button->setObjectName(button == RB1 ? QStringLiteral("RB1") : button == RB2 ? QStringLiteral("RB2") : QStringLiteral("RB3"));
+    for (QRadioButton* button : {celsiusButton_, fahrenheitButton_, kelvinButton_}) {
         button->setToolTip(ScaleHint);
         button->setFont(plain);
         // Only the button and its caption take clicks, as a user expects.
         button->setGeometry(16, y, button->sizeHint().width(), 24);
         y += 26;
     }
-    RB1->setChecked(true);
+    celsiusButton_->setChecked(true);
 
     auto* value = new QGroupBox(QStringLiteral("Input Value"), left);
-    value->setObjectName(QStringLiteral("InputValue"));
+    value->setObjectName(QStringLiteral("inputValue"));
     value->setFont(groupFont);
     value->setGeometry(8, 126, 234, 64);
-    TemValue = new EntryBox(value);
-    TemValue->setObjectName(QStringLiteral("TemValue"));
-    TemValue->setToolTip(TemperatureEntryHint);
-    TemValue->setAccessibleName(TemperatureEntryHint);
-    TemValue->setMaxLength(units::MaxTemperatureLength);
-    TemValue->setAlignment(Qt::AlignCenter);
-    TemValue->setFont(sansSerif(14, true));
-    TemValue->setGeometry(16, 26, 202, 26);
+    temperatureEntry_ = new EntryBox(value);
+    temperatureEntry_->setObjectName(QStringLiteral("temperatureEntry"));
+    temperatureEntry_->setToolTip(TemperatureEntryHint);
+    temperatureEntry_->setAccessibleName(TemperatureEntryHint);
+    temperatureEntry_->setMaxLength(units::MaxTemperatureLength);
+    temperatureEntry_->setAlignment(Qt::AlignCenter);
+    temperatureEntry_->setFont(sansSerif(14, true));
+    temperatureEntry_->setGeometry(16, 26, 202, 26);
     // The starting captions below already show 0 degrees Celsius.
-    TemValue->setText(QStringLiteral("0"));
-    connect(TemValue, &QLineEdit::textChanged, this, &ConversionsWindow::TemValueChange);
-    connect(TemValue, &EntryBox::entered, TemValue, &QLineEdit::selectAll);
-    for (QRadioButton* button : {RB1, RB2, RB3})
+    temperatureEntry_->setText(QStringLiteral("0"));
+    connect(temperatureEntry_, &QLineEdit::textChanged, this, &ConversionsWindow::convertTemperature);
+    connect(temperatureEntry_, &EntryBox::entered, temperatureEntry_, &QLineEdit::selectAll);
+    for (QRadioButton* button : {celsiusButton_, fahrenheitButton_, kelvinButton_})
         connect(button, &QRadioButton::toggled, this, [this](bool on) {
             if (on)
-                RB1Click();
+                scaleChosen();
         });
 
     auto* conversions = new QGroupBox(QStringLiteral("Conversions"), left);
-    conversions->setObjectName(QStringLiteral("ConversionsBox"));
+    conversions->setObjectName(QStringLiteral("conversions"));
     conversions->setFont(groupFont);
     conversions->setGeometry(8, 198, 234, 212);
     struct Result {
@@ -398,9 +375,10 @@ void ConversionsWindow::buildTemperaturePage(QWidget* host)
         const char* start;
     };
     const Result results[] = {
-        {&Dcl, "Dcl", "Celsius (oC)", "Temperature in Celsius (Read Only)", "0.000 "},
-        {&Dfr, "Dfr", "Fahrenheit (oF)", "Temperature in Fahrenheit (Read Only)", "32.000 "},
-        {&Dk, "Dk", "Kelvin", "Temperature in Kelvin (Read Only)", "273.16"},
+        {&celsiusResult_, "celsiusResult", "Celsius (oC)", "Temperature in Celsius (Read Only)", "0.000 "},
+        {&fahrenheitResult_, "fahrenheitResult", "Fahrenheit (oF)", "Temperature in Fahrenheit (Read Only)",
+         "32.000 "},
+        {&kelvinResult_, "kelvinResult", "Kelvin", "Temperature in Kelvin (Read Only)", "273.16"},
     };
     y = 24;
     for (const Result& r : results) {
@@ -423,34 +401,34 @@ void ConversionsWindow::buildTemperaturePage(QWidget* host)
     }
 
     auto* ovenTitle = new QLabel(units::OvenTitle, right);
-    ovenTitle->setObjectName(QStringLiteral("OvenTitle"));
+    ovenTitle->setObjectName(QStringLiteral("ovenTitle"));
     ovenTitle->setFont(sansSerif(16, true));
     ovenTitle->setAlignment(Qt::AlignCenter);
     ovenTitle->setGeometry(10, 12, right->width() - 20, 24);
 
     const auto& chart = units::ovenChart();
-    OvenChart = new QTableWidget(int(chart.size()), 4, right);
-    OvenChart->setObjectName(QStringLiteral("OvenChart"));
-    OvenChart->setAccessibleName(units::OvenTitle);
-    OvenChart->setFont(sansSerif(13));
-    OvenChart->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    OvenChart->setSelectionMode(QAbstractItemView::NoSelection);
-    OvenChart->setFocusPolicy(Qt::NoFocus);
-    OvenChart->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    OvenChart->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    OvenChart->verticalHeader()->hide();
-    OvenChart->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    OvenChart->verticalHeader()->setDefaultSectionSize(24);
-    OvenChart->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    OvenChart->horizontalHeader()->setFixedHeight(26);
-    OvenChart->horizontalHeader()->setSectionsClickable(false);
-    OvenChart->horizontalHeader()->setFont(sansSerif(13, true));
+    ovenChart_ = new QTableWidget(int(chart.size()), 4, right);
+    ovenChart_->setObjectName(QStringLiteral("ovenChart"));
+    ovenChart_->setAccessibleName(units::OvenTitle);
+    ovenChart_->setFont(sansSerif(13));
+    ovenChart_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ovenChart_->setSelectionMode(QAbstractItemView::NoSelection);
+    ovenChart_->setFocusPolicy(Qt::NoFocus);
+    ovenChart_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ovenChart_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ovenChart_->verticalHeader()->hide();
+    ovenChart_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    ovenChart_->verticalHeader()->setDefaultSectionSize(24);
+    ovenChart_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    ovenChart_->horizontalHeader()->setFixedHeight(26);
+    ovenChart_->horizontalHeader()->setSectionsClickable(false);
+    ovenChart_->horizontalHeader()->setFont(sansSerif(13, true));
     const auto& headings = units::ovenHeadings();
     for (int c = 0; c < 4; ++c)
-        OvenChart->setHorizontalHeaderItem(c, new QTableWidgetItem(headings[std::size_t(c)]));
+        ovenChart_->setHorizontalHeaderItem(c, new QTableWidgetItem(headings[std::size_t(c)]));
     const std::array<int, 4> widths{130, 80, 66, 66};
     for (int c = 0; c < 4; ++c)
-        OvenChart->setColumnWidth(c, widths[std::size_t(c)]);
+        ovenChart_->setColumnWidth(c, widths[std::size_t(c)]);
     for (int r = 0; r < int(chart.size()); ++r) {
         const units::OvenRow& row = chart[std::size_t(r)];
         const QString cells[] = {row.temperature, row.gasMark, row.celsius, row.fahrenheit};
@@ -458,39 +436,41 @@ void ConversionsWindow::buildTemperaturePage(QWidget* host)
             auto* item = new QTableWidgetItem(cells[c]);
             item->setFlags(Qt::ItemIsEnabled);
             item->setTextAlignment(c == 0 ? (Qt::AlignLeft | Qt::AlignVCenter) : Qt::Alignment(Qt::AlignCenter));
-            OvenChart->setItem(r, c, item);
+            ovenChart_->setItem(r, c, item);
         }
     }
-    const int frame = 2 * OvenChart->frameWidth();
+    const int frame = 2 * ovenChart_->frameWidth();
     const int chartWidth = 130 + 80 + 66 + 66 + frame;
-    OvenChart->setGeometry((right->width() - chartWidth) / 2, 48, chartWidth, 26 + 24 * int(chart.size()) + frame);
+    ovenChart_->setGeometry((right->width() - chartWidth) / 2, 48, chartWidth, 26 + 24 * int(chart.size()) + frame);
 
     auto* footnote = new QLabel(units::OvenFootnote, right);
-    footnote->setObjectName(QStringLiteral("OvenFootnote"));
+    footnote->setObjectName(QStringLiteral("ovenFootnote"));
     footnote->setFont(sansSerif(12));
-    footnote->setGeometry(OvenChart->x(), OvenChart->geometry().bottom() + 8, chartWidth, 18);
+    footnote->setGeometry(ovenChart_->x(), ovenChart_->geometry().bottom() + 8, chartWidth, 18);
 }
 
 // ---- Pages, reset and focus ----
 
-int ConversionsWindow::pageShown() const { return Notebook1->currentIndex(); }
+int ConversionsWindow::pageShown() const { return pageStack_->currentIndex(); }
 
 ConversionsWindow::UnitPage& ConversionsWindow::unitPage(Category category) const
 {
-    return *pages_[std::size_t(category == Category::Length ? 0 : category == Category::Liquid ? 1 : 2)];
+    return *unitPages_[std::size_t(category == Category::Length ? LengthPage
+                                   : category == Category::Liquid ? LiquidPage
+                                                                   : WeightPage)];
 }
 
 int ConversionsWindow::selectedUnit(Category category) const
 {
     const UnitPage& page = unitPage(category);
-    return category == Category::Liquid ? page.lists[0]->selectedRow() : page.master;
+    return category == Category::Liquid ? page.lists[0]->selectedRow() : page.position;
 }
 
 ConversionGrid* ConversionsWindow::grid(Category category) const { return unitPage(category).grid; }
 
 QLineEdit* ConversionsWindow::entryBox(Page page) const
 {
-    return page == TemperaturePage ? static_cast<QLineEdit*>(TemValue) : pages_[std::size_t(page)]->entry;
+    return page == TemperaturePage ? static_cast<QLineEdit*>(temperatureEntry_) : unitPages_[std::size_t(page)]->entry;
 }
 
 QListWidget* ConversionsWindow::groupList(Category category, int group) const
@@ -503,12 +483,12 @@ QScrollBar* ConversionsWindow::scrollBar(Category category) const { return unitP
 
 QRadioButton* ConversionsWindow::scaleButton(Scale scale) const
 {
-    return scale == Scale::Celsius ? RB1 : scale == Scale::Fahrenheit ? RB2 : RB3;
+    return scale == Scale::Celsius ? celsiusButton_ : scale == Scale::Fahrenheit ? fahrenheitButton_ : kelvinButton_;
 }
 
-QLabel* ConversionsWindow::temperatureLabel(Scale scale) const
+QLabel* ConversionsWindow::temperatureResult(Scale scale) const
 {
-    return scale == Scale::Celsius ? Dcl : scale == Scale::Fahrenheit ? Dfr : Dk;
+    return scale == Scale::Celsius ? celsiusResult_ : scale == Scale::Fahrenheit ? fahrenheitResult_ : kelvinResult_;
 }
 
 void ConversionsWindow::deactivated()
@@ -524,6 +504,11 @@ void ConversionsWindow::activated()
         returningFromMessage_ = false;
         return;
     }
+    resetUnitPages();
+}
+
+void ConversionsWindow::resetUnitPages()
+{
     setHelpText(conversionHelp());
 
     // The metric length list is filled afresh each time, as it always was.
@@ -535,18 +520,18 @@ void ConversionsWindow::activated()
         auto* item = new QListWidgetItem(caption, length.lists[0]);
         item->setSizeHint(QSize(LeftPanelWidth - 14, itemHeight));
     }
-    for (auto& page : pages_) {
+    for (auto& page : unitPages_) {
         resetGrid(*page);
         for (UnitList* list : page->lists)
             list->clearSelection();
         page->lists[0]->setCurrentRow(0);
-        page->master = 0;
+        page->position = 0;
     }
     filling_ = false;
 
     // Setting "0" converts the table; a box that already held "0" sends no
     // change, so the conversion is asked for here either way.
-    for (auto& page : pages_) {
+    for (auto& page : unitPages_) {
         {
             const QSignalBlocker quiet(page->entry);
             page->entry->setText(QStringLiteral("0"));
@@ -555,10 +540,10 @@ void ConversionsWindow::activated()
     }
 
     {
-        const QSignalBlocker quiet(TabSet1);
-        TabSet1->setCurrentIndex(LengthPage);
+        const QSignalBlocker quiet(tabBar_);
+        tabBar_->setCurrentIndex(LengthPage);
     }
-    Notebook1->setCurrentIndex(LengthPage);
+    pageStack_->setCurrentIndex(LengthPage);
     focusEntry(LengthPage);
     length.entry->selectAll();
 }
@@ -567,24 +552,25 @@ void ConversionsWindow::resetGrid(UnitPage& page)
 {
     const units::UnitTable& table = units::table(page.category);
     ConversionGrid* grid = page.grid;
-    grid->setColumnWidth(0, 140);
-    grid->setColumnWidth(1, page.category == Category::Liquid ? 265 : 240);
-    grid->setColumnWidth(2, 80);
-    grid->selectCell(table.lastRow(), 1);
-    grid->setCellText(0, 0, table.unitHeading);
-    grid->setCellText(0, 1, table.numberHeading);
-    grid->setCellText(0, 2, table.abbreviationHeading);
+    grid->setColumnWidth(ConversionGrid::UnitColumn, UnitColumnWidth);
+    grid->setColumnWidth(ConversionGrid::NumberColumn,
+                         page.category == Category::Liquid ? LiquidNumberColumnWidth : NumberColumnWidth);
+    grid->setColumnWidth(ConversionGrid::AbbreviationColumn, AbbreviationColumnWidth);
+    grid->selectCell(table.lastRow(), ConversionGrid::NumberColumn);
+    grid->setCellText(0, ConversionGrid::UnitColumn, table.unitHeading);
+    grid->setCellText(0, ConversionGrid::NumberColumn, table.numberHeading);
+    grid->setCellText(0, ConversionGrid::AbbreviationColumn, table.abbreviationHeading);
     for (int r = 1; r < table.rowCount(); ++r) {
         const units::TableRow& row = table.rows[std::size_t(r)];
-        grid->setCellText(r, 0, row.label);
-        grid->setCellText(r, 1, QString());
-        grid->setCellText(r, 2, row.abbreviation);
+        grid->setCellText(r, ConversionGrid::UnitColumn, row.label);
+        grid->setCellText(r, ConversionGrid::NumberColumn, QString());
+        grid->setCellText(r, ConversionGrid::AbbreviationColumn, row.abbreviation);
     }
 }
 
-void ConversionsWindow::TabSet1Click(int index)
+void ConversionsWindow::showPage(int index)
 {
-    Notebook1->setCurrentIndex(index);
+    pageStack_->setCurrentIndex(index);
     focusEntry(index);
 }
 
@@ -594,14 +580,13 @@ void ConversionsWindow::focusEntry(int page)
         box->setFocus(Qt::OtherFocusReason);
 }
 
-void ConversionsWindow::FormMouseMove() { focusEntry(pageShown()); }
-
 void ConversionsWindow::mouseMoveEvent(QMouseEvent* event)
 {
     ToolWindow::mouseMoveEvent(event);
-    // Only the bare body, not the pages' own panels.
+    // Only the bare body, not the pages' own panels: the pointer over it
+    // takes the typing to the page shown.
     if (!childAt(event->position().toPoint()))
-        FormMouseMove();
+        focusEntry(pageShown());
 }
 
 // ---- Converting ----
@@ -609,7 +594,7 @@ void ConversionsWindow::mouseMoveEvent(QMouseEvent* event)
 void ConversionsWindow::convert(UnitPage& page)
 {
     const QString text = page.entry->text();
-    const int selected = page.category == Category::Liquid ? page.lists[0]->selectedRow() : page.master;
+    const int selected = page.category == Category::Liquid ? page.lists[0]->selectedRow() : page.position;
     const units::TableConversion out = units::convertTable(page.category, text, selected);
     if (out.cleaned != text) {
         // The cleaned text comes back through this handler and is converted then.
@@ -620,12 +605,11 @@ void ConversionsWindow::convert(UnitPage& page)
         return;
     }
     if (out.selected != selected) {
-        page.master = out.selected;
+        page.position = out.selected;
         showSelection(page);
     }
-    for (int r = 0; r < int(out.numbers.size()); ++r)
-        if (r > 0)
-            page.grid->setCellText(r, 1, out.numbers[std::size_t(r)]);
+    for (int r = 1; r < int(out.numbers.size()); ++r)
+        page.grid->setCellText(r, ConversionGrid::NumberColumn, out.numbers[std::size_t(r)]);
     if (pageShown() == page.index)
         focusEntry(page.index);
 }
@@ -633,59 +617,32 @@ void ConversionsWindow::convert(UnitPage& page)
 void ConversionsWindow::showSelection(UnitPage& page)
 {
     const units::UnitTable& table = units::table(page.category);
-    const int group = table.groupOf(page.master);
+    const int group = table.groupOf(page.position);
     filling_ = true;
     for (std::size_t g = 0; g < page.lists.size(); ++g)
         if (int(g) != group)
             page.lists[g]->clearSelection();
-    page.lists[std::size_t(group)]->setCurrentRow(page.master - table.groupOffsets[std::size_t(group)]);
+    page.lists[std::size_t(group)]->setCurrentRow(page.position - table.groupOffsets[std::size_t(group)]);
     filling_ = false;
 }
 
-void ConversionsWindow::groupListClicked(UnitPage& page, int group)
+void ConversionsWindow::chooseUnit(UnitPage& page, int group)
 {
     const int item = page.lists[std::size_t(group)]->selectedRow();
     if (item < 0)
         return;
+    // One unit is selected over all the group lists of the page.
     filling_ = true;
     for (std::size_t g = 0; g < page.lists.size(); ++g)
         if (int(g) != group)
             page.lists[g]->clearSelection();
     filling_ = false;
-    page.master = item + units::table(page.category).groupOffsets[std::size_t(group)];
+    page.position = item + units::table(page.category).groupOffsets[std::size_t(group)];
     convert(page);
 }
 
-void ConversionsWindow::LengthValueChange() { convert(unitPage(Category::Length)); }
-void ConversionsWindow::LiquidValueChange() { convert(unitPage(Category::Liquid)); }
-void ConversionsWindow::WeightValueChange() { convert(unitPage(Category::Weight)); }
-
-void ConversionsWindow::LengthValueEnter() { unitPage(Category::Length).entry->selectAll(); }
-void ConversionsWindow::LiquidValueEnter() { unitPage(Category::Liquid).entry->selectAll(); }
-void ConversionsWindow::WeightValueEnter() { unitPage(Category::Weight).entry->selectAll(); }
-
-void ConversionsWindow::LengthSelect1Click(int group) { groupListClicked(unitPage(Category::Length), group); }
-void ConversionsWindow::WeightSelect1Click(int group) { groupListClicked(unitPage(Category::Weight), group); }
-
-bool ConversionsWindow::LengthSG1SelectCell(int column, int) const { return column == 1; }
-bool ConversionsWindow::LiquidSG1SelectCell(int column, int) const { return column == 1; }
-bool ConversionsWindow::WeightSG1SelectCell(int column, int) const { return column == 1; }
-
-void ConversionsWindow::LengthSG1Click() { focusEntry(LengthPage); }
-void ConversionsWindow::LiquidSG1Click() { focusEntry(LiquidPage); }
-void ConversionsWindow::WeightSG1Click() { focusEntry(WeightPage); }
-
-void ConversionsWindow::LengthSG1DblClick() { CopytoClipboard1Click(); }
-
-void ConversionsWindow::LengthSB1Change()
+void ConversionsWindow::scrollGrid(UnitPage& page)
 {
-    UnitPage& page = unitPage(Category::Length);
-    page.grid->setTopRow(page.topRows[std::size_t(page.scrollBar->value())]);
-}
-
-void ConversionsWindow::WeightSB1Change()
-{
-    UnitPage& page = unitPage(Category::Weight);
     page.grid->setTopRow(page.topRows[std::size_t(page.scrollBar->value())]);
 }
 
@@ -693,42 +650,44 @@ void ConversionsWindow::WeightSB1Change()
 
 Scale ConversionsWindow::scale() const
 {
-    return RB2->isChecked() ? Scale::Fahrenheit : RB3->isChecked() ? Scale::Kelvin : Scale::Celsius;
+    return fahrenheitButton_->isChecked() ? Scale::Fahrenheit
+           : kelvinButton_->isChecked()   ? Scale::Kelvin
+                                          : Scale::Celsius;
 }
 
-void ConversionsWindow::TemValueChange()
+void ConversionsWindow::convertTemperature()
 {
-    const QString text = TemValue->text();
+    const QString text = temperatureEntry_->text();
     const units::TemperatureConversion out = units::convertTemperature(text, scale());
     if (out.cleaned != text) {
-        const int cursor = TemValue->cursorPosition();
+        const int cursor = temperatureEntry_->cursorPosition();
         const int kept = int(units::cleanEntry(text.left(cursor), true).size());
-        TemValue->setText(out.cleaned);
-        TemValue->setCursorPosition(kept);
+        temperatureEntry_->setText(out.cleaned);
+        temperatureEntry_->setCursorPosition(kept);
         return;
     }
-    Dcl->setText(out.celsius);
-    Dfr->setText(out.fahrenheit);
-    Dk->setText(out.kelvin);
+    celsiusResult_->setText(out.celsius);
+    fahrenheitResult_->setText(out.fahrenheit);
+    kelvinResult_->setText(out.kelvin);
 }
 
-void ConversionsWindow::RB1Click()
+void ConversionsWindow::scaleChosen()
 {
-    TemValueChange();
-    TemValue->setFocus(Qt::OtherFocusReason);
-    TemValue->selectAll();
+    convertTemperature();
+    temperatureEntry_->setFocus(Qt::OtherFocusReason);
+    temperatureEntry_->selectAll();
 }
 
-// ---- Copy and close ----
+// ---- Copying ----
 
-void ConversionsWindow::CopytoClipboard1Click()
+void ConversionsWindow::copySelectedNumber()
 {
     const int shown = pageShown();
     if (shown == TemperaturePage)
         return;
-    UnitPage& page = *pages_[std::size_t(shown)];
+    UnitPage& page = *unitPages_[std::size_t(shown)];
     const int row = page.grid->selectedRow();
-    QString text = page.grid->cellText(row, 1);
+    QString text = page.grid->cellText(row, ConversionGrid::NumberColumn);
     switch (page.category) {
     case Category::Length:
         text = text.trimmed();
@@ -739,7 +698,7 @@ void ConversionsWindow::CopytoClipboard1Click()
         if (row <= 0 || units::table(Category::Liquid).rowFactor(row) == 0) {
             QPointer<ConversionsWindow> alive(this);
             messageOpen_ = true;
-            platform::showMessage(this, platform::MessageKind::Information, NoCellText, platform::Ok);
+            services().dialogs.message(this, platform::MessageKind::Information, NoCellText, platform::Ok);
             if (!alive)
                 return;
             messageOpen_ = false;
@@ -750,14 +709,8 @@ void ConversionsWindow::CopytoClipboard1Click()
     case Category::Weight:
         break;
     }
-    // An empty selection copies nothing, so an empty cell leaves the
-    // clipboard as it was.
-    CopyBox->setText(text);
-    CopyBox->selectAll();
-    CopyBox->copy();
+    // An empty cell copies nothing: the clipboard keeps what it had.
+    if (!text.isEmpty())
+        QGuiApplication::clipboard()->setText(text);
     focusEntry(shown);
 }
-
-void ConversionsWindow::QuittoMenu1Click() { release(); }
-
-void ConversionsWindow::closePanelClicked() { QuittoMenu1Click(); }

@@ -32,81 +32,62 @@ public:
 
     // What the user sees, for the window's own checks and its tests.
     int pageShown() const;
-    // The unit converted from: the master list position for length and
-    // weight, the list item for liquid.
+    // The unit converted from: the position in the whole category for
+    // length and weight, the list item for liquid.
     int selectedUnit(units::Category category) const;
     ConversionGrid* grid(units::Category category) const;
     QLineEdit* entryBox(Page page) const;
     QListWidget* groupList(units::Category category, int group) const;
     QScrollBar* scrollBar(units::Category category) const;
     QRadioButton* scaleButton(units::Scale scale) const;
-    QLabel* temperatureLabel(units::Scale scale) const;
-    QTabBar* tabs() const { return TabSet1; }
+    QLabel* temperatureResult(units::Scale scale) const;
+    QTabBar* tabs() const { return tabBar_; }
 
-    // Handlers, named after the control and event that trigger them.
+    // Each return to the window, from anywhere but our own message box,
+    // starts the three unit pages afresh.
     void activated() override;
     void deactivated() override;
-    void TabSet1Click(int index);
-    void LengthValueChange();
-    void LiquidValueChange();
-    void WeightValueChange();
-    void LengthValueEnter();
-    void LiquidValueEnter();
-    void WeightValueEnter();
-    void LengthSelect1Click(int group);
-    void WeightSelect1Click(int group);
-    bool LengthSG1SelectCell(int column, int row) const;
-    bool LiquidSG1SelectCell(int column, int row) const;
-    bool WeightSG1SelectCell(int column, int row) const;
-    void LengthSG1Click();
-    void LiquidSG1Click();
-    void WeightSG1Click();
-    void LengthSG1DblClick();
-    void LengthSB1Change();
-    void WeightSB1Change();
-    void TemValueChange();
-    void RB1Click();
-    void CopytoClipboard1Click();
-    void QuittoMenu1Click();
 
 protected:
-    void closePanelClicked() override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     struct UnitPage;
 
-    void FormCreate();
-    void FormMouseMove();
     void buildLayout();
     void buildUnitPage(UnitPage& page, QWidget* host);
     void buildTemperaturePage(QWidget* host);
+    void resetUnitPages();
     void resetGrid(UnitPage& page);
-    void convert(UnitPage& page);
-    void groupListClicked(UnitPage& page, int group);
+    void showPage(int index);
     void focusEntry(int page);
+    void convert(UnitPage& page);
+    void chooseUnit(UnitPage& page, int group);
     void showSelection(UnitPage& page);
+    void scrollGrid(UnitPage& page);
+    void copySelectedNumber();
+    void convertTemperature();
+    void scaleChosen();
     UnitPage& unitPage(units::Category category) const;
     units::Scale scale() const;
 
-    std::array<std::unique_ptr<UnitPage>, 3> pages_;
+    std::array<std::unique_ptr<UnitPage>, 3> unitPages_;
     // Set while one of our own message boxes has taken the activation, so
     // coming back from it is not taken for the user returning to the window.
     bool messageOpen_ = false;
     bool returningFromMessage_ = false;
     bool filling_ = false;
 
-    QLabel* Title = nullptr;
-    QStackedWidget* Notebook1 = nullptr;
-    Panel* Panel4 = nullptr;
-    QTabBar* TabSet1 = nullptr;
-    QLineEdit* CopyBox = nullptr;
-    EntryBox* TemValue = nullptr;
-    QRadioButton* RB1 = nullptr;
-    QRadioButton* RB2 = nullptr;
-    QRadioButton* RB3 = nullptr;
-    QLabel* Dcl = nullptr;
-    QLabel* Dfr = nullptr;
-    QLabel* Dk = nullptr;
-    QTableWidget* OvenChart = nullptr;
+    QLabel* title_ = nullptr;
+    QStackedWidget* pageStack_ = nullptr;
+    Panel* tabPanel_ = nullptr;
+    QTabBar* tabBar_ = nullptr;
+    EntryBox* temperatureEntry_ = nullptr;
+    QRadioButton* celsiusButton_ = nullptr;
+    QRadioButton* fahrenheitButton_ = nullptr;
+    QRadioButton* kelvinButton_ = nullptr;
+    QLabel* celsiusResult_ = nullptr;
+    QLabel* fahrenheitResult_ = nullptr;
+    QLabel* kelvinResult_ = nullptr;
+    QTableWidget* ovenChart_ = nullptr;
 };

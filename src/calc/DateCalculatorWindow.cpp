@@ -2,12 +2,11 @@
 
 #include "app/Artwork.h"
 #include "app/Panel.h"
-#include "calc/DateDigits.h"
 #include "calc/DateGrid.h"
-#include "calc/DateSpan.h"
 #include "common/Colours.h"
 #include "common/HelpText.h"
 #include "common/Palette.h"
+#include "platform/Clock.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,7 +23,7 @@ const QString ToTitle = QStringLiteral("Date To");
 const QString TodayText = QStringLiteral("Set to current date");
 const QString DaysTitle = QStringLiteral("Days");
 const QString WeeksTitle = QStringLiteral("              Weeks            Days");
-const QString FormYearText = QStringLiteral("1997");
+const QString InitialYearText = QStringLiteral("1997");
 const char* const MonthNames[12] = {"Jan", "Feb", "Mar", "Apr", "May", "June",
                                     "July", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
@@ -32,12 +31,6 @@ constexpr QSize ClientSize(618, 398);
 constexpr int StripWidth = 21;
 const QColor Silver(192, 192, 192);
 const QColor Navy(0, 0, 128);
-const QColor Olive(128, 128, 0);
-const QColor Yellow(255, 255, 0);
-const QColor Purple(128, 0, 128);
-const QColor Magenta(255, 0, 255);
-const QColor DarkRed(128, 0, 0);
-const QColor Red(255, 0, 0);
 
 void colourPanel(Panel* panel, const QColor& back, const QColor& text)
 {
@@ -45,10 +38,9 @@ void colourPanel(Panel* panel, const QColor& back, const QColor& text)
     setPaletteColour(panel, QPalette::WindowText, text);
 }
 
-QLabel* title(QWidget* parent, const QString& name, const QString& text, const QColor& colour, QPoint at)
+QLabel* title(QWidget* parent, const QString& text, const QColor& colour, QPoint at)
 {
     auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(16);
     font.setBold(true);
@@ -59,6 +51,19 @@ QLabel* title(QWidget* parent, const QString& name, const QString& text, const Q
     return label;
 }
 
+using Side = DateCalculatorWindow::Side;
+using datedigits::Set;
+
+constexpr Side BothSides[] = {Side::From, Side::To};
+// A day past the 28th might not exist in the month or year a change brings.
+constexpr int LastDayInEveryMonth = 28;
+
+// Object names of a side's controls start with the side.
+QString sideName(Side side, const char* control)
+{
+    return (side == Side::From ? QStringLiteral("dateFrom") : QStringLiteral("dateTo")) + QLatin1String(control);
+}
+
 QString daysName(qint64 n) { return n == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(n); }
 
 } // namespace
@@ -66,196 +71,38 @@ QString daysName(qint64 n) { return n == 1 ? QStringLiteral("1 day") : QStringLi
 DateCalculatorWindow::DateCalculatorWindow(const UtilityServices& services, QWidget* owner)
     : ToolWindow(services, owner, ClientSize)
 {
-    setObjectName(QStringLiteral("DateCalc"));
+    setObjectName(QStringLiteral("DateCalculatorWindow"));
     setWindowTitle(Caption);
-    closePanel()->setObjectName(QStringLiteral("Panel1"));
 
     setPaletteColour(this, QPalette::Window, Qt::black);
 
     auto* strip = new QLabel(this);
-    strip->setObjectName(QStringLiteral("LeftBorderImage"));
+    strip->setObjectName(QStringLiteral("borderStrip"));
     strip->setGeometry(0, 0, StripWidth, ClientSize.height());
     strip->setScaledContents(true);
     strip->setPixmap(artwork::borderStrip(QSize(StripWidth, ClientSize.height()), Qt::Vertical));
 
-    buildDigitSets();
+    drawDigitPictures();
 
-    DateFrom = new QTabWidget(this);
-    DateFrom->setObjectName(QStringLiteral("DateFrom"));
-    DateFrom->setGeometry(30, 24, 580, 244);
-    buildPage(0);
-    buildPage(1);
-    DateFrom->addTab(dates_[0].page, FromTitle);
-    DateFrom->addTab(dates_[1].page, ToTitle);
+    dateTabs_ = new QTabWidget(this);
+    dateTabs_->setObjectName(QStringLiteral("dateTabs"));
+    dateTabs_->setGeometry(30, 24, 580, 244);
+    for (Side side : BothSides)
+        buildPage(side);
+    dateTabs_->addTab(controls(Side::From).page, FromTitle);
+    dateTabs_->addTab(controls(Side::To).page, ToTitle);
 
     buildResult();
 
     helpPanel()->raise();
     closePanel()->raise();
-    FormCreate();
-}
 
-void DateCalculatorWindow::buildDigitSets()
-{
-    // The pictures live in hidden images of the window; LoadHolder copies them.
-    auto add = [this](const QString& name, const QPixmap& pixmap) {
-        auto* image = new QLabel(this);
-        image->setObjectName(name);
-        image->setPixmap(pixmap);
-        image->hide();
-        digitImages_.insert(name, image);
-    };
-    for (int d = 0; d <= 9; ++d) {
-        add(QStringLiteral("Y%1").arg(d), datedigits::sevenSegment(d, Yellow, Olive));
-        add(QStringLiteral("F%1").arg(d), datedigits::sevenSegment(d, Magenta, Purple));
-    }
-    add(QStringLiteral("YB"), datedigits::sevenSegment(-1, Yellow, Olive));
-    add(QStringLiteral("FB"), datedigits::sevenSegment(-1, Magenta, Purple));
-    for (int d = 0; d <= 6; ++d)
-        add(QStringLiteral("R%1").arg(d), datedigits::sevenSegment(d, Red, DarkRed));
-    Holder = new QLabel(this);
-    Holder->setObjectName(QStringLiteral("Holder"));
-    Holder->hide();
-}
-
-void DateCalculatorWindow::buildPage(int which)
-{
-    DateControls& d = dates_[which];
-    const bool from = which == 0;
-    d.page = new QWidget;
-    d.page->setObjectName(from ? QStringLiteral("DF") : QStringLiteral("DateTo"));
-    d.page->setAutoFillBackground(true);
-    setPaletteColour(d.page, QPalette::Window, colours::MenuGrey);
-
-    d.calendar = new DateGrid(d.page);
-    d.calendar->setObjectName(from ? QStringLiteral("Calendar1") : QStringLiteral("Calendar2"));
-    d.calendar->setGeometry(10, 8, 280, 196);
-    connect(d.calendar, &DateGrid::changed, this, &DateCalculatorWindow::Calendar1Change);
-    connect(d.calendar, &DateGrid::clicked, this, &DateCalculatorWindow::Calendar1Click);
-
-    const QString suffix = from ? QStringLiteral("A") : QStringLiteral("B");
-    d.yearBox = new QLineEdit(FormYearText, d.page);
-    d.yearBox->setObjectName(from ? QStringLiteral("YearSpin1") : QStringLiteral("YearSpin2"));
-    d.yearBox->setAccessibleName(QStringLiteral("Year"));
-    QFont yearFont(QStringLiteral("Times New Roman"));
-    yearFont.setPixelSize(19);
-    yearFont.setBold(true);
-    d.yearBox->setFont(yearFont);
-    d.yearBox->setGeometry(318, 12, 100, 32);
-    // Keys come as plain key presses, so the filter sees every character.
-    d.yearBox->setAttribute(Qt::WA_InputMethodEnabled, false);
-    d.yearBox->installEventFilter(this);
-
-    d.yearValue = new QLineEdit(d.page);
-    d.yearValue->setObjectName(QStringLiteral("YearVal") + suffix);
-    d.yearValue->hide();
-
-    auto arrow = [&](const QString& name, Qt::ArrowType type, int y) {
-        auto* button = new QToolButton(d.page);
-        button->setObjectName(name);
-        button->setArrowType(type);
-        button->setFocusPolicy(Qt::NoFocus);
-        button->setGeometry(420, y, 24, 16);
-        button->setAccessibleName(type == Qt::UpArrow ? QStringLiteral("Next year")
-                                                      : QStringLiteral("Previous year"));
-        return button;
-    };
-    d.up = arrow(from ? QStringLiteral("SpeedButton1") : QStringLiteral("SpeedButton3"), Qt::UpArrow, 12);
-    d.down = arrow(from ? QStringLiteral("SpeedButton2") : QStringLiteral("SpeedButton4"), Qt::DownArrow, 28);
-    connect(d.up, &QToolButton::clicked, this, [this, which] { stepYear(which, 1); });
-    connect(d.down, &QToolButton::clicked, this, [this, which] { stepYear(which, -1); });
-
-    d.monthPanel = new Panel(d.page);
-    d.monthPanel->setObjectName(QStringLiteral("Month%1Panel").arg(suffix));
-    d.monthPanel->setColour(colours::MenuGrey);
-    d.monthPanel->setBevel(Panel::Bevel::Lowered, 1);
-    d.monthPanel->setGeometry(318, 52, 244, 114);
-    QFont monthFont(QStringLiteral("Arial"));
-    monthFont.setPixelSize(13);
-    monthFont.setBold(true);
-    for (int n = 1; n <= 12; ++n) {
-        auto* button = new Panel(d.monthPanel);
-        button->setObjectName(QStringLiteral("M%1%2").arg(n).arg(suffix));
-        button->setGeometry(6 + ((n - 1) % 3) * 78, 6 + ((n - 1) / 3) * 26, 76, 24);
-        button->setBevel(Panel::Bevel::Raised, 1);
-        button->setFont(monthFont);
-        button->setCaption(QString::fromLatin1(MonthNames[n - 1]));
-        button->setCursor(Qt::PointingHandCursor);
-        colourPanel(button, Silver, Qt::black);
-        connect(button, &Panel::clicked, this, [this, which, n] { monthClicked(which, n); });
-        d.months[n - 1] = button;
-    }
-
-    d.today = new QPushButton(TodayText, d.page);
-    d.today->setObjectName(from ? QStringLiteral("SetDate1") : QStringLiteral("SetTodaysDate2"));
-    d.today->setFlat(true);
-    d.today->setGeometry(318, 174, 244, 28);
-    connect(d.today, &QPushButton::clicked, this, [this, which] { setToToday(which); });
-
-    connect(d.yearBox, &QLineEdit::textChanged, this, [this, which] { yearChanged(which); });
-}
-
-void DateCalculatorWindow::buildResult()
-{
-    DatePanel = new Panel(this);
-    DatePanel->setObjectName(QStringLiteral("DatePanel"));
-    DatePanel->setColour(colours::MenuGrey);
-    DatePanel->setBevel(Panel::Bevel::Raised, 2);
-    DatePanel->setGeometry(30, 276, 580, 114);
-
-    auto panel = [this](const QString& name, const QRect& at) {
-        auto* p = new Panel(DatePanel);
-        p->setObjectName(name);
-        p->setColour(colours::MenuGrey);
-        p->setBevel(Panel::Bevel::Lowered, 1);
-        p->setGeometry(at);
-        return p;
-    };
-    auto cell = [](QWidget* parent, const QString& name, int x) {
-        auto* label = new QLabel(parent);
-        label->setObjectName(name);
-        label->setGeometry(x, 48, datedigits::Width, datedigits::Height);
-        return label;
-    };
-
-    DayPanel = panel(QStringLiteral("DayPanel"), QRect(12, 10, 215, 94));
-    title(DayPanel, QStringLiteral("Label6"), DaysTitle, Qt::white, QPoint(20, 14));
-    QLabel* days = title(DayPanel, QStringLiteral("Label2"), DaysTitle, Navy, QPoint(21, 15));
-    Q_UNUSED(days);
-    for (int i = 0; i < 7; ++i)
-        dayCells_[i] = cell(DayPanel, QStringLiteral("D%1").arg(i + 1), 20 + i * datedigits::Width);
-
-    WeekPanel = panel(QStringLiteral("WeekPanel"), QRect(239, 10, 329, 94));
-    title(WeekPanel, QStringLiteral("Label1"), WeeksTitle, Qt::white, QPoint(20, 14));
-    QLabel* weeks = title(WeekPanel, QStringLiteral("Label3"), WeeksTitle, Navy, QPoint(21, 15));
-    // The title's spaces place its two words; the digits go under them.
-    const QFontMetrics metrics(weeks->font());
-    const int weeksWord = WeeksTitle.indexOf(QStringLiteral("Weeks"));
-    const int daysWord = WeeksTitle.indexOf(QStringLiteral("Days"));
-    const int weeksCentre = 20 + metrics.horizontalAdvance(WeeksTitle.left(weeksWord))
-                            + metrics.horizontalAdvance(QStringLiteral("Weeks")) / 2;
-    const int daysCentre = 20 + metrics.horizontalAdvance(WeeksTitle.left(daysWord))
-                           + metrics.horizontalAdvance(QStringLiteral("Days")) / 2;
-    const int firstWeek = qMax(8, weeksCentre - 3 * datedigits::Width);
-    for (int i = 0; i < 6; ++i)
-        weekCells_[i] = cell(WeekPanel, QStringLiteral("W%1").arg(i + 1), firstWeek + i * datedigits::Width);
-    const int remainder = qMax(firstWeek + 6 * datedigits::Width + 6, daysCentre - datedigits::Width / 2);
-    weekCells_[6] = cell(WeekPanel, QStringLiteral("W7"), remainder);
-}
-
-void DateCalculatorWindow::FormCreate()
-{
-    // Both calendars start at today: the display shows a single 0.
-    CalcDateClick();
-    for (int which = 0; which < 2; ++which) {
-        DateControls& d = dates_[which];
-        // Replacing the form's year text is a year change like any other.
-        const QString year = QString::number(d.calendar->year());
-        d.yearBox->setText(year);
-        d.yearValue->setText(d.yearBox->text());
-        d.tag = d.calendar->month();
-        displayMonths(which);
-    }
+    // Both calendars start at today. Replacing the year boxes' initial text with
+    // their year is a year change like any other: on the 29th to 31st it
+    // moves both dates to the 1st.
+    for (Side side : BothSides)
+        showCalendarYearAndMonth(side);
+    showSpan();
     setHelpText(buildHelpText(
         Caption,
         {
@@ -269,92 +116,203 @@ void DateCalculatorWindow::FormCreate()
              true},
             {QStringLiteral("On either tab, use \"Set to current date\" to quickly return.  ")},
         }));
-    DateFrom->setCurrentIndex(0);
 }
 
-void DateCalculatorWindow::LoadHolder(int digit, int set, int blank)
+QDate DateCalculatorWindow::today() const { return services().clock.now().date(); }
+
+void DateCalculatorWindow::drawDigitPictures()
 {
-    const QString name = datecalc::holderImageName(digit, set, blank);
-    QLabel* image = digitImages_.value(name);
-    if (!image)
-        return;
-    (set == 3 ? weekCells_[6] : Holder)->setPixmap(image->pixmap());
+    for (Set set : {Set::Days, Set::Weeks, Set::RemainingDays})
+        for (int digit = datedigits::Blank; digit <= 9; ++digit)
+            digitPictures_[std::size_t(set)][std::size_t(digit + 1)] = datedigits::picture(set, digit);
 }
 
-void DateCalculatorWindow::CalcDateClick()
+void DateCalculatorWindow::buildPage(Side side)
 {
-    const datecalc::Span span = datecalc::spanBetween(dates_[0].calendar->serial(), dates_[1].calendar->serial());
-    auto show = [this](const QString& text, int set, QLabel* const* cells) {
-        for (int i = 0; i < text.size(); ++i) {
-            const QChar c = text.at(i);
-            if (c == QLatin1Char(' '))
-                LoadHolder(0, set, 1);
-            else
-                LoadHolder(c.digitValue(), set, 0);
-            cells[i]->setPixmap(Holder->pixmap());
-        }
+    DateControls& d = controls(side);
+    d.page = new QWidget;
+    d.page->setObjectName(sideName(side, "Page"));
+    d.page->setAutoFillBackground(true);
+    setPaletteColour(d.page, QPalette::Window, colours::MenuGrey);
+
+    d.calendar = new DateGrid(today(), d.page);
+    d.calendar->setObjectName(sideName(side, "Calendar"));
+    d.calendar->setGeometry(10, 8, 280, 196);
+    connect(d.calendar, &DateGrid::changed, this, &DateCalculatorWindow::showSpan);
+    connect(d.calendar, &DateGrid::clicked, this, &DateCalculatorWindow::showSpan);
+
+    d.yearBox = new QLineEdit(InitialYearText, d.page);
+    d.yearBox->setObjectName(sideName(side, "YearBox"));
+    d.yearBox->setAccessibleName(QStringLiteral("Year"));
+    QFont yearFont(QStringLiteral("Times New Roman"));
+    yearFont.setPixelSize(19);
+    yearFont.setBold(true);
+    d.yearBox->setFont(yearFont);
+    d.yearBox->setGeometry(318, 12, 100, 32);
+    // Keys come as plain key presses, so the filter sees every character.
+    d.yearBox->setAttribute(Qt::WA_InputMethodEnabled, false);
+    d.yearBox->installEventFilter(this);
+
+    auto arrow = [&](const char* name, Qt::ArrowType type, const QString& accessibleName, int y) {
+        auto* button = new QToolButton(d.page);
+        button->setObjectName(sideName(side, name));
+        button->setArrowType(type);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setGeometry(420, y, 24, 16);
+        button->setAccessibleName(accessibleName);
+        return button;
     };
-    show(datecalc::daysText(span.days), 1, dayCells_.data());
-    show(datecalc::weeksText(span.weeks), 2, weekCells_.data());
-    LoadHolder(span.remainder, 3, 0);
+    d.nextYear = arrow("NextYear", Qt::UpArrow, QStringLiteral("Next year"), 12);
+    d.previousYear = arrow("PreviousYear", Qt::DownArrow, QStringLiteral("Previous year"), 28);
+    connect(d.nextYear, &QToolButton::clicked, this, [this, side] { stepYear(side, 1); });
+    connect(d.previousYear, &QToolButton::clicked, this, [this, side] { stepYear(side, -1); });
 
-    DayPanel->setAccessibleName(daysName(span.days));
-    WeekPanel->setAccessibleName(
+    d.monthPanel = new Panel(d.page);
+    d.monthPanel->setObjectName(sideName(side, "MonthPanel"));
+    d.monthPanel->setColour(colours::MenuGrey);
+    d.monthPanel->setBevel(Panel::Bevel::Lowered, 1);
+    d.monthPanel->setGeometry(318, 52, 244, 114);
+    QFont monthFont(QStringLiteral("Arial"));
+    monthFont.setPixelSize(13);
+    monthFont.setBold(true);
+    for (int month = 1; month <= 12; ++month) {
+        auto* button = new Panel(d.monthPanel);
+        button->setObjectName(sideName(side, MonthNames[month - 1]));
+        button->setGeometry(6 + ((month - 1) % 3) * 78, 6 + ((month - 1) / 3) * 26, 76, 24);
+        button->setBevel(Panel::Bevel::Raised, 1);
+        button->setFont(monthFont);
+        button->setCaption(QString::fromLatin1(MonthNames[month - 1]));
+        button->setCursor(Qt::PointingHandCursor);
+        colourPanel(button, Silver, Qt::black);
+        connect(button, &Panel::clicked, this, [this, side, month] { chooseMonth(side, month); });
+        d.monthButtons[std::size_t(month - 1)] = button;
+    }
+
+    d.todayButton = new QPushButton(TodayText, d.page);
+    d.todayButton->setObjectName(sideName(side, "TodayButton"));
+    d.todayButton->setFlat(true);
+    d.todayButton->setGeometry(318, 174, 244, 28);
+    connect(d.todayButton, &QPushButton::clicked, this, [this, side] { setToToday(side); });
+
+    connect(d.yearBox, &QLineEdit::textChanged, this, [this, side] { takeYearFromBox(side); });
+}
+
+void DateCalculatorWindow::buildResult()
+{
+    resultPanel_ = new Panel(this);
+    resultPanel_->setObjectName(QStringLiteral("resultPanel"));
+    resultPanel_->setColour(colours::MenuGrey);
+    resultPanel_->setBevel(Panel::Bevel::Raised, 2);
+    resultPanel_->setGeometry(30, 276, 580, 114);
+
+    auto panel = [this](const QString& name, const QRect& at) {
+        auto* p = new Panel(resultPanel_);
+        p->setObjectName(name);
+        p->setColour(colours::MenuGrey);
+        p->setBevel(Panel::Bevel::Lowered, 1);
+        p->setGeometry(at);
+        return p;
+    };
+    auto cell = [](QWidget* parent, const QString& name, int x) {
+        auto* label = new QLabel(parent);
+        label->setObjectName(name);
+        label->setGeometry(x, 48, datedigits::Width, datedigits::Height);
+        return label;
+    };
+
+    // Each title is a navy label over a white one a pixel up and left.
+    daysPanel_ = panel(QStringLiteral("daysPanel"), QRect(12, 10, 215, 94));
+    title(daysPanel_, DaysTitle, Qt::white, QPoint(20, 14));
+    title(daysPanel_, DaysTitle, Navy, QPoint(21, 15))->setObjectName(QStringLiteral("daysTitle"));
+    for (int i = 0; i < datecalc::DayDigits; ++i)
+        dayDigits_[std::size_t(i)] =
+            cell(daysPanel_, QStringLiteral("dayDigit%1").arg(i + 1), 20 + i * datedigits::Width);
+
+    weeksPanel_ = panel(QStringLiteral("weeksPanel"), QRect(239, 10, 329, 94));
+    title(weeksPanel_, WeeksTitle, Qt::white, QPoint(20, 14));
+    QLabel* weeks = title(weeksPanel_, WeeksTitle, Navy, QPoint(21, 15));
+    weeks->setObjectName(QStringLiteral("weeksTitle"));
+    // The title's spaces place its two words; the digits go under them.
+    const QFontMetrics metrics(weeks->font());
+    const int weeksWord = WeeksTitle.indexOf(QStringLiteral("Weeks"));
+    const int daysWord = WeeksTitle.indexOf(QStringLiteral("Days"));
+    const int weeksCentre = 20 + metrics.horizontalAdvance(WeeksTitle.left(weeksWord))
+                            + metrics.horizontalAdvance(QStringLiteral("Weeks")) / 2;
+    const int daysCentre = 20 + metrics.horizontalAdvance(WeeksTitle.left(daysWord))
+                           + metrics.horizontalAdvance(QStringLiteral("Days")) / 2;
+    const int firstWeek = qMax(8, weeksCentre - 3 * datedigits::Width);
+    for (int i = 0; i < datecalc::WeekDigits; ++i)
+        weekDigits_[std::size_t(i)] =
+            cell(weeksPanel_, QStringLiteral("weekDigit%1").arg(i + 1), firstWeek + i * datedigits::Width);
+    const int remainder = qMax(firstWeek + 6 * datedigits::Width + 6, daysCentre - datedigits::Width / 2);
+    remainingDaysDigit_ = cell(weeksPanel_, QStringLiteral("remainingDaysDigit"), remainder);
+}
+
+void DateCalculatorWindow::showDigit(QLabel* cell, Set set, int digit)
+{
+    // A digit the set has no picture for leaves the cell as it was.
+    if (datedigits::hasPicture(set, digit))
+        cell->setPixmap(digitPictures_[std::size_t(set)][std::size_t(digit + 1)]);
+}
+
+void DateCalculatorWindow::showDigits(const QString& text, Set set, QLabel* const* cells)
+{
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        showDigit(cells[i], set, c == QLatin1Char(' ') ? datedigits::Blank : c.digitValue());
+    }
+}
+
+void DateCalculatorWindow::showSpan()
+{
+    const datecalc::Span span = datecalc::spanBetween(controls(Side::From).calendar->serial(),
+                                                      controls(Side::To).calendar->serial());
+    showDigits(datecalc::daysText(span.days), Set::Days, dayDigits_.data());
+    showDigits(datecalc::weeksText(span.weeks), Set::Weeks, weekDigits_.data());
+    showDigit(remainingDaysDigit_, Set::RemainingDays, span.remainder);
+
+    daysPanel_->setAccessibleName(daysName(span.days));
+    weeksPanel_->setAccessibleName(
         (span.weeks == 1 ? QStringLiteral("1 week ") : QStringLiteral("%1 weeks ").arg(span.weeks))
         + daysName(span.remainder));
 }
 
-void DateCalculatorWindow::Calendar1Change() { CalcDateClick(); }
-
-void DateCalculatorWindow::Calendar1Click() { CalcDateClick(); }
-
-void DateCalculatorWindow::Y1AChange() { yearChanged(0); }
-
-void DateCalculatorWindow::Y1BChange() { yearChanged(1); }
-
-void DateCalculatorWindow::yearChanged(int which)
+void DateCalculatorWindow::takeYearFromBox(Side side)
 {
-    DateControls& d = dates_[which];
+    DateControls& d = controls(side);
     const QString text = d.yearBox->text();
-    d.yearValue->setText(text);
+    d.yearValue = text;
     // Pasted text that is no number counts as year 0 and leaves the date be.
     if (!text.trimmed().isEmpty() && !datecalc::isWholeNumber(text)) {
-        d.yearValue->setText(QStringLiteral("0"));
-        CalcDateClick();
+        d.yearValue = QStringLiteral("0");
+        showSpan();
         return;
     }
-    // No 29 February or 31 April can come of the new year.
-    if (d.calendar->day() > 28)
+    if (d.calendar->day() > LastDayInEveryMonth)
         d.calendar->setDay(1);
-    if (d.yearValue->text().trimmed().isEmpty())
-        d.yearValue->setText(QStringLiteral("0"));
-    if (datecalc::yearValue(d.yearValue->text()) > datecalc::MaxYear) {
+    if (d.yearValue.trimmed().isEmpty())
+        d.yearValue = QStringLiteral("0");
+    if (datecalc::yearValue(d.yearValue) > datecalc::MaxYear) {
         d.yearBox->setText(QString::number(datecalc::MaxYear)); // runs this rule again
-        d.yearValue->setText(d.yearBox->text());
+        d.yearValue = d.yearBox->text();
     }
-    d.calendar->setYear(datecalc::yearValue(d.yearValue->text()));
-    CalcDateClick();
-}
-
-bool DateCalculatorWindow::YearSpin1KeyPress(QChar key) { return yearKey(0, key); }
-
-bool DateCalculatorWindow::YearSpin2KeyPress(QChar key) { return yearKey(1, key); }
-
-bool DateCalculatorWindow::yearKey(int which, QChar key)
-{
-    return datecalc::yearKeyAccepted(dates_[which].yearBox->text(), key);
+    d.calendar->setYear(datecalc::yearValue(d.yearValue));
+    showSpan();
 }
 
 bool DateCalculatorWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
         return ToolWindow::eventFilter(watched, event);
-    const int which = watched == dates_[0].yearBox ? 0 : watched == dates_[1].yearBox ? 1 : -1;
-    if (which < 0)
+    QLineEdit* box = nullptr;
+    for (Side side : BothSides)
+        if (watched == controls(side).yearBox)
+            box = controls(side).yearBox;
+    if (!box)
         return ToolWindow::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Backspace)
-        return !yearKey(which, QChar(8));
+        return !datecalc::yearKeyAccepted(box->text(), datecalc::Backspace);
     // Shortcuts (copy, paste, undo) and keys that type nothing go their way.
     if (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier))
         return false;
@@ -362,76 +320,58 @@ bool DateCalculatorWindow::eventFilter(QObject* watched, QEvent* event)
     if (text.isEmpty() || !text.at(0).isPrint())
         return false;
     for (QChar c : text)
-        if (!(which == 0 ? YearSpin1KeyPress(c) : YearSpin2KeyPress(c)))
+        if (!datecalc::yearKeyAccepted(box->text(), c))
             return true; // discarded
     return false;
 }
 
-void DateCalculatorWindow::SpeedButton1Click() { stepYear(0, 1); }
-
-void DateCalculatorWindow::SpeedButton2Click() { stepYear(0, -1); }
-
-void DateCalculatorWindow::SpeedButton3Click() { stepYear(1, 1); }
-
-void DateCalculatorWindow::SpeedButton4Click() { stepYear(1, -1); }
-
-void DateCalculatorWindow::stepYear(int which, int step)
+void DateCalculatorWindow::stepYear(Side side, int years)
 {
-    QLineEdit* box = dates_[which].yearBox;
+    QLineEdit* box = controls(side).yearBox;
     if (box->text().isEmpty())
         return;
-    box->setText(QString::number(datecalc::yearValue(box->text()) + step));
+    box->setText(QString::number(datecalc::yearValue(box->text()) + years));
 }
 
-void DateCalculatorWindow::M1AClick(int n) { monthClicked(0, n); }
-
-void DateCalculatorWindow::M1BClick(int n) { monthClicked(1, n); }
-
-void DateCalculatorWindow::monthClicked(int which, int n)
+void DateCalculatorWindow::chooseMonth(Side side, int month)
 {
-    DateControls& d = dates_[which];
-    d.tag = n;
-    if (d.calendar->day() > 28)
+    DateControls& d = controls(side);
+    d.highlightedMonth = month;
+    if (d.calendar->day() > LastDayInEveryMonth)
         d.calendar->setDay(1);
-    d.calendar->setMonth(n);
-    displayMonths(which);
-    CalcDateClick();
+    d.calendar->setMonth(month);
+    highlightMonth(side);
+    showSpan();
 }
 
-void DateCalculatorWindow::DisplayMonthA() { displayMonths(0); }
-
-void DateCalculatorWindow::DisplayMonthB() { displayMonths(1); }
-
-void DateCalculatorWindow::displayMonths(int which)
+void DateCalculatorWindow::highlightMonth(Side side)
 {
-    const DateControls& d = dates_[which];
-    for (int n = 1; n <= 12; ++n) {
-        Panel* button = d.months[n - 1];
-        if (button->colour() == Silver && n == d.tag)
+    const DateControls& d = controls(side);
+    for (int month = 1; month <= 12; ++month) {
+        Panel* button = d.monthButtons[std::size_t(month - 1)];
+        if (button->colour() == Silver && month == d.highlightedMonth)
             colourPanel(button, Navy, Qt::white);
-        else if (button->colour() == Navy && n != d.tag)
+        else if (button->colour() == Navy && month != d.highlightedMonth)
             colourPanel(button, Silver, Qt::black);
     }
 }
 
-void DateCalculatorWindow::SetDate1Click() { setToToday(0); }
-
-void DateCalculatorWindow::SetTodaysDate2Click() { setToToday(1); }
-
-void DateCalculatorWindow::setToToday(int which)
+void DateCalculatorWindow::showCalendarYearAndMonth(Side side)
 {
-    DateControls& d = dates_[which];
-    d.calendar->setUseCurrentDate(true);
-    d.calendar->update();
+    DateControls& d = controls(side);
     const QString year = QString::number(d.calendar->year());
     if (d.yearBox->text() != year)
         d.yearBox->setText(year); // a changed year runs the year change rule
-    d.yearValue->setText(year);
-    d.tag = d.calendar->month();
-    displayMonths(which);
-    CalcDateClick();
+    d.yearValue = year;
+    d.highlightedMonth = d.calendar->month();
+    highlightMonth(side);
 }
 
-void DateCalculatorWindow::QuittoMenu1Click() { release(); }
-
-void DateCalculatorWindow::closePanelClicked() { QuittoMenu1Click(); }
+void DateCalculatorWindow::setToToday(Side side)
+{
+    DateGrid* calendar = controls(side).calendar;
+    calendar->setTodayMode(true, today());
+    calendar->update();
+    showCalendarYearAndMonth(side);
+    showSpan();
+}

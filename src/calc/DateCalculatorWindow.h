@@ -1,7 +1,9 @@
 #pragma once
 #include "app/ToolWindow.h"
+#include "calc/DateDigits.h"
+#include "calc/DateSpan.h"
 
-#include <QHash>
+#include <QPixmap>
 #include <array>
 
 class QLabel;
@@ -18,73 +20,60 @@ class Panel;
 class DateCalculatorWindow : public ToolWindow {
     Q_OBJECT
 public:
+    // The two dates, each edited on its own tab.
+    enum class Side { From, To };
 
     explicit DateCalculatorWindow(const UtilityServices& services, QWidget* owner = nullptr);
 
-    // Picks a digit picture: set 1 days, 2 weeks (into Holder), 3 remaining
-    // days (straight into W7); blank 1 with digit 0 picks a set's blank.
-    void LoadHolder(int digit, int set, int blank);
-    void CalcDateClick();
-    void Calendar1Change();
-    void Calendar1Click();
-    void Y1AChange();
-    void Y1BChange();
-    // Key filters of the year boxes; false discards the key.
-    bool YearSpin1KeyPress(QChar key);
-    bool YearSpin2KeyPress(QChar key);
-    void SpeedButton1Click();
-    void SpeedButton2Click();
-    void SpeedButton3Click();
-    void SpeedButton4Click();
-    // Month n (1 = Jan .. 12 = Dec) of Date From / Date To.
-    void M1AClick(int n);
-    void M1BClick(int n);
-    void DisplayMonthA();
-    void DisplayMonthB();
-    void SetDate1Click();
-    void SetTodaysDate2Click();
-    void QuittoMenu1Click();
-
-    // The month panel Tag of Date From (0) or Date To (1).
-    int monthTag(int which) const { return dates_[which].tag; }
+    // The month a side's month buttons show as chosen, 1 = Jan .. 12 = Dec.
+    int highlightedMonth(Side side) const { return controls(side).highlightedMonth; }
+    // The year box's text as last handed to the calendar: "0" for an empty
+    // box and for text that is no number.
+    QString yearValue(Side side) const { return controls(side).yearValue; }
 
 protected:
-    void closePanelClicked() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The controls of one date; index 0 is Date From, 1 Date To.
+    // The controls of one date.
     struct DateControls {
         QWidget* page = nullptr;
         DateGrid* calendar = nullptr;
         QLineEdit* yearBox = nullptr;
-        QLineEdit* yearValue = nullptr;
-        QToolButton* up = nullptr;
-        QToolButton* down = nullptr;
+        QString yearValue;
+        QToolButton* nextYear = nullptr;
+        QToolButton* previousYear = nullptr;
         Panel* monthPanel = nullptr;
-        std::array<Panel*, 12> months{};
-        QPushButton* today = nullptr;
-        int tag = 0;
+        std::array<Panel*, 12> monthButtons{};
+        QPushButton* todayButton = nullptr;
+        int highlightedMonth = 0;
     };
 
-    void FormCreate();
-    void buildPage(int which);
+    void buildPage(Side side);
     void buildResult();
-    void buildDigitSets();
-    void yearChanged(int which);
-    bool yearKey(int which, QChar key);
-    void stepYear(int which, int step);
-    void monthClicked(int which, int n);
-    void displayMonths(int which);
-    void setToToday(int which);
+    void drawDigitPictures();
+    QDate today() const;
+    DateControls& controls(Side side) { return dates_[std::size_t(side)]; }
+    const DateControls& controls(Side side) const { return dates_[std::size_t(side)]; }
+
+    void showSpan();
+    void showDigits(const QString& text, datedigits::Set set, QLabel* const* cells);
+    void showDigit(QLabel* cell, datedigits::Set set, int digit);
+    void takeYearFromBox(Side side);
+    void stepYear(Side side, int years);
+    void chooseMonth(Side side, int month);
+    void highlightMonth(Side side);
+    void showCalendarYearAndMonth(Side side);
+    void setToToday(Side side);
 
     std::array<DateControls, 2> dates_;
-    QTabWidget* DateFrom = nullptr;
-    Panel* DatePanel = nullptr;
-    Panel* DayPanel = nullptr;
-    Panel* WeekPanel = nullptr;
-    std::array<QLabel*, 7> dayCells_{};  // D1 .. D7
-    std::array<QLabel*, 7> weekCells_{}; // W1 .. W6, then W7
-    QHash<QString, QLabel*> digitImages_; // Y0 .. YB, F0 .. FB, R0 .. R6
-    QLabel* Holder = nullptr;
+    QTabWidget* dateTabs_ = nullptr;
+    Panel* resultPanel_ = nullptr;
+    Panel* daysPanel_ = nullptr;
+    Panel* weeksPanel_ = nullptr;
+    std::array<QLabel*, datecalc::DayDigits> dayDigits_{};
+    std::array<QLabel*, datecalc::WeekDigits> weekDigits_{};
+    QLabel* remainingDaysDigit_ = nullptr;
+    // Drawn once: per set, Blank then the digits 0..9.
+    std::array<std::array<QPixmap, 11>, 3> digitPictures_;
 };

@@ -25,6 +25,25 @@ QPolygon vertical(int x, int top, int bottom, int half)
 
 } // namespace
 
+bool hasPicture(Set set, int digit)
+{
+    if (set == Set::RemainingDays)
+        return digit >= 0 && digit <= 6;
+    return digit == Blank || (digit >= 0 && digit <= 9);
+}
+
+QPixmap picture(Set set, int digit)
+{
+    if (!hasPicture(set, digit))
+        return {};
+    switch (set) {
+    case Set::Days: return sevenSegment(digit, QColor(255, 255, 0), QColor(128, 128, 0));
+    case Set::Weeks: return sevenSegment(digit, QColor(255, 0, 255), QColor(128, 0, 128));
+    case Set::RemainingDays: return sevenSegment(digit, QColor(255, 0, 0), QColor(128, 0, 0));
+    }
+    return {};
+}
+
 QPixmap sevenSegment(int digit, const QColor& lit, const QColor& background)
 {
     QPixmap picture(Width, Height);

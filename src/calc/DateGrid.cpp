@@ -1,7 +1,5 @@
 #include "calc/DateGrid.h"
 
-#include "platform/Clock.h"
-
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMouseEvent>
@@ -18,8 +16,7 @@ QString accessibleDate(const datecalc::CalendarDate& date)
 
 } // namespace
 
-DateGrid::DateGrid(QWidget* parent)
-    : QWidget(parent), date_(platform::Clock::instance().now().date())
+DateGrid::DateGrid(const QDate& today, QWidget* parent) : QWidget(parent), date_(today)
 {
     QFont grid(QStringLiteral("Times New Roman"));
     grid.setPixelSize(19);
@@ -29,18 +26,15 @@ DateGrid::DateGrid(QWidget* parent)
     setAccessibleName(accessibleDate(date_));
 }
 
-void DateGrid::setYear(qint64 year) { taken(date_.setYear(year)); }
+void DateGrid::setYear(qint64 year) { redrawIfTaken(date_.setYear(year)); }
 
-void DateGrid::setMonth(qint64 month) { taken(date_.setMonth(month)); }
+void DateGrid::setMonth(qint64 month) { redrawIfTaken(date_.setMonth(month)); }
 
-void DateGrid::setDay(qint64 day) { taken(date_.setDay(day)); }
+void DateGrid::setDay(qint64 day) { redrawIfTaken(date_.setDay(day)); }
 
-void DateGrid::setUseCurrentDate(bool on)
-{
-    taken(date_.setUseCurrentDate(on, platform::Clock::instance().now().date()));
-}
+void DateGrid::setTodayMode(bool on, const QDate& today) { redrawIfTaken(date_.setTodayMode(on, today)); }
 
-void DateGrid::taken(bool accepted)
+void DateGrid::redrawIfTaken(bool accepted)
 {
     if (!accepted)
         return;

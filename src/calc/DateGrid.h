@@ -1,5 +1,5 @@
 #pragma once
-#include "calc/DateSpan.h"
+#include "calc/CalendarDate.h"
 
 #include <QWidget>
 
@@ -11,7 +11,8 @@
 class DateGrid : public QWidget {
     Q_OBJECT
 public:
-    explicit DateGrid(QWidget* parent = nullptr);
+    // Starts at today, with the today mode on.
+    explicit DateGrid(const QDate& today, QWidget* parent = nullptr);
 
     int year() const { return date_.year(); }
     int month() const { return date_.month(); }
@@ -22,9 +23,9 @@ public:
     void setMonth(qint64 month);
     void setDay(qint64 day);
 
-    bool useCurrentDate() const { return date_.useCurrentDate(); }
-    // On while off moves the date to today (the program clock's).
-    void setUseCurrentDate(bool on);
+    bool todayMode() const { return date_.todayMode(); }
+    // On while off moves the date to today.
+    void setTodayMode(bool on, const QDate& today);
 
     // Cell of the grid in widget coordinates: row 0 holds the day names.
     QRect cellRect(int row, int column) const;
@@ -42,7 +43,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void taken(bool accepted);
+    void redrawIfTaken(bool accepted);
 
     datecalc::CalendarDate date_;
 };

@@ -77,53 +77,48 @@ QComboBox* stateList(QWidget* parent, const QString& name, const QString& access
 StateCodesWindow::StateCodesWindow(const UtilityServices& services, QWidget* owner)
     : ToolWindow(services, owner, ClientSize)
 {
-    setObjectName(QStringLiteral("AmStCode"));
+    setObjectName(QStringLiteral("StateCodesWindow"));
     setWindowTitle(Caption);
-    closePanel()->setObjectName(QStringLiteral("Panel5"));
     setFont(courier(13));
     setPaletteColour(this, QPalette::Window, Silver);
 
     content_ = new QWidget(this);
-    content_->setObjectName(QStringLiteral("Content"));
+    content_->setObjectName(QStringLiteral("content"));
     content_->setGeometry(QRect(QPoint(0, 0), ClientSize));
 
     flag_ = new QLabel(content_);
-    flag_->setObjectName(QStringLiteral("Image1"));
+    flag_->setObjectName(QStringLiteral("flag"));
     flag_->setGeometry(22, 26, 74, 36);
     flag_->setPixmap(flagPicture(QSize(74, 36)));
 
     auto* title = new QLabel(TitleText, content_);
-    title->setObjectName(QStringLiteral("Label1"));
+    title->setObjectName(QStringLiteral("title"));
     title->setFont(courier(16));
     title->setAlignment(Qt::AlignCenter);
     title->setGeometry(100, 22, 170, 44);
 
     auto* byCode = new QLabel(ByCodeText, content_);
-    byCode->setObjectName(QStringLiteral("Label2"));
+    byCode->setObjectName(QStringLiteral("byCodeLabel"));
     byCode->setGeometry(21, 80, 240, 18);
-    ComboBox1 = stateList(content_, QStringLiteral("ComboBox1"), ByCodeText, statecodes::byCodeItems(), 98);
-    byCode->setBuddy(ComboBox1);
+    byCodeList_ = stateList(content_, QStringLiteral("byCodeList"), ByCodeText, statecodes::byCodeItems(), 98);
+    byCode->setBuddy(byCodeList_);
 
     auto* byState = new QLabel(ByStateText, content_);
-    byState->setObjectName(QStringLiteral("Label3"));
+    byState->setObjectName(QStringLiteral("byStateLabel"));
     byState->setGeometry(21, 146, 240, 18);
-    ComboBox2 = stateList(content_, QStringLiteral("ComboBox2"), ByStateText, statecodes::byStateItems(), 164);
-    byState->setBuddy(ComboBox2);
+    byStateList_ = stateList(content_, QStringLiteral("byStateList"), ByStateText, statecodes::byStateItems(), 164);
+    byState->setBuddy(byStateList_);
 
     helpPanel()->raise();
     closePanel()->raise();
-    FormCreate();
-}
-
-void StateCodesWindow::FormCreate()
-{
-    setHelpText(buildHelpText(HelpTitle, {
-                                             {QStringLiteral("This utility allows you to lookup American State Codes. ")},
-                                             {QStringLiteral("To use, decide whether you wish to search by Code or")},
-                                             {QStringLiteral("by state, and click on the appropriate box.  Enter the")},
-                                             {QStringLiteral("first letter of the state/code and scroll the list to")},
-                                             {QStringLiteral("find the desired entry.  ")},
-                                         }));
+    setHelpText(buildHelpText(HelpTitle,
+                              {
+                                  {QStringLiteral("This utility allows you to lookup American State Codes. ")},
+                                  {QStringLiteral("To use, decide whether you wish to search by Code or")},
+                                  {QStringLiteral("by state, and click on the appropriate box.  Enter the")},
+                                  {QStringLiteral("first letter of the state/code and scroll the list to")},
+                                  {QStringLiteral("find the desired entry.  ")},
+                              }));
 }
 
 void StateCodesWindow::activated()
@@ -145,7 +140,7 @@ void StateCodesWindow::activated()
 bool StateCodesWindow::eventFilter(QObject* watched, QEvent* event)
 {
     auto* box = qobject_cast<QComboBox*>(watched);
-    if (event->type() != QEvent::KeyPress || (box != ComboBox1 && box != ComboBox2))
+    if (event->type() != QEvent::KeyPress || (box != byCodeList_ && box != byStateList_))
         return ToolWindow::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     const QString text = key->text();
@@ -164,10 +159,6 @@ bool StateCodesWindow::eventFilter(QObject* watched, QEvent* event)
     }
     return true;
 }
-
-void StateCodesWindow::QuittoMenu1Click() { release(); }
-
-void StateCodesWindow::closePanelClicked() { QuittoMenu1Click(); }
 
 void StateCodesWindow::resizeEvent(QResizeEvent* event)
 {

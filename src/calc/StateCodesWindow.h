@@ -14,18 +14,14 @@ public:
 
     // Reads the profile setting; maximised when it is "1", else normal size.
     void activated() override;
-    void QuittoMenu1Click();
 
 protected:
-    void closePanelClicked() override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void FormCreate();
-
     QWidget* content_ = nullptr; // everything but the corner panels, kept centred
     QLabel* flag_ = nullptr;
-    QComboBox* ComboBox1 = nullptr;
-    QComboBox* ComboBox2 = nullptr;
+    QComboBox* byCodeList_ = nullptr;
+    QComboBox* byStateList_ = nullptr;
 };

@@ -300,7 +300,7 @@ QString scientificText(long double value)
     return sign + mantissa + u'E' + exponentSign + exponentDigits.rightJustified(4, u'0');
 }
 
-QString GroupThousands(const QString& fixed)
+QString groupedNumberText(const QString& fixed)
 {
     const qsizetype point = fixed.indexOf(u'.');
     QString integer = (point < 0 ? fixed : fixed.left(point));
@@ -354,7 +354,7 @@ TableConversion convertTable(Category category, const QString& entered, int sele
             const long double y = static_cast<long double>(listFactor) / static_cast<long double>(rowFactor) * r;
             cell = QString(scientificIndent(category), u' ') + scientificText(y);
         } else {
-            cell = GroupThousands(fixedText(x, 4));
+            cell = groupedNumberText(fixedText(x, 4));
             if (category == Category::Liquid)
                 cell.prepend(QStringLiteral("   "));
         }

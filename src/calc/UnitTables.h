@@ -86,7 +86,7 @@ long double entryValue(const QString& cleaned);
 
 // A fixed-point number text grouped in thousands ("1,000.0"), right-aligned
 // in 29 characters.
-QString GroupThousands(const QString& fixedText);
+QString groupedNumberText(const QString& fixedText);
 // " 1.00000000000000E+0009": sign blank or "-", 15 significant digits, a
 // signed four-digit exponent.
 QString scientificText(long double value);

@@ -1,16 +1,21 @@
 #include "calc/ConversionsWindow.h"
-#include "calc/LcWidgets.h"
 
-#include "../app/LauncherFixture.h"
+#include "TestServices.h"
 #include "app/Panel.h"
+#include "calc/ConversionGrid.h"
+
+#include <gtest/gtest.h>
 
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPointer>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
 
@@ -21,18 +26,22 @@ namespace {
 
 QString r29(const char* text) { return QString::fromUtf8(text).rightJustified(29, u' '); }
 
-class ConversionsWindowTest : public LauncherTest {
+class ConversionsWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        LauncherTest::SetUp();
-        menu->openEntry(ConversionsWindow::MenuEntry);
-        w = qobject_cast<ConversionsWindow*>(menu->window(ConversionsWindow::MenuEntry));
-        ASSERT_TRUE(w);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
         other.resize(50, 50);
         other.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+        open(t.services);
+    }
+    void TearDown() override { delete w.data(); }
+
+    void open(const UtilityServices& services)
+    {
+        w = new ConversionsWindow(services);
+        w->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
         activate(w);
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
     }
@@ -77,16 +86,16 @@ protected:
     QString clipboard() const { return QGuiApplication::clipboard()->text(); }
     QWidget* focused() const { return QApplication::focusWidget(); }
 
+    TestServices t;
     QPointer<ConversionsWindow> w;
     QWidget other;
 };
 
-TEST_F(ConversionsWindowTest, OpensFromTheMenuWithItsFrameTextsAndHints)
+TEST_F(ConversionsWindowTest, OpensWithItsFrameTextsAndHints)
 {
-    EXPECT_TRUE(menu->windowOpen(ConversionsWindow::MenuEntry));
+    EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->size(), QSize(632, 473));
     EXPECT_EQ(w->windowTitle(), "Conversions");
-    EXPECT_EQ(w->closePanel()->objectName(), "ClosePanel");
     EXPECT_EQ(w->helpText(),
               "Conversion Utilities\r\n\r\n"
               "To convert from one unit to another, first select the type from the tab at the bottom\r\n"
@@ -121,10 +130,10 @@ TEST_F(ConversionsWindowTest, OpensFromTheMenuWithItsFrameTextsAndHints)
     EXPECT_EQ(w->scaleButton(Scale::Kelvin)->text(), "&Kelvin");
     EXPECT_EQ(w->scaleButton(Scale::Kelvin)->toolTip(), "Select unit of input temperature");
     EXPECT_TRUE(w->scaleButton(Scale::Celsius)->isChecked());
-    EXPECT_EQ(w->temperatureLabel(Scale::Celsius)->text(), "0.000 ");
-    EXPECT_EQ(w->temperatureLabel(Scale::Fahrenheit)->text(), "32.000 ");
-    EXPECT_EQ(w->temperatureLabel(Scale::Kelvin)->text(), "273.16");
-    EXPECT_EQ(w->temperatureLabel(Scale::Kelvin)->toolTip(), "Temperature in Kelvin (Read Only)");
+    EXPECT_EQ(w->temperatureResult(Scale::Celsius)->text(), "0.000 ");
+    EXPECT_EQ(w->temperatureResult(Scale::Fahrenheit)->text(), "32.000 ");
+    EXPECT_EQ(w->temperatureResult(Scale::Kelvin)->text(), "273.16");
+    EXPECT_EQ(w->temperatureResult(Scale::Kelvin)->toolTip(), "Temperature in Kelvin (Read Only)");
 }
 
 TEST_F(ConversionsWindowTest, OpeningFillsEveryGridWithZeroAndShowsTheLengthPage)
@@ -256,16 +265,16 @@ TEST_F(ConversionsWindowTest, DoubleClickCopiesByEachPagesRule)
     type(ConversionsWindow::LiquidPage, QStringLiteral("1"));
     doubleClickCell(Category::Liquid, 5, 1);
     EXPECT_EQ(clipboard(), "   " + r29("1.0"));
-    EXPECT_TRUE(dialogs.scripted.asked.isEmpty());
+    EXPECT_TRUE(t.dialogs.asked.isEmpty());
 
     for (int heading : {1, 9, 15, 20}) {
         doubleClickCell(Category::Liquid, heading, 1);
-        ASSERT_FALSE(dialogs.scripted.asked.isEmpty());
-        EXPECT_EQ(dialogs.scripted.asked.back().text, "You must select a cell to copy");
-        EXPECT_EQ(dialogs.scripted.asked.back().kind, platform::MessageKind::Information);
-        EXPECT_EQ(dialogs.scripted.asked.back().buttons, int(platform::Ok));
+        ASSERT_FALSE(t.dialogs.asked.isEmpty());
+        EXPECT_EQ(t.dialogs.asked.back().text, "You must select a cell to copy");
+        EXPECT_EQ(t.dialogs.asked.back().kind, platform::MessageKind::Information);
+        EXPECT_EQ(t.dialogs.asked.back().buttons, int(platform::Ok));
     }
-    EXPECT_EQ(dialogs.scripted.asked.size(), 4);
+    EXPECT_EQ(t.dialogs.asked.size(), 4);
     EXPECT_EQ(clipboard(), "   " + r29("1.0"));
 
     QTest::mouseClick(w->tabs(), Qt::LeftButton, {}, w->tabs()->tabRect(2).center());
@@ -275,7 +284,7 @@ TEST_F(ConversionsWindowTest, DoubleClickCopiesByEachPagesRule)
     EXPECT_EQ(clipboard(), QString(12, u' ') + " 9.07184740000000E+0008");
     doubleClickCell(Category::Weight, 19, 1); // the blank row
     EXPECT_EQ(clipboard(), QString(12, u' ') + " 9.07184740000000E+0008");
-    EXPECT_EQ(dialogs.scripted.asked.size(), 4);
+    EXPECT_EQ(t.dialogs.asked.size(), 4);
 }
 
 TEST_F(ConversionsWindowTest, ComingBackResetsTheUnitPagesButNotTheTemperature)
@@ -288,8 +297,8 @@ TEST_F(ConversionsWindowTest, ComingBackResetsTheUnitPagesButNotTheTemperature)
     QTest::mouseClick(w->tabs(), Qt::LeftButton, {}, w->tabs()->tabRect(3).center());
     EXPECT_EQ(focused(), w->entryBox(ConversionsWindow::TemperaturePage));
     type(ConversionsWindow::TemperaturePage, QStringLiteral("212"));
-    EXPECT_EQ(w->temperatureLabel(Scale::Celsius)->text(), "   100.000 ");
-    EXPECT_EQ(w->temperatureLabel(Scale::Kelvin)->text(), "   373.160 ");
+    EXPECT_EQ(w->temperatureResult(Scale::Celsius)->text(), "   100.000 ");
+    EXPECT_EQ(w->temperatureResult(Scale::Kelvin)->text(), "   373.160 ");
 
     activate(&other);
     activate(w);
@@ -305,7 +314,7 @@ TEST_F(ConversionsWindowTest, ComingBackResetsTheUnitPagesButNotTheTemperature)
     EXPECT_EQ(w->groupList(Category::Length, 0)->count(), 10);
     EXPECT_EQ(w->entryBox(ConversionsWindow::TemperaturePage)->text(), "212");
     EXPECT_TRUE(w->scaleButton(Scale::Fahrenheit)->isChecked());
-    EXPECT_EQ(w->temperatureLabel(Scale::Celsius)->text(), "   100.000 ");
+    EXPECT_EQ(w->temperatureResult(Scale::Celsius)->text(), "   100.000 ");
 }
 
 // The real box takes the activation; answering it is no new visit.
@@ -327,11 +336,12 @@ public:
 TEST_F(ConversionsWindowTest, AnsweringTheMessageKeepsTheTables)
 {
     ActivatingDialogs boxes;
-    platform::Dialogs::install(&boxes);
+    delete w.data();
+    open(UtilityServices{t.effects, t.pictures, t.services.colourDepth, boxes, t.clock, t.random});
     QTest::mouseClick(w->tabs(), Qt::LeftButton, {}, w->tabs()->tabRect(1).center());
     type(ConversionsWindow::LiquidPage, QStringLiteral("4"));
     doubleClickCell(Category::Liquid, 9, 1);
-    platform::Dialogs::install(&dialogs.scripted);
+    EXPECT_TRUE(t.dialogs.asked.isEmpty()); // the window asks the dialogs it was given
     ASSERT_TRUE(boxes.activated);
     ASSERT_EQ(boxes.asked.size(), 1);
     activate(w);
@@ -341,6 +351,7 @@ TEST_F(ConversionsWindowTest, AnsweringTheMessageKeepsTheTables)
     activate(&other); // a real visit elsewhere still resets
     activate(w);
     EXPECT_EQ(w->entryBox(ConversionsWindow::LiquidPage)->text(), "0");
+    delete w.data(); // before the dialogs it was given go
 }
 
 TEST_F(ConversionsWindowTest, TemperatureBoxAndScaleButtons)
@@ -348,17 +359,17 @@ TEST_F(ConversionsWindowTest, TemperatureBoxAndScaleButtons)
     QTest::mouseClick(w->tabs(), Qt::LeftButton, {}, w->tabs()->tabRect(3).center());
     type(ConversionsWindow::TemperaturePage, QStringLiteral("-4o0"));
     EXPECT_EQ(w->entryBox(ConversionsWindow::TemperaturePage)->text(), "-40");
-    EXPECT_EQ(w->temperatureLabel(Scale::Fahrenheit)->text(), "   -40.000 ");
-    EXPECT_EQ(w->temperatureLabel(Scale::Kelvin)->text(), "   233.160 ");
+    EXPECT_EQ(w->temperatureResult(Scale::Fahrenheit)->text(), "   -40.000 ");
+    EXPECT_EQ(w->temperatureResult(Scale::Kelvin)->text(), "   233.160 ");
 
     QTest::mouseClick(w->scaleButton(Scale::Kelvin), Qt::LeftButton);
-    EXPECT_EQ(w->temperatureLabel(Scale::Celsius)->text(), "  -313.160 ");
+    EXPECT_EQ(w->temperatureResult(Scale::Celsius)->text(), "  -313.160 ");
     EXPECT_EQ(focused(), w->entryBox(ConversionsWindow::TemperaturePage));
     EXPECT_EQ(w->entryBox(ConversionsWindow::TemperaturePage)->selectedText(), "-40");
 
     type(ConversionsWindow::TemperaturePage, QStringLiteral("5-3"));
-    EXPECT_EQ(w->temperatureLabel(Scale::Kelvin)->text(), "     0.000 ");
-    EXPECT_EQ(w->temperatureLabel(Scale::Celsius)->text(), "  -273.160 ");
+    EXPECT_EQ(w->temperatureResult(Scale::Kelvin)->text(), "     0.000 ");
+    EXPECT_EQ(w->temperatureResult(Scale::Celsius)->text(), "  -273.160 ");
 }
 
 TEST_F(ConversionsWindowTest, PointerOverTheBodyFocusesTheShownEntryBox)
@@ -388,10 +399,11 @@ TEST_F(ConversionsWindowTest, GridsAndListsExposeTheirCellsAndItems)
 
 TEST_F(ConversionsWindowTest, TheClosePanelReleasesTheWindow)
 {
+    QSignalSpy released(w.data(), &ConversionsWindow::released);
     QTest::mouseClick(w->closePanel(), Qt::LeftButton);
+    EXPECT_EQ(released.count(), 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(w);
-    EXPECT_FALSE(menu->windowOpen(ConversionsWindow::MenuEntry));
 }
 
 } // namespace

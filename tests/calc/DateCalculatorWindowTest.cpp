@@ -1,9 +1,11 @@
 #include "calc/DateCalculatorWindow.h"
 
-#include "../app/LauncherFixture.h"
+#include "TestServices.h"
 #include "app/Panel.h"
+#include "calc/DateDigits.h"
 #include "calc/DateGrid.h"
-#include "platform/Clock.h"
+
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QClipboard>
@@ -18,33 +20,33 @@
 
 namespace {
 
+using Side = DateCalculatorWindow::Side;
+using datedigits::Set;
+
 const char* const Months[12] = {"Jan", "Feb", "Mar", "Apr", "May", "June",
                                 "July", "Aug", "Sep", "Oct", "Nov", "Dec"};
+constexpr Side BothSides[] = {Side::From, Side::To};
 
-class DateCalcWindowTest : public LauncherTest {
+QString sideName(Side side, const QString& control)
+{
+    return (side == Side::From ? QStringLiteral("dateFrom") : QStringLiteral("dateTo")) + control;
+}
+
+class DateCalculatorWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        platform::Clock::install(&clock);
-        LauncherTest::SetUp();
-    }
-    void TearDown() override
-    {
-        delete window.data();
-        LauncherTest::TearDown();
-        platform::Clock::install(nullptr);
-    }
+    void SetUp() override { t.clock.set(QDateTime(QDate(2000, 1, 15), QTime(9, 0))); }
+    void TearDown() override { delete window.data(); }
 
-    void open()
+    void open(const UtilityServices& services)
     {
-        menu->openEntry(DateCalculatorWindow::MenuEntry);
-        window = qobject_cast<DateCalculatorWindow*>(menu->window(DateCalculatorWindow::MenuEntry));
-        ASSERT_TRUE(window);
+        window = new DateCalculatorWindow(services);
+        window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     }
+    void open() { open(t.services); }
     void openOn(QDate today)
     {
-        clock.set(QDateTime(today, QTime(9, 0)));
+        t.clock.set(QDateTime(today, QTime(9, 0)));
         open();
     }
 
@@ -54,106 +56,104 @@ protected:
         EXPECT_TRUE(found) << name.toStdString();
         return found;
     }
-    DateGrid* calendar(int which) const { return child<DateGrid>(which ? "Calendar2" : "Calendar1"); }
-    QLineEdit* yearBox(int which) const { return child<QLineEdit>(which ? "YearSpin2" : "YearSpin1"); }
-    QLineEdit* yearValue(int which) const { return child<QLineEdit>(which ? "YearValB" : "YearValA"); }
-    Panel* month(int which, int n) const { return child<Panel>(QStringLiteral("M%1%2").arg(n).arg(which ? 'B' : 'A')); }
-    QDate date(int which) const
+    DateGrid* calendar(Side side) const { return child<DateGrid>(sideName(side, "Calendar")); }
+    QLineEdit* yearBox(Side side) const { return child<QLineEdit>(sideName(side, "YearBox")); }
+    Panel* month(Side side, int n) const { return child<Panel>(sideName(side, Months[n - 1])); }
+    QDate date(Side side) const
     {
-        const DateGrid* c = calendar(which);
+        const DateGrid* c = calendar(side);
         return QDate(c->year(), c->month(), c->day());
     }
 
-    void showPage(int which) { child<QTabWidget>("DateFrom")->setCurrentIndex(which); }
-    void clickMonth(int which, int n)
+    void showPage(Side side) { child<QTabWidget>("dateTabs")->setCurrentIndex(int(side)); }
+    void clickMonth(Side side, int n)
     {
-        showPage(which);
-        QTest::mouseClick(month(which, n), Qt::LeftButton);
+        showPage(side);
+        QTest::mouseClick(month(side, n), Qt::LeftButton);
     }
-    void clickDay(int which, int day)
+    void clickDay(Side side, int day)
     {
-        showPage(which);
-        DateGrid* c = calendar(which);
+        showPage(side);
+        DateGrid* c = calendar(side);
         QTest::mouseClick(c, Qt::LeftButton, {}, c->dayRect(day).center());
     }
-    void typeYear(int which, const QString& year)
+    void typeYear(Side side, const QString& year)
     {
-        showPage(which);
+        showPage(side);
         // Clear first: the key filter judges the whole box, not the selection.
-        yearBox(which)->selectAll();
-        QTest::keyClick(yearBox(which), Qt::Key_Backspace);
-        QTest::keyClicks(yearBox(which), year);
+        yearBox(side)->selectAll();
+        QTest::keyClick(yearBox(side), Qt::Key_Backspace);
+        QTest::keyClicks(yearBox(side), year);
     }
-    void click(const char* name) { QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton); }
-    // Sets a date through the controls as a user would.
-    void setDate(int which, QDate d)
+    void click(Side side, const char* control)
     {
-        typeYear(which, QString::number(d.year()));
-        clickMonth(which, d.month());
-        clickDay(which, d.day());
-        ASSERT_EQ(date(which), d);
+        showPage(side);
+        QTest::mouseClick(child<QAbstractButton>(sideName(side, control)), Qt::LeftButton);
+    }
+    // Sets a date through the controls as a user would.
+    void setDate(Side side, QDate d)
+    {
+        typeYear(side, QString::number(d.year()));
+        clickMonth(side, d.month());
+        clickDay(side, d.day());
+        ASSERT_EQ(date(side), d);
     }
 
-    // The digit picture a cell shows, by the name of the hidden image it came from.
-    QString shows(const QString& cell) const
+    // What a digit cell shows: a digit, a blank, or "?" for a picture of
+    // another set or none.
+    QChar shows(const QString& cell, Set set) const
     {
         const QImage shown = child<QLabel>(cell)->pixmap().toImage();
-        QStringList names{"YB", "FB"};
-        for (int d = 0; d <= 9; ++d)
-            names << QStringLiteral("Y%1").arg(d) << QStringLiteral("F%1").arg(d);
-        for (int d = 0; d <= 6; ++d)
-            names << QStringLiteral("R%1").arg(d);
-        for (const QString& name : names)
-            if (window->findChild<QLabel*>(name)->pixmap().toImage() == shown)
-                return name;
-        return QStringLiteral("?");
+        for (int digit = datedigits::Blank; digit <= 9; ++digit)
+            if (datedigits::hasPicture(set, digit) && datedigits::picture(set, digit).toImage() == shown)
+                return digit == datedigits::Blank ? QLatin1Char(' ') : QChar(u'0' + digit);
+        return QLatin1Char('?');
     }
+    // The days, the whole weeks and the remaining days, as the cells show them.
     QString display() const
     {
-        QStringList cells;
+        QString text;
         for (int i = 1; i <= 7; ++i)
-            cells << shows(QStringLiteral("D%1").arg(i));
-        for (int i = 1; i <= 7; ++i)
-            cells << shows(QStringLiteral("W%1").arg(i));
-        return cells.join(' ');
+            text += shows(QStringLiteral("dayDigit%1").arg(i), Set::Days);
+        text += QLatin1Char('|');
+        for (int i = 1; i <= 6; ++i)
+            text += shows(QStringLiteral("weekDigit%1").arg(i), Set::Weeks);
+        return text + QLatin1Char('|') + shows(QStringLiteral("remainingDaysDigit"), Set::RemainingDays);
     }
     QString spoken() const
     {
-        return child<QWidget>("DayPanel")->accessibleName() + " / " + child<QWidget>("WeekPanel")->accessibleName();
+        return child<QWidget>("daysPanel")->accessibleName() + " / " + child<QWidget>("weeksPanel")->accessibleName();
     }
 
-    platform::ManualClock clock{QDateTime(QDate(2000, 1, 15), QTime(9, 0))};
+    TestServices t;
     QPointer<DateCalculatorWindow> window;
 };
 
-const QString Zero = "YB YB YB YB YB YB Y0 FB FB FB FB FB F0 R0";
+const QString Zero = "      0|     0|0";
 
 } // namespace
 
-TEST_F(DateCalcWindowTest, OpensWithTodayOnBothTabsAndAZeroSpan)
+TEST_F(DateCalculatorWindowTest, OpensWithTodayOnBothTabsAndAZeroSpan)
 {
     open();
-    EXPECT_TRUE(menu->windowOpen(DateCalculatorWindow::MenuEntry));
+    EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->size(), QSize(618, 398));
     EXPECT_EQ(window->windowTitle(), "Date Calculator");
-    EXPECT_EQ(window->closePanel()->objectName(), "Panel1");
-    auto* tabs = child<QTabWidget>("DateFrom");
+    auto* tabs = child<QTabWidget>("dateTabs");
     EXPECT_EQ(tabs->currentIndex(), 0);
     EXPECT_EQ(tabs->tabText(0), "Date From");
     EXPECT_EQ(tabs->tabText(1), "Date To");
-    EXPECT_EQ(child<QPushButton>("SetDate1")->text(), "Set to current date");
-    EXPECT_EQ(child<QPushButton>("SetTodaysDate2")->text(), "Set to current date");
-    EXPECT_EQ(child<QLabel>("Label2")->text(), "Days");
-    EXPECT_EQ(child<QLabel>("Label1")->text(), "              Weeks            Days");
-    for (int which = 0; which < 2; ++which) {
-        EXPECT_EQ(date(which), QDate(2000, 1, 15));
-        EXPECT_EQ(yearBox(which)->text(), "2000");
-        EXPECT_EQ(yearValue(which)->text(), "2000");
-        EXPECT_FALSE(yearValue(which)->isVisibleTo(window));
-        EXPECT_EQ(window->monthTag(which), 1);
+    EXPECT_EQ(child<QLabel>("daysTitle")->text(), "Days");
+    EXPECT_EQ(child<QLabel>("weeksTitle")->text(), "              Weeks            Days");
+    for (Side side : BothSides) {
+        EXPECT_EQ(child<QPushButton>(sideName(side, "TodayButton"))->text(), "Set to current date");
+        EXPECT_EQ(date(side), QDate(2000, 1, 15));
+        EXPECT_EQ(yearBox(side)->text(), "2000");
+        EXPECT_EQ(window->yearValue(side), "2000");
+        EXPECT_EQ(window->highlightedMonth(side), 1);
         for (int n = 1; n <= 12; ++n) {
-            EXPECT_EQ(month(which, n)->caption(), Months[n - 1]);
-            EXPECT_EQ(month(which, n)->colour(), n == 1 ? QColor(0, 0, 128) : QColor(192, 192, 192));
+            EXPECT_EQ(month(side, n)->caption(), Months[n - 1]);
+            EXPECT_EQ(month(side, n)->colour(), n == 1 ? QColor(0, 0, 128) : QColor(192, 192, 192));
         }
     }
     EXPECT_EQ(display(), Zero);
@@ -171,182 +171,220 @@ TEST_F(DateCalcWindowTest, OpensWithTodayOnBothTabsAndAZeroSpan)
     // The strip must not bury the corner panels.
     EXPECT_EQ(window->childAt(window->helpPanel()->geometry().center()), window->helpPanel());
     EXPECT_EQ(window->childAt(window->closePanel()->geometry().center()), window->closePanel());
+    // The window plays no sounds.
+    EXPECT_TRUE(t.recorded->messages.empty());
+}
+
+TEST_F(DateCalculatorWindowTest, TheClosePanelReleasesTheWindow)
+{
+    open();
+    QSignalSpy released(window.data(), &DateCalculatorWindow::released);
     QTest::mouseClick(window->closePanel(), Qt::LeftButton);
-    EXPECT_FALSE(menu->windowOpen(DateCalculatorWindow::MenuEntry));
+    EXPECT_EQ(released.count(), 1);
+    EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(QTest::qWaitFor([&] { return window.isNull(); }));
 }
 
-TEST_F(DateCalcWindowTest, LeapYearSpanEitherWayRound)
+TEST_F(DateCalculatorWindowTest, TodayIsTheDateOfTheClockItWasGiven)
 {
-    open();
-    setDate(0, QDate(2000, 1, 1));
-    setDate(1, QDate(2000, 3, 1));
-    EXPECT_EQ(display(), "YB YB YB YB YB Y6 Y0 FB FB FB FB FB F8 R4");
-    EXPECT_EQ(spoken(), "60 days / 8 weeks 4 days");
-    setDate(0, QDate(2000, 3, 1));
-    setDate(1, QDate(2000, 1, 1));
-    EXPECT_EQ(display(), "YB YB YB YB YB Y6 Y0 FB FB FB FB FB F8 R4");
-    setDate(1, QDate(2000, 3, 2));
-    EXPECT_EQ(spoken(), "1 day / 0 weeks 1 day");
+    // Another clock than the program-wide one: the window must ask its own.
+    platform::ManualClock own(QDateTime(QDate(1999, 5, 20), QTime(23, 59)));
+    const UtilityServices services{t.effects, t.pictures, t.services.colourDepth, t.dialogs, own, t.random};
+    open(services);
+    for (Side side : BothSides) {
+        EXPECT_EQ(date(side), QDate(1999, 5, 20));
+        EXPECT_EQ(yearBox(side)->text(), "1999");
+        EXPECT_EQ(window->highlightedMonth(side), 5);
+    }
+    clickDay(Side::To, 3);
+    own.set(QDateTime(QDate(2003, 7, 9), QTime(0, 0)));
+    click(Side::To, "TodayButton");
+    EXPECT_EQ(date(Side::To), QDate(2003, 7, 9));
+    EXPECT_EQ(yearBox(Side::To)->text(), "2003");
+    EXPECT_EQ(window->highlightedMonth(Side::To), 7);
+    EXPECT_EQ(date(Side::From), QDate(1999, 5, 20));
+    delete window.data(); // before the clock it was given goes
 }
 
-TEST_F(DateCalcWindowTest, LargestSpan)
+TEST_F(DateCalculatorWindowTest, LeapYearSpanEitherWayRound)
 {
     open();
-    setDate(0, QDate(1, 1, 1));
-    setDate(1, QDate(7999, 12, 31));
-    EXPECT_EQ(display(), "Y2 Y9 Y2 Y1 Y5 Y7 Y3 F4 F1 F7 F3 F6 F7 R4");
+    setDate(Side::From, QDate(2000, 1, 1));
+    setDate(Side::To, QDate(2000, 3, 1));
+    EXPECT_EQ(display(), "     60|     8|4");
+    EXPECT_EQ(spoken(), "60 days / 8 weeks 4 days");
+    setDate(Side::From, QDate(2000, 3, 1));
+    setDate(Side::To, QDate(2000, 1, 1));
+    EXPECT_EQ(display(), "     60|     8|4");
+    setDate(Side::To, QDate(2000, 3, 2));
+    EXPECT_EQ(spoken(), "1 day / 0 weeks 1 day");
+    EXPECT_EQ(display(), "      1|     0|1");
+}
+
+TEST_F(DateCalculatorWindowTest, LargestSpan)
+{
+    open();
+    setDate(Side::From, QDate(1, 1, 1));
+    setDate(Side::To, QDate(7999, 12, 31));
+    EXPECT_EQ(display(), "2921573|417367|4");
     EXPECT_EQ(spoken(), "2921573 days / 417367 weeks 4 days");
 }
 
-TEST_F(DateCalcWindowTest, ClickRecomputesThenTheDayMovesAndRecomputesAgain)
+TEST_F(DateCalculatorWindowTest, ClickRecomputesThenTheDayMovesAndRecomputesAgain)
 {
     open();
-    DateGrid* c = calendar(0);
+    DateGrid* c = calendar(Side::From);
     QStringList order;
     QObject::connect(c, &DateGrid::clicked, [&] { order << QStringLiteral("click %1").arg(c->day()); });
     QObject::connect(c, &DateGrid::changed, [&] { order << QStringLiteral("change %1").arg(c->day()); });
-    clickDay(0, 20);
-    clickDay(0, 20); // same day: no change
+    clickDay(Side::From, 20);
+    clickDay(Side::From, 20); // same day: no change
     QTest::mouseClick(c, Qt::LeftButton, {}, c->cellRect(0, 3).center()); // day names
     EXPECT_EQ(order, QStringList({"click 15", "change 20", "click 20", "click 20"}));
     EXPECT_EQ(spoken(), "5 days / 0 weeks 5 days");
 }
 
-TEST_F(DateCalcWindowTest, DaysAbove28MoveToTheFirstOnMonthAndYearChanges)
+TEST_F(DateCalculatorWindowTest, DaysAbove28MoveToTheFirstOnMonthAndYearChanges)
 {
     open();
-    for (int which = 0; which < 2; ++which) {
-        clickDay(which, 30);
-        clickMonth(which, 2);
-        EXPECT_EQ(date(which), QDate(2000, 2, 1));
-        EXPECT_EQ(window->monthTag(which), 2);
-        EXPECT_EQ(month(which, 2)->colour(), QColor(0, 0, 128));
-        EXPECT_EQ(month(which, 1)->colour(), QColor(192, 192, 192));
-        clickDay(which, 29);
-        typeYear(which, "2001");
-        EXPECT_EQ(date(which), QDate(2001, 2, 1));
-        clickDay(which, 28);
-        clickMonth(which, 3); // 28 is kept
-        EXPECT_EQ(date(which), QDate(2001, 3, 28));
-        clickDay(which, 31);
-        clickMonth(which, 3); // even the month shown resets a late day
-        EXPECT_EQ(date(which), QDate(2001, 3, 1));
+    for (Side side : BothSides) {
+        clickDay(side, 30);
+        clickMonth(side, 2);
+        EXPECT_EQ(date(side), QDate(2000, 2, 1));
+        EXPECT_EQ(window->highlightedMonth(side), 2);
+        EXPECT_EQ(month(side, 2)->colour(), QColor(0, 0, 128));
+        EXPECT_EQ(month(side, 1)->colour(), QColor(192, 192, 192));
+        clickDay(side, 29);
+        typeYear(side, "2001");
+        EXPECT_EQ(date(side), QDate(2001, 2, 1));
+        clickDay(side, 28);
+        clickMonth(side, 3); // 28 is kept
+        EXPECT_EQ(date(side), QDate(2001, 3, 28));
+        clickDay(side, 31);
+        clickMonth(side, 3); // even the month shown resets a late day
+        EXPECT_EQ(date(side), QDate(2001, 3, 1));
     }
 }
 
-TEST_F(DateCalcWindowTest, OpeningOnTheThirtiethStartsBothDatesOnTheFirst)
+TEST_F(DateCalculatorWindowTest, OpeningOnTheThirtiethStartsBothDatesOnTheFirst)
 {
     openOn(QDate(2026, 12, 30));
-    EXPECT_EQ(date(0), QDate(2026, 12, 1));
-    EXPECT_EQ(date(1), QDate(2026, 12, 1));
+    EXPECT_EQ(date(Side::From), QDate(2026, 12, 1));
+    EXPECT_EQ(date(Side::To), QDate(2026, 12, 1));
     EXPECT_EQ(display(), Zero);
 }
 
-TEST_F(DateCalcWindowTest, SetToCurrentDate)
+TEST_F(DateCalculatorWindowTest, SetToCurrentDate)
 {
     openOn(QDate(2026, 12, 30));
-    typeYear(0, "2020");
-    click("SetDate1"); // another year in the box: its change moves the day to the 1st
-    EXPECT_EQ(date(0), QDate(2026, 12, 1));
-    EXPECT_EQ(yearBox(0)->text(), "2026");
-    clickMonth(0, 5);
-    clickDay(0, 10);
-    click("SetDate1"); // same year in the box: today itself
-    EXPECT_EQ(date(0), QDate(2026, 12, 30));
-    EXPECT_EQ(window->monthTag(0), 12);
-    EXPECT_EQ(month(0, 12)->colour(), QColor(0, 0, 128));
-    EXPECT_EQ(month(0, 5)->colour(), QColor(192, 192, 192));
+    typeYear(Side::From, "2020");
+    click(Side::From, "TodayButton"); // another year in the box: its change moves the day to the 1st
+    EXPECT_EQ(date(Side::From), QDate(2026, 12, 1));
+    EXPECT_EQ(yearBox(Side::From)->text(), "2026");
+    clickMonth(Side::From, 5);
+    clickDay(Side::From, 10);
+    click(Side::From, "TodayButton"); // same year in the box: today itself
+    EXPECT_EQ(date(Side::From), QDate(2026, 12, 30));
+    EXPECT_EQ(window->highlightedMonth(Side::From), 12);
+    EXPECT_EQ(month(Side::From, 12)->colour(), QColor(0, 0, 128));
+    EXPECT_EQ(month(Side::From, 5)->colour(), QColor(192, 192, 192));
     EXPECT_EQ(spoken(), "29 days / 4 weeks 1 day");
 
-    clock.set(QDateTime(QDate(2027, 3, 4), QTime(8, 0))); // the next day finds the clock moved on
-    showPage(1);
-    click("SetTodaysDate2");
-    EXPECT_EQ(date(1), QDate(2027, 3, 4));
-    EXPECT_EQ(yearBox(1)->text(), "2027");
-    EXPECT_EQ(yearValue(1)->text(), "2027");
-    EXPECT_EQ(window->monthTag(1), 3);
+    t.clock.set(QDateTime(QDate(2027, 3, 4), QTime(8, 0))); // the next day finds the clock moved on
+    click(Side::To, "TodayButton");
+    EXPECT_EQ(date(Side::To), QDate(2027, 3, 4));
+    EXPECT_EQ(yearBox(Side::To)->text(), "2027");
+    EXPECT_EQ(window->yearValue(Side::To), "2027");
+    EXPECT_EQ(window->highlightedMonth(Side::To), 3);
 }
 
-TEST_F(DateCalcWindowTest, YearBoxKeyFilterAndCap)
+TEST_F(DateCalculatorWindowTest, YearBoxKeyFilterAndCap)
 {
     open();
-    QLineEdit* box = yearBox(0);
-    typeYear(0, "800");
+    QLineEdit* box = yearBox(Side::From);
+    typeYear(Side::From, "800");
     EXPECT_EQ(box->text(), "800");
     QTest::keyClicks(box, "8");
     EXPECT_EQ(box->text(), "800");
-    EXPECT_EQ(date(0).year(), 800);
+    EXPECT_EQ(date(Side::From).year(), 800);
     QTest::keyClick(box, Qt::Key_Backspace);
     QTest::keyClicks(box, "99"); // the second 9 would make a year past 7999
     EXPECT_EQ(box->text(), "809");
-    EXPECT_EQ(yearValue(0)->text(), "809");
-    EXPECT_EQ(date(0).year(), 809);
+    EXPECT_EQ(window->yearValue(Side::From), "809");
+    EXPECT_EQ(date(Side::From).year(), 809);
 
-    typeYear(0, "12a-. x3");
+    typeYear(Side::From, "12a-. x3");
     EXPECT_EQ(box->text(), "123");
-    typeYear(0, "2026");
+    typeYear(Side::From, "2026");
     QTest::keyClicks(box, "5"); // a fifth digit passes 7999
     EXPECT_EQ(box->text(), "7999");
-    EXPECT_EQ(date(0).year(), 7999);
+    EXPECT_EQ(date(Side::From).year(), 7999);
+
+    // Each box judges its own text.
+    typeYear(Side::To, "900");
+    QTest::keyClicks(yearBox(Side::To), "1");
+    EXPECT_EQ(yearBox(Side::To)->text(), "900");
+    typeYear(Side::From, "12");
+    QTest::keyClicks(box, "3");
+    EXPECT_EQ(box->text(), "123");
 }
 
-TEST_F(DateCalcWindowTest, ArrowsCapAtTheTopAndGoBelowYearOneInTheBoxOnly)
+TEST_F(DateCalculatorWindowTest, ArrowsCapAtTheTopAndGoBelowYearOneInTheBoxOnly)
 {
     open();
-    typeYear(0, "7999");
-    click("SpeedButton1");
-    EXPECT_EQ(yearBox(0)->text(), "7999");
-    typeYear(0, "1");
-    ASSERT_EQ(date(0), QDate(1, 1, 15));
+    typeYear(Side::From, "7999");
+    click(Side::From, "NextYear");
+    EXPECT_EQ(yearBox(Side::From)->text(), "7999");
+    typeYear(Side::From, "1");
+    ASSERT_EQ(date(Side::From), QDate(1, 1, 15));
     const QString before = display();
     for (const char* expected : {"0", "-1", "-2"}) {
-        click("SpeedButton2");
-        EXPECT_EQ(yearBox(0)->text(), expected);
-        EXPECT_EQ(date(0), QDate(1, 1, 15));
+        click(Side::From, "PreviousYear");
+        EXPECT_EQ(yearBox(Side::From)->text(), expected);
+        EXPECT_EQ(date(Side::From), QDate(1, 1, 15));
         EXPECT_EQ(display(), before);
     }
-    click("SpeedButton1");
-    click("SpeedButton1");
-    click("SpeedButton1");
-    EXPECT_EQ(yearBox(0)->text(), "1");
+    click(Side::From, "NextYear");
+    click(Side::From, "NextYear");
+    click(Side::From, "NextYear");
+    EXPECT_EQ(yearBox(Side::From)->text(), "1");
 
-    showPage(1);
-    click("SpeedButton4");
-    EXPECT_EQ(date(1).year(), 1999);
+    click(Side::To, "PreviousYear");
+    EXPECT_EQ(date(Side::To).year(), 1999);
+    EXPECT_EQ(date(Side::From).year(), 1); // the other side's arrows leave this date be
 
     // An empty box counts as year 0 and the arrows leave it empty.
-    typeYear(1, "");
-    QTest::keyClick(yearBox(1), Qt::Key_Backspace);
-    ASSERT_EQ(yearBox(1)->text(), "");
-    EXPECT_EQ(yearValue(1)->text(), "0");
-    click("SpeedButton3");
-    EXPECT_EQ(yearBox(1)->text(), "");
-    EXPECT_EQ(date(1).year(), 1999);
+    typeYear(Side::To, "");
+    QTest::keyClick(yearBox(Side::To), Qt::Key_Backspace);
+    ASSERT_EQ(yearBox(Side::To)->text(), "");
+    EXPECT_EQ(window->yearValue(Side::To), "0");
+    click(Side::To, "NextYear");
+    EXPECT_EQ(yearBox(Side::To)->text(), "");
+    EXPECT_EQ(date(Side::To).year(), 1999);
 }
 
-TEST_F(DateCalcWindowTest, PastedTextThatIsNoNumberLeavesTheDateBe)
+TEST_F(DateCalculatorWindowTest, PastedTextThatIsNoNumberLeavesTheDateBe)
 {
     open();
-    clickDay(0, 30);
-    QLineEdit* box = yearBox(0);
+    clickDay(Side::From, 30);
+    QLineEdit* box = yearBox(Side::From);
     const QString before = display();
     for (const QString& junk : {QStringLiteral("2,024"), QString(5000, QLatin1Char('z'))}) {
         QApplication::clipboard()->setText(junk);
         box->selectAll();
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
         ASSERT_EQ(box->text(), junk.left(box->maxLength()));
-        EXPECT_EQ(yearValue(0)->text(), "0");
-        EXPECT_EQ(date(0), QDate(2000, 1, 30));
+        EXPECT_EQ(window->yearValue(Side::From), "0");
+        EXPECT_EQ(date(Side::From), QDate(2000, 1, 30));
         EXPECT_EQ(display(), before);
     }
-    click("SpeedButton1"); // no number counts as 0
+    click(Side::From, "NextYear"); // no number counts as 0
     EXPECT_EQ(box->text(), "1");
-    EXPECT_EQ(date(0), QDate(1, 1, 1));
+    EXPECT_EQ(date(Side::From), QDate(1, 1, 1));
 
     QApplication::clipboard()->setText(QString(60, QLatin1Char('9')));
     box->selectAll();
     QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(box->text(), "7999");
-    EXPECT_EQ(date(0).year(), 7999);
+    EXPECT_EQ(date(Side::From).year(), 7999);
 }

@@ -2,15 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDate>
 #include <QRandomGenerator>
 
 using namespace datecalc;
-
-namespace {
-
-QDate qdate(const CalendarDate& d) { return QDate(d.year(), d.month(), d.day()); }
-
-} // namespace
 
 TEST(DateSpan, SpansAgreeWithQDateOverRandomPairs)
 {
@@ -89,69 +84,4 @@ TEST(DateSpan, YearKeyFilter)
     EXPECT_TRUE(yearKeyAccepted("800", QChar(8)));
     for (QChar other : {QChar('a'), QChar('-'), QChar(' '), QChar('.'), QChar('\r'), QChar(0x0663)})
         EXPECT_FALSE(yearKeyAccepted("12", other)) << int(other.unicode());
-}
-
-TEST(CalendarDate, RefusesInvalidAndEqualParts)
-{
-    CalendarDate date(QDate(2000, 1, 31));
-    EXPECT_TRUE(date.useCurrentDate());
-    EXPECT_FALSE(date.setDay(0));
-    EXPECT_FALSE(date.setDay(32));
-    EXPECT_FALSE(date.setDay(31)); // equal
-    EXPECT_FALSE(date.setMonth(0));
-    EXPECT_FALSE(date.setMonth(13));
-    EXPECT_FALSE(date.setMonth(2)); // 31 February
-    EXPECT_FALSE(date.setYear(0));
-    EXPECT_FALSE(date.setYear(-1));
-    EXPECT_FALSE(date.setYear(MaxYear + 1));
-    EXPECT_TRUE(date.useCurrentDate()); // nothing was taken
-    EXPECT_EQ(qdate(date), QDate(2000, 1, 31));
-
-    EXPECT_TRUE(date.setDay(29));
-    EXPECT_FALSE(date.useCurrentDate());
-    EXPECT_TRUE(date.setMonth(2));
-    EXPECT_EQ(qdate(date), QDate(2000, 2, 29));
-    EXPECT_FALSE(date.setYear(2001)); // no 29 February in 2001
-    EXPECT_TRUE(date.setYear(2004));
-    EXPECT_FALSE(date.setYear(1));
-    EXPECT_TRUE(date.setDay(1));
-    EXPECT_TRUE(date.setYear(1));
-    EXPECT_TRUE(date.setYear(MaxYear));
-    EXPECT_EQ(qdate(date), QDate(MaxYear, 2, 1));
-}
-
-TEST(CalendarDate, CurrentDateMode)
-{
-    CalendarDate date(QDate(2026, 12, 8));
-    EXPECT_FALSE(date.setUseCurrentDate(true, QDate(2027, 1, 1))); // already on: stays
-    EXPECT_EQ(qdate(date), QDate(2026, 12, 8));
-    ASSERT_TRUE(date.setDay(20));
-    EXPECT_TRUE(date.setUseCurrentDate(true, QDate(2026, 12, 8)));
-    EXPECT_EQ(qdate(date), QDate(2026, 12, 8));
-    EXPECT_TRUE(date.useCurrentDate());
-    EXPECT_FALSE(date.setUseCurrentDate(false, QDate(2030, 1, 1)));
-    EXPECT_EQ(qdate(date), QDate(2026, 12, 8));
-    EXPECT_FALSE(date.setUseCurrentDate(true, QDate(2026, 12, 8))); // off to on, same day
-    EXPECT_TRUE(date.useCurrentDate());
-}
-
-TEST(CalendarDate, MonthGrid)
-{
-    // December 2026 starts on a Tuesday and ends on a Thursday.
-    CalendarDate date(QDate(2026, 12, 8));
-    EXPECT_EQ(date.dayAt(0, 0), 0);
-    EXPECT_EQ(date.dayAt(0, 1), 0);
-    EXPECT_EQ(date.dayAt(0, 2), 1);
-    EXPECT_EQ(date.dayAt(0, 6), 5);
-    EXPECT_EQ(date.dayAt(4, 4), 31);
-    EXPECT_EQ(date.dayAt(4, 5), 0);
-    EXPECT_EQ(date.dayAt(5, 0), 0);
-    EXPECT_EQ(date.rowOf(8), 1);
-    EXPECT_EQ(date.columnOf(8), 2);
-    // A 31-day month starting on Saturday needs the sixth row.
-    CalendarDate may(QDate(2021, 5, 1));
-    EXPECT_EQ(may.dayAt(0, 6), 1);
-    EXPECT_EQ(may.dayAt(5, 1), 31);
-    for (int d = 1; d <= 31; ++d)
-        EXPECT_EQ(may.dayAt(may.rowOf(d), may.columnOf(d)), d);
 }

@@ -192,15 +192,15 @@ TEST(UnitTablesTest, NoSelectionConvertsFromTheSecondUnit)
     EXPECT_EQ(convertTable(Category::Liquid, QStringLiteral("1"), 16).selected, 16);
 }
 
-TEST(UnitTablesTest, GroupThousandsAndNumberForms)
+TEST(UnitTablesTest, GroupedNumbersAndNumberForms)
 {
-    EXPECT_EQ(GroupThousands(QStringLiteral("0.0000")), r29("0.0"));
-    EXPECT_EQ(GroupThousands(QStringLiteral("999.1230")), r29("999.123"));
-    EXPECT_EQ(GroupThousands(QStringLiteral("   1000.0500")), r29("1,000.05"));
-    EXPECT_EQ(GroupThousands(QStringLiteral("123456.7")), r29("123,456.7"));
-    EXPECT_EQ(GroupThousands(QStringLiteral("1234567.5000")), r29("1,234,567.5"));
-    EXPECT_EQ(GroupThousands(QStringLiteral("1000")), r29("1,000.0"));
-    const QString wide = GroupThousands(QStringLiteral("1234567890123456789012.25"));
+    EXPECT_EQ(groupedNumberText(QStringLiteral("0.0000")), r29("0.0"));
+    EXPECT_EQ(groupedNumberText(QStringLiteral("999.1230")), r29("999.123"));
+    EXPECT_EQ(groupedNumberText(QStringLiteral("   1000.0500")), r29("1,000.05"));
+    EXPECT_EQ(groupedNumberText(QStringLiteral("123456.7")), r29("123,456.7"));
+    EXPECT_EQ(groupedNumberText(QStringLiteral("1234567.5000")), r29("1,234,567.5"));
+    EXPECT_EQ(groupedNumberText(QStringLiteral("1000")), r29("1,000.0"));
+    const QString wide = groupedNumberText(QStringLiteral("1234567890123456789012.25"));
     EXPECT_EQ(wide, "1,234,567,890,123,456,789,012.25");
 
     EXPECT_EQ(scientificText(1e9L), " 1.00000000000000E+0009");

@@ -1,6 +1,4 @@
 #pragma once
-#include <QLineEdit>
-#include <QListWidget>
 #include <QTableWidget>
 
 #include <functional>
@@ -12,6 +10,8 @@
 class ConversionGrid : public QTableWidget {
     Q_OBJECT
 public:
+    enum Column { UnitColumn, NumberColumn, AbbreviationColumn, ColumnCount };
+
     // rows counts the heading row too.
     ConversionGrid(int rows, QWidget* parent);
 
@@ -51,33 +51,4 @@ private:
 
     int topRow_ = 1;
     bool pressed_ = false;
-};
-
-// An entry box that tells when it has taken the focus, after Qt's own focus
-// handling is done, so the window can select its whole text.
-class EntryBox : public QLineEdit {
-    Q_OBJECT
-public:
-    using QLineEdit::QLineEdit;
-
-signals:
-    void entered();
-
-protected:
-    void focusInEvent(QFocusEvent* event) override;
-};
-
-// A unit list: one item is selected at a time and a click never leaves it
-// with none (Ctrl+click and clicks below the last item change nothing).
-class UnitList : public QListWidget {
-    Q_OBJECT
-public:
-    using QListWidget::QListWidget;
-
-    // The selected item, -1 for none.
-    int selectedRow() const;
-
-protected:
-    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
-                                                         const QEvent* event = nullptr) const override;
 };

@@ -1,4 +1,4 @@
-#include "calc/LcWidgets.h"
+#include "calc/ConversionGrid.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-ConversionGrid::ConversionGrid(int rows, QWidget* parent) : QTableWidget(rows - 1, 3, parent)
+ConversionGrid::ConversionGrid(int rows, QWidget* parent) : QTableWidget(rows - 1, ColumnCount, parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -25,21 +25,21 @@ ConversionGrid::ConversionGrid(int rows, QWidget* parent) : QTableWidget(rows - 
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    for (int c = 0; c < 3; ++c)
+    for (int c = 0; c < ColumnCount; ++c)
         setHorizontalHeaderItem(c, new QTableWidgetItem);
     for (int r = 0; r < rowCount(); ++r)
-        for (int c = 0; c < 3; ++c) {
+        for (int c = 0; c < ColumnCount; ++c) {
             auto* item = new QTableWidgetItem;
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             // Numbers are right-aligned texts; wider ones lose leading blanks, not digits.
-            item->setTextAlignment(Qt::AlignVCenter | (c == 1 ? Qt::AlignRight : Qt::AlignLeft));
+            item->setTextAlignment(Qt::AlignVCenter | (c == NumberColumn ? Qt::AlignRight : Qt::AlignLeft));
             setItem(r, c, item);
         }
 }
 
 QString ConversionGrid::cellText(int row, int column) const
 {
-    if (column < 0 || column > 2 || row < 0 || row > rowCount())
+    if (column < 0 || column >= ColumnCount || row < 0 || row > rowCount())
         return QString();
     const QTableWidgetItem* cell = row == 0 ? horizontalHeaderItem(column) : item(row - 1, column);
     return cell ? cell->text() : QString();
@@ -47,7 +47,7 @@ QString ConversionGrid::cellText(int row, int column) const
 
 void ConversionGrid::setCellText(int row, int column, const QString& text)
 {
-    if (column < 0 || column > 2 || row < 0 || row > rowCount())
+    if (column < 0 || column >= ColumnCount || row < 0 || row > rowCount())
         return;
     QTableWidgetItem* cell = row == 0 ? horizontalHeaderItem(column) : item(row - 1, column);
     if (cell->text() != text)
@@ -70,7 +70,7 @@ bool ConversionGrid::allowed(int row, int column) const { return !canSelect || c
 
 bool ConversionGrid::selectCell(int row, int column)
 {
-    if (row < 1 || row > rowCount() || column < 0 || column > 2 || !allowed(row, column))
+    if (row < 1 || row > rowCount() || column < 0 || column >= ColumnCount || !allowed(row, column))
         return false;
     setCurrentCell(row - 1, column, QItemSelectionModel::ClearAndSelect);
     return true;
@@ -133,23 +133,4 @@ QModelIndex ConversionGrid::moveCursor(CursorAction action, Qt::KeyboardModifier
     if (!next.isValid() || !allowed(next.row() + 1, next.column()))
         return current;
     return next;
-}
-
-void EntryBox::focusInEvent(QFocusEvent* event)
-{
-    QLineEdit::focusInEvent(event);
-    emit entered();
-}
-
-int UnitList::selectedRow() const
-{
-    const QList<QListWidgetItem*> items = selectedItems();
-    return items.isEmpty() ? -1 : row(items.first());
-}
-
-QItemSelectionModel::SelectionFlags UnitList::selectionCommand(const QModelIndex& index, const QEvent*) const
-{
-    if (!index.isValid())
-        return QItemSelectionModel::NoUpdate;
-    return QItemSelectionModel::ClearAndSelect;
 }
