@@ -34,6 +34,8 @@ constexpr QSize ClientSize(641, 473);
 constexpr int BorderHeight = 21;
 constexpr int MenuButtonHeight = 21;
 constexpr QSize GlyphSize(25, 41);
+// "HH:MM:SS:cc": eight digits and three colons.
+constexpr int DisplayPositions = 11;
 constexpr QSize ButtonSize(361, 73);
 // Positions of the units of seconds and the tenths in "HH:MM:SS:cc".
 constexpr int SecondsUnitsAt = 7;
@@ -169,23 +171,23 @@ void StopwatchWindow::buildLayout()
     connect(lastLineAction_, &QAction::triggered, this, &StopwatchWindow::selectLastRow);
 
     // The digit display: HH:MM:SS:cc on black.
-    const QSize digitsSize(11 * GlyphSize.width(), GlyphSize.height());
+    const QSize digitsSize(DisplayPositions * GlyphSize.width(), GlyphSize.height());
     digitPanel_ = new Panel(this);
     digitPanel_->setObjectName(QStringLiteral("digitPanel"));
     digitPanel_->setColour(Qt::black);
     digitPanel_->setBevel(Panel::Bevel::Lowered, 1);
     digitPanel_->setGeometry((w - digitsSize.width() - 16) / 2, 294, digitsSize.width() + 16,
                              digitsSize.height() + 12);
-    digits_ = new DigitDisplay(11, GlyphSize, digitPanel_);
+    digits_ = new DigitDisplay(DisplayPositions, GlyphSize, digitPanel_);
     digits_->setObjectName(QStringLiteral("digits"));
     digits_->move(8, 6);
     for (int d = 0; d <= 9; ++d)
         digits_->setGlyph(QChar('0' + d), services().pictures.picture(QStringLiteral("N%1").arg(d)));
     digits_->setGlyph(QLatin1Char(':'), services().pictures.picture(QStringLiteral("NC")));
-    const char* const positionNames[] = {"hoursTens",   "hoursUnits",   "colonAfterHours",
-                                         "minutesTens", "minutesUnits", "colonAfterMinutes",
-                                         "secondsTens", "secondsUnits", "colonAfterSeconds",
-                                         "hundredthsTens", "hundredthsUnits"};
+    const char* const positionNames[DisplayPositions] = {
+        "hoursTens",   "hoursUnits",   "colonAfterHours",   "minutesTens",    "minutesUnits",
+        "colonAfterMinutes", "secondsTens", "secondsUnits", "colonAfterSeconds", "hundredthsTens",
+        "hundredthsUnits"};
     for (int i = 0; i < digits_->positionCount(); ++i)
         digits_->position(i)->setObjectName(QString::fromLatin1(positionNames[i]));
 

@@ -136,6 +136,29 @@ TEST(AnniversariesWindowAlone, BuiltFromTheServicesItShowsItsFrameAndCaption)
     EXPECT_TRUE(t.dialogs.asked.isEmpty());
 }
 
+// The program installs dialogs and a clock of its own; the window must ask
+// only the ones it was given.
+TEST(AnniversariesWindowAlone, AsksOnlyItsOwnDialogsAndClock)
+{
+    ScopedConfigDir config;
+    TestServices t; // its dialogs and clock are the program-wide ones
+    platform::ScriptedDialogs ownDialogs;
+    platform::ManualClock ownClock(QDateTime(QDate(2026, 11, 2), QTime(9, 0)));
+    const UtilityServices own{t.effects, t.pictures, 24, ownDialogs, ownClock, t.random};
+    AnniversariesWindow window(own);
+    window.show();
+    EXPECT_EQ(window.selectedMonth(), 11);
+
+    window.grid(11)->item(4, 1)->setText("Fireworks");
+    ownDialogs.answers = {platform::No};
+    window.openFile(); // not saved: asked first; then the open dialog, cancelled
+    ASSERT_EQ(ownDialogs.asked.size(), 1);
+    EXPECT_EQ(ownDialogs.asked[0].text, "Do you wish to save your data?");
+    EXPECT_EQ(ownDialogs.fileDialogs, QStringList{"Anniversary Database"});
+    EXPECT_TRUE(t.dialogs.asked.isEmpty());
+    EXPECT_TRUE(t.dialogs.fileDialogs.isEmpty());
+}
+
 TEST_F(AnniversariesWindowTest, FreshWindowLayout)
 {
     EXPECT_EQ(window->childAt(window->closePanel()->geometry().center()), window->closePanel());
@@ -203,6 +226,29 @@ TEST_F(AnniversariesWindowTest, TypedKeysEditInPlaceAndClearSaved)
     grid->setCurrentCell(4, 1);
     QTest::keyClick(grid, Qt::Key_Escape);
     EXPECT_FALSE(window->isSaved());
+}
+
+TEST_F(AnniversariesWindowTest, AnEntryStillBeingTypedIsHeldAndSaved)
+{
+    window->showMonth(5);
+    QTableWidget* grid = window->grid(5);
+    grid->setCurrentCell(9, 1);
+    QTest::keyClick(grid, 'B');
+    QWidget* editor = grid->indexWidget(grid->currentIndex());
+    ASSERT_TRUE(editor);
+    QTest::keyClicks(editor, "irthday");
+    // Every keystroke reaches the planner, not only the end of the edit.
+    EXPECT_EQ(window->planner().entry(5, 10), "Birthday");
+    EXPECT_FALSE(window->isSaved());
+
+    const QString path = dir.filePath("may.adb");
+    t.dialogs.fileNames << path;
+    window->save(); // ends the edit, then asks for a name
+    EXPECT_EQ(grid->indexWidget(grid->currentIndex()), nullptr);
+    EXPECT_TRUE(window->isSaved());
+    const QList<QByteArray> lines = readAll(path).split('\n');
+    ASSERT_EQ(lines.size(), 367);
+    EXPECT_EQ(lines[planner::dayIndex(5, 10)], "Birthday\r");
 }
 
 TEST_F(AnniversariesWindowTest, SaveAsWritesTheYearAndRecordsLastFile)

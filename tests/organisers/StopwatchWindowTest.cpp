@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QFile>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QPrinter>
@@ -138,6 +139,40 @@ TEST(StopwatchWindowAlone, BuiltFromTheServicesItShowsItsFrameCaptionAndHelp)
     EXPECT_TRUE(t.dialogs.asked.isEmpty());
 }
 
+// The program installs dialogs and a clock of its own; the window must ask
+// only the ones it was given.
+TEST(StopwatchWindowAlone, AsksOnlyItsOwnDialogsAndClock)
+{
+    ScopedConfigDir config;
+    TestServices t; // its dialogs and clock are the program-wide ones
+    platform::ScriptedDialogs ownDialogs;
+    platform::ManualClock ownClock(QDateTime(QDate(2026, 5, 4), QTime(8, 30, 0, 120)));
+    const UtilityServices own{t.effects, t.pictures, 24, ownDialogs, ownClock, t.random};
+    StopwatchWindow watch(own);
+    watch.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&watch));
+
+    watch.pressStartStop();
+    watch.releaseStartStop();
+    ownClock.advance(2500);
+    watch.pressStartStop();
+    watch.releaseStartStop();
+    EXPECT_EQ(watch.timings().cell(timing::StartTime, 1), "08:30:00:12");
+    EXPECT_EQ(watch.timings().cell(timing::EndTime, 1), "08:30:02:62");
+    EXPECT_EQ(watch.timings().cell(timing::Seconds, 1), "   02");
+
+    watch.deleteSelectedTiming(); // the row for the next timing is blank
+    ownDialogs.answers = {platform::Yes};
+    watch.clearTimings(); // save first, and the save dialog is cancelled
+    QStringList texts;
+    for (const auto& asked : ownDialogs.asked)
+        texts.append(asked.text);
+    EXPECT_EQ(texts, QStringList({"You cannot delete a blank entry!", AskToSave}));
+    EXPECT_EQ(ownDialogs.fileDialogs, QStringList{"Save Timing File"});
+    EXPECT_TRUE(t.dialogs.asked.isEmpty());
+    EXPECT_TRUE(t.dialogs.fileDialogs.isEmpty());
+}
+
 TEST_F(StopwatchWindowTest, FreshWindowFrameGridAndDisplay)
 {
     EXPECT_EQ(watch->childAt(watch->helpPanel()->geometry().center()), watch->helpPanel());
@@ -219,6 +254,35 @@ TEST_F(StopwatchWindowTest, TheButtonCycleTimesALabelledRow)
     EXPECT_TRUE(t.dialogs.asked.isEmpty());
     EXPECT_TRUE(std::none_of(t.recorded->messages.begin(), t.recorded->messages.end(),
                              [](std::uint32_t m) { return (m & 0xF0) == 0x90; })); // ticks stay reserved
+}
+
+TEST_F(StopwatchWindowTest, SpaceOrReturnOnThePictureIsAWholeClick)
+{
+    typeLabel(1, "by keys");
+    startStopPicture()->setFocus();
+    QTest::keyClick(startStopPicture(), Qt::Key_Space);
+    EXPECT_TRUE(watch->running());
+    EXPECT_TRUE(shows("StopOut"));
+
+    // A held key repeats; the repeats must not stop the timing.
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+    QCoreApplication::sendEvent(startStopPicture(), &repeat);
+    EXPECT_TRUE(watch->running());
+
+    // Only the left button works the picture.
+    QTest::mousePress(startStopPicture(), Qt::RightButton, {}, QPoint(100, 30));
+    QTest::mouseRelease(startStopPicture(), Qt::RightButton, {}, QPoint(100, 30));
+    EXPECT_TRUE(watch->running());
+    EXPECT_TRUE(shows("StopOut"));
+
+    t.clock.advance(1500);
+    QTest::keyClick(startStopPicture(), Qt::Key_Return);
+    EXPECT_FALSE(watch->running());
+    EXPECT_TRUE(shows("StartOut"));
+    EXPECT_EQ(cell(timing::Label, 1), "by keys");
+    EXPECT_EQ(cell(timing::Seconds, 1), "   01");
+    EXPECT_EQ(cell(timing::Hundredths, 1), "     50");
+    EXPECT_EQ(grid()->rowCount(), 2);
 }
 
 TEST_F(StopwatchWindowTest, OnlyTheLabelColumnIsSelectedAndEdited)
