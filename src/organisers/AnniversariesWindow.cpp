@@ -5,23 +5,20 @@
 #include "common/Colours.h"
 #include "common/Palette.h"
 #include "common/SettingsStore.h"
+#include "organisers/DayGrid.h"
 #include "organisers/YearPlannerPrint.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Printing.h"
 
-#include <QCloseEvent>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
-#include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QToolButton>
 
@@ -41,45 +38,8 @@ const QString FilesSection = QStringLiteral("Files");
 const QString LastFileName = QStringLiteral("LastFile");
 const QString NoLastFile = QStringLiteral("none");
 
-// A month table. Its editor writes back on every keystroke, so the table
-// always holds what is on screen, and any action can end an edit cleanly.
-class DayGrid : public QTableWidget {
-public:
-    using QTableWidget::QTableWidget;
-
-    void endEdit()
-    {
-        if (state() != EditingState)
-            return;
-        if (QWidget* editor = indexWidget(currentIndex())) {
-            commitData(editor);
-            closeEditor(editor, QAbstractItemDelegate::NoHint);
-        }
-    }
-};
-
-class EntryDelegate : public QStyledItemDelegate {
-public:
-    EntryDelegate(QObject* keyWatcher, QObject* parent)
-        : QStyledItemDelegate(parent), keyWatcher_(keyWatcher) {}
-
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override
-    {
-        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
-            auto* self = const_cast<EntryDelegate*>(this);
-            connect(line, &QLineEdit::textEdited, self, [self, line] { emit self->commitData(line); });
-            line->installEventFilter(keyWatcher_);
-        }
-        return editor;
-    }
-
-private:
-    QObject* keyWatcher_;
-};
-
-QPixmap toolGlyph(int n)
+// The pictures of the tool buttons, drawn rather than loaded.
+QPixmap commandGlyph(AnniversariesWindow::Command command)
 {
     QPixmap pixmap(28, 28);
     pixmap.fill(Qt::transparent);
@@ -114,23 +74,25 @@ QPixmap toolGlyph(int n)
             p.drawText(QRectF(8, 2, 12, 10), Qt::AlignCenter, letter);
         }
     };
-    switch (n) {
-    case 1: page(QRectF(6, 3, 16, 22)); break;
-    case 2:
+    using C = AnniversariesWindow;
+    switch (command) {
+    case C::NewCommand: page(QRectF(6, 3, 16, 22)); break;
+    case C::OpenCommand:
         p.setBrush(QColor(230, 190, 60));
         p.drawPolygon(QPolygonF{QPointF(3, 8), QPointF(10, 8), QPointF(12, 10), QPointF(25, 10),
                                 QPointF(25, 23), QPointF(3, 23)});
         break;
-    case 3: disk(); break;
-    case 4:
+    case C::SaveCommand: disk(); break;
+    case C::SaveAsCommand:
         disk();
         p.setBrush(Qt::black);
         for (int i = 0; i < 3; ++i)
             p.drawEllipse(QPointF(19 + 3 * i, 26), 1, 1);
         break;
-    case 5: printer(QStringLiteral("\u2699")); break;
-    case 6: printer(QStringLiteral("M")); break;
-    case 7: printer(QStringLiteral("Y")); break;
+    case C::PrintSetupCommand: printer(QStringLiteral("\u2699")); break;
+    case C::PrintMonthCommand: printer(QStringLiteral("M")); break;
+    case C::PrintYearCommand: printer(QStringLiteral("Y")); break;
+    case C::CommandCount: break;
     }
     return pixmap;
 }
@@ -140,51 +102,67 @@ QPixmap toolGlyph(int n)
 AnniversariesWindow::AnniversariesWindow(const UtilityServices& services, QWidget* owner)
     : ToolWindow(services, owner, ClientSize)
 {
-    setObjectName(QStringLiteral("Anniversaries"));
+    setObjectName(QStringLiteral("AnniversariesWindow"));
     setWindowTitle(Caption);
-    closePanel()->setObjectName(QStringLiteral("Panel23"));
 
     setPaletteColour(this, QPalette::Window, Qt::black);
 
     buildLayout();
-    FormCreate();
+    openLastFile();
+    showMonth(services.clock.now().date().month());
+    saved_ = true;
 }
 
 AnniversariesWindow::~AnniversariesWindow() = default;
 
+QTableWidget* AnniversariesWindow::grid(int month) const { return monthGrids_[month - 1]; }
+
 void AnniversariesWindow::buildLayout()
 {
-    Image10 = new QLabel(this);
-    Image10->setObjectName(QStringLiteral("Image10"));
-    Image10->setGeometry(0, 0, ClientSize.width(), StripHeight);
-    Image10->setPixmap(artwork::borderStrip(QSize(ClientSize.width(), StripHeight), Qt::Horizontal));
+    topBorder_ = new QLabel(this);
+    topBorder_->setObjectName(QStringLiteral("topBorder"));
+    topBorder_->setGeometry(0, 0, ClientSize.width(), StripHeight);
+    topBorder_->setPixmap(artwork::borderStrip(QSize(ClientSize.width(), StripHeight), Qt::Horizontal));
 
-    MonthPanel = new Panel(this);
-    MonthPanel->setObjectName(QStringLiteral("MonthPanel"));
-    MonthPanel->setColour(colours::MenuGrey);
-    MonthPanel->setBevel(Panel::Bevel::Raised, 2);
-    MonthPanel->setGeometry(4, Top, 100, GridSize.height());
+    buildMonthButtons();
+    buildMonthGrids();
+    buildCommandButtons();
+
+    helpPanel()->raise();
+    closePanel()->raise();
+}
+
+void AnniversariesWindow::buildMonthButtons()
+{
+    monthPanel_ = new Panel(this);
+    monthPanel_->setObjectName(QStringLiteral("monthPanel"));
+    monthPanel_->setColour(colours::MenuGrey);
+    monthPanel_->setBevel(Panel::Bevel::Raised, 2);
+    monthPanel_->setGeometry(4, Top, 100, GridSize.height());
 
     QFont buttonFont(QStringLiteral("Arial"));
     buttonFont.setPixelSize(12);
     buttonFont.setBold(true);
     for (int m = 1; m <= planner::MonthCount; ++m) {
-        auto* highlight = new Panel(MonthPanel);
-        highlight->setObjectName(QStringLiteral("Highlight%1").arg(m, 2, 10, QLatin1Char('0')));
+        auto* highlight = new Panel(monthPanel_);
+        highlight->setObjectName(QStringLiteral("monthHighlight%1").arg(m));
         highlight->setGeometry(4, 4 + (m - 1) * MonthSlot, 92, MonthSlot - 2);
-        highlights_[m - 1] = highlight;
+        monthHighlights_[m - 1] = highlight;
 
         auto* button = new QPushButton(planner::monthName(m), highlight);
-        button->setObjectName(QStringLiteral("Month%1").arg(m, 2, 10, QLatin1Char('0')));
+        button->setObjectName(QStringLiteral("monthButton%1").arg(m));
         button->setGeometry(4, 3, 84, MonthSlot - 8);
         button->setFont(buttonFont);
-        connect(button, &QPushButton::clicked, this, [this, m] { Month01Click(m); });
-        months_[m - 1] = button;
+        connect(button, &QPushButton::clicked, this, [this, m] { showMonth(m); });
+        monthButtons_[m - 1] = button;
     }
+}
 
-    Page = new QStackedWidget(this);
-    Page->setObjectName(QStringLiteral("Page"));
-    Page->setGeometry(QRect(QPoint(108, Top), GridSize));
+void AnniversariesWindow::buildMonthGrids()
+{
+    monthPages_ = new QStackedWidget(this);
+    monthPages_->setObjectName(QStringLiteral("monthPages"));
+    monthPages_->setGeometry(QRect(QPoint(108, Top), GridSize));
 
     QFont gridFont(QStringLiteral("Times New Roman"));
     gridFont.setPixelSize(13);
@@ -192,10 +170,10 @@ void AnniversariesWindow::buildLayout()
     for (int m = 1; m <= planner::MonthCount; ++m) {
         auto* page = new QWidget;
         page->setObjectName(planner::monthName(m));
-        Page->addWidget(page);
+        monthPages_->addWidget(page);
 
-        auto* grid = new DayGrid(planner::daysInMonth(m), 2, page);
-        grid->setObjectName(m == 1 ? QStringLiteral("GR1") : QStringLiteral("Gr%1").arg(m));
+        auto* grid = new DayGrid(planner::daysInMonth(m), this, page);
+        grid->setObjectName(QStringLiteral("monthGrid%1").arg(m));
         grid->setAccessibleName(planner::monthName(m));
         grid->setGeometry(QRect(QPoint(0, 0), GridSize));
         grid->setFont(gridFont);
@@ -204,7 +182,6 @@ void AnniversariesWindow::buildLayout()
             "QTableWidget::item { padding: 0px 1px; }"
             "QHeaderView::section { background: silver; color: black; padding: 0px; font-weight: bold;"
             " border: 0px; border-right: 1px solid #808080; border-bottom: 1px solid #808080; }"));
-        grid->setItemDelegateForColumn(1, new EntryDelegate(this, grid));
         grid->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked
                               | QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
         grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -224,87 +201,89 @@ void AnniversariesWindow::buildLayout()
         header->setHighlightSections(false);
         header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         grid->setHorizontalHeaderLabels({DateHeader, DetailsHeader});
-        grid->setColumnWidth(0, LabelWidth);
-        grid->setColumnWidth(1, EntryWidth);
+        grid->setColumnWidth(DayGrid::DayLabelColumn, LabelWidth);
+        grid->setColumnWidth(DayGrid::EntryColumn, EntryWidth);
         for (int day = 1; day <= planner::daysInMonth(m); ++day) {
             auto* label = new QTableWidgetItem(planner::dayLabel(day));
             label->setFlags(Qt::ItemIsEnabled);
             label->setBackground(Silver);
             label->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-            grid->setItem(day - 1, 0, label);
-            grid->setItem(day - 1, 1, new QTableWidgetItem);
+            grid->setItem(day - 1, DayGrid::DayLabelColumn, label);
+            grid->setItem(day - 1, DayGrid::EntryColumn, new QTableWidgetItem);
         }
         grid->installEventFilter(this);
         connect(grid, &QTableWidget::itemChanged, this,
                 [this, m](QTableWidgetItem* item) { entryEdited(m, item); });
-        grids_[m - 1] = grid;
+        monthGrids_[m - 1] = grid;
     }
-
-    ControlPanel = new Panel(this);
-    ControlPanel->setObjectName(QStringLiteral("ControlPanel"));
-    ControlPanel->setColour(colours::MenuGrey);
-    ControlPanel->setBevel(Panel::Bevel::Raised, 2);
-    ControlPanel->setGeometry(561, Top, 62, GridSize.height());
-    const std::array<void (AnniversariesWindow::*)(), 7> actions{
-        &AnniversariesWindow::ClearData1Click,  &AnniversariesWindow::OpenData1Click,
-        &AnniversariesWindow::SaveData1Click,   &AnniversariesWindow::SaveDataAs1Click,
-        &AnniversariesWindow::PrintSetup1Click, &AnniversariesWindow::PrintSelectedMonth1Click,
-        &AnniversariesWindow::PrintData1Click};
-    for (int i = 0; i < 7; ++i) {
-        auto* button = new QToolButton(ControlPanel);
-        button->setObjectName(QStringLiteral("SpeedButton%1").arg(i + 1));
-        button->setGeometry(8, 10 + i * 56, 46, 46);
-        button->setIcon(toolGlyph(i + 1));
-        button->setIconSize(QSize(28, 28));
-        button->setToolTip(ToolHints[i]);
-        button->setAccessibleName(ToolHints[i]);
-        connect(button, &QToolButton::clicked, this, actions[i]);
-        speedButtons_[i] = button;
-    }
-
-    helpPanel()->raise();
-    closePanel()->raise();
 }
 
-void AnniversariesWindow::FormCreate()
+void AnniversariesWindow::buildCommandButtons()
+{
+    commandPanel_ = new Panel(this);
+    commandPanel_->setObjectName(QStringLiteral("commandPanel"));
+    commandPanel_->setColour(colours::MenuGrey);
+    commandPanel_->setBevel(Panel::Bevel::Raised, 2);
+    commandPanel_->setGeometry(561, Top, 62, GridSize.height());
+    const std::array<void (AnniversariesWindow::*)(), CommandCount> actions{
+        &AnniversariesWindow::newYear,    &AnniversariesWindow::openFile,
+        &AnniversariesWindow::save,       &AnniversariesWindow::saveAs,
+        &AnniversariesWindow::printSetup, &AnniversariesWindow::printSelectedMonth,
+        &AnniversariesWindow::printYear};
+    const std::array<QString, CommandCount> names{
+        QStringLiteral("newButton"),        QStringLiteral("openButton"),
+        QStringLiteral("saveButton"),       QStringLiteral("saveAsButton"),
+        QStringLiteral("printSetupButton"), QStringLiteral("printMonthButton"),
+        QStringLiteral("printYearButton")};
+    for (int c = 0; c < CommandCount; ++c) {
+        const auto command = Command(c);
+        auto* button = new QToolButton(commandPanel_);
+        button->setObjectName(names[command]);
+        button->setGeometry(8, 10 + c * 56, 46, 46);
+        button->setIcon(commandGlyph(command));
+        button->setIconSize(QSize(28, 28));
+        button->setToolTip(CommandHints[command]);
+        button->setAccessibleName(CommandHints[command]);
+        connect(button, &QToolButton::clicked, this, actions[command]);
+        commandButtons_[command] = button;
+    }
+}
+
+void AnniversariesWindow::openLastFile()
 {
     const QString last = SettingsStore(ModuleKey).readString(FilesSection, LastFileName, NoLastFile);
-    if (last != NoLastFile) {
-        openDialogFile_ = last;
-        // A last file that has gone or gone bad is not worth a message at start.
-        if (LoadData(last)) {
-            saved_ = true;
-            saveDialogFile_ = last;
-            DrawGridHint(last);
-        } else {
-            openDialogFile_.clear();
-            ClearData();
-        }
+    if (last == NoLastFile)
+        return;
+    lastOpenedFile_ = last;
+    // A last file that has gone or gone bad is not worth a message at start.
+    if (loadFile(last)) {
+        saved_ = true;
+        currentFile_ = last;
+        showFileNameAsHint(last);
+    } else {
+        lastOpenedFile_.clear();
+        clearEntries();
     }
-    Month01Click(platform::Clock::instance().now().date().month());
-    saved_ = true;
 }
 
-void AnniversariesWindow::Month01Click(int month)
+void AnniversariesWindow::showMonth(int month)
 {
     if (month < 1 || month > planner::MonthCount)
         return;
-    DrawMonth(month);
+    colourMonthPanels(month);
     selectedMonth_ = month;
-    Page->setCurrentIndex(month - 1);
+    monthPages_->setCurrentIndex(month - 1);
 }
 
-void AnniversariesWindow::DrawMonth(int month)
+void AnniversariesWindow::colourMonthPanels(int selected)
 {
     for (int m = 1; m <= planner::MonthCount; ++m)
-        highlights_[m - 1]->setColour(m == month ? QColor(Qt::red) : colours::LightBlue);
+        monthHighlights_[m - 1]->setColour(m == selected ? QColor(Qt::red) : colours::LightBlue);
 }
-
-void AnniversariesWindow::GR1KeyPress() { saved_ = false; }
 
 void AnniversariesWindow::entryEdited(int month, QTableWidgetItem* item)
 {
-    if (loading_ || item->column() != 1)
+    if (loading_ || item->column() != DayGrid::EntryColumn)
         return;
     const int day = item->row() + 1;
     const QString before = planner_.entry(month, day);
@@ -328,18 +307,18 @@ bool AnniversariesWindow::eventFilter(QObject* watched, QEvent* event)
         const QString text = static_cast<QKeyEvent*>(event)->text();
         const QChar c = text.isEmpty() ? QChar() : text.front();
         if (c.isPrint() || QStringLiteral("\b\r\t\x1b").contains(c))
-            GR1KeyPress();
+            saved_ = false;
     }
     return ToolWindow::eventFilter(watched, event);
 }
 
-void AnniversariesWindow::DrawGridHint(const QString& path)
+void AnniversariesWindow::showFileNameAsHint(const QString& path)
 {
-    for (QTableWidget* grid : grids_)
+    for (QTableWidget* grid : monthGrids_)
         grid->setToolTip(path);
 }
 
-void AnniversariesWindow::ClearData()
+void AnniversariesWindow::clearEntries()
 {
     endEdits();
     planner_.clear();
@@ -347,7 +326,7 @@ void AnniversariesWindow::ClearData()
     saved_ = true;
 }
 
-bool AnniversariesWindow::LoadData(const QString& path)
+bool AnniversariesWindow::loadFile(const QString& path)
 {
     const auto loaded = planner::readPlannerFile(path);
     if (!loaded)
@@ -363,89 +342,88 @@ void AnniversariesWindow::showPlanner()
     loading_ = true;
     for (int m = 1; m <= planner::MonthCount; ++m)
         for (int day = 1; day <= planner::daysInMonth(m); ++day)
-            grids_[m - 1]->item(day - 1, 1)->setText(planner_.entry(m, day));
+            monthGrids_[m - 1]->item(day - 1, DayGrid::EntryColumn)->setText(planner_.entry(m, day));
     loading_ = false;
 }
 
 void AnniversariesWindow::endEdits()
 {
-    for (QTableWidget* grid : grids_)
-        static_cast<DayGrid*>(grid)->endEdit();
+    for (DayGrid* grid : monthGrids_)
+        grid->endEdit();
 }
 
 bool AnniversariesWindow::offerToSave()
 {
     if (saved_)
         return true;
-    const int answer = platform::showMessage(this, platform::MessageKind::Confirmation, SaveQuestion,
-                                             platform::Yes | platform::No);
+    const int answer = services().dialogs.message(this, platform::MessageKind::Confirmation, SaveQuestion,
+                                                  platform::Yes | platform::No);
     // Work the user asked to keep is never thrown away by a save that failed.
-    return answer != platform::Yes || save();
+    return answer != platform::Yes || saveToCurrentFile();
 }
 
-void AnniversariesWindow::ClearData1Click()
+void AnniversariesWindow::newYear()
 {
     endEdits();
     if (!offerToSave())
         return;
-    ClearData();
-    saveDialogFile_.clear();
+    clearEntries();
+    currentFile_.clear();
 }
 
-void AnniversariesWindow::OpenData1Click()
+void AnniversariesWindow::openFile()
 {
     endEdits();
     if (!offerToSave())
         return;
-    const QString name = platform::Dialogs::instance().openFileName(this, Caption, openDialogFile_,
-                                                                    FileFilter);
+    const QString name = services().dialogs.openFileName(this, Caption, lastOpenedFile_, FileFilter);
     if (name.isEmpty())
         return;
-    openDialogFile_ = name;
-    if (LoadData(name)) {
+    lastOpenedFile_ = name;
+    if (loadFile(name)) {
         saved_ = true;
-        saveDialogFile_ = name;
-        DrawGridHint(name);
+        currentFile_ = name;
+        showFileNameAsHint(name);
         return;
     }
-    openDialogFile_.clear();
-    platform::showMessage(this, platform::MessageKind::Information, NotValidText, platform::Ok);
-    ClearData();
+    lastOpenedFile_.clear();
+    services().dialogs.message(this, platform::MessageKind::Information, NotValidText, platform::Ok);
+    clearEntries();
     // The emptied tables are no longer that file: a Save must not overwrite it.
-    saveDialogFile_.clear();
+    currentFile_.clear();
 }
 
-void AnniversariesWindow::SaveData1Click()
+void AnniversariesWindow::save()
 {
     endEdits();
-    save();
+    saveToCurrentFile();
 }
 
-void AnniversariesWindow::SaveDataAs1Click()
+void AnniversariesWindow::saveAs()
 {
     endEdits();
-    saveAs();
+    saveUnderNewName();
 }
 
-bool AnniversariesWindow::save()
+bool AnniversariesWindow::saveToCurrentFile()
 {
-    if (saveDialogFile_.isEmpty())
-        return saveAs();
-    if (planner::writePlannerFile(saveDialogFile_, planner_)) {
-        DrawGridHint(saveDialogFile_);
+    if (currentFile_.isEmpty())
+        return saveUnderNewName();
+    if (planner::writePlannerFile(currentFile_, planner_)) {
+        showFileNameAsHint(currentFile_);
         saved_ = true;
-        SettingsStore(ModuleKey).writeString(FilesSection, LastFileName, saveDialogFile_);
+        SettingsStore(ModuleKey).writeString(FilesSection, LastFileName, currentFile_);
         return true;
     }
-    saveDialogFile_.clear();
+    currentFile_.clear();
     saved_ = false;
-    platform::showMessage(this, platform::MessageKind::Information, CouldNotSaveText, platform::Ok);
+    services().dialogs.message(this, platform::MessageKind::Information, CouldNotSaveText, platform::Ok);
     return false;
 }
 
-bool AnniversariesWindow::saveAs()
+bool AnniversariesWindow::saveUnderNewName()
 {
-    QString name = platform::Dialogs::instance().saveFileName(this, Caption, saveDialogFile_, FileFilter);
+    QString name = services().dialogs.saveFileName(this, Caption, currentFile_, FileFilter);
     if (name.isEmpty())
         return false;
     // The dialog asked about the name as typed; a name that gains the
@@ -453,13 +431,13 @@ bool AnniversariesWindow::saveAs()
     if (QFileInfo(name).suffix().isEmpty()) {
         name += QStringLiteral(".adb");
         if (QFileInfo::exists(name)
-            && platform::showMessage(this, platform::MessageKind::Confirmation,
-                                     ReplaceQuestion.arg(name), platform::Yes | platform::No)
+            && services().dialogs.message(this, platform::MessageKind::Confirmation,
+                                          ReplaceQuestion.arg(name), platform::Yes | platform::No)
                    != platform::Yes)
             return false;
     }
-    saveDialogFile_ = name;
-    return save();
+    currentFile_ = name;
+    return saveToCurrentFile();
 }
 
 QPrinter* AnniversariesWindow::printer()
@@ -467,22 +445,22 @@ QPrinter* AnniversariesWindow::printer()
     if (!printer_)
         printer_ = platform::Printing::instance().currentPrinter();
     if (!printer_)
-        platform::showMessage(this, platform::MessageKind::Information,
-                              platform::Printing::noPrinterText(), platform::Ok);
+        services().dialogs.message(this, platform::MessageKind::Information,
+                                   platform::Printing::noPrinterText(), platform::Ok);
     return printer_.get();
 }
 
-void AnniversariesWindow::PrintSetup1Click()
+void AnniversariesWindow::printSetup()
 {
     if (QPrinter* p = printer())
         platform::Printing::instance().printerSetup(this, *p);
 }
 
-void AnniversariesWindow::PrintSelectedMonth1Click() { PrintMonth(selectedMonth_, selectedMonth_); }
+void AnniversariesWindow::printSelectedMonth() { printMonths(selectedMonth_, selectedMonth_); }
 
-void AnniversariesWindow::PrintData1Click() { PrintMonth(1, planner::MonthCount); }
+void AnniversariesWindow::printYear() { printMonths(1, planner::MonthCount); }
 
-void AnniversariesWindow::PrintMonth(int firstMonth, int lastMonth)
+void AnniversariesWindow::printMonths(int firstMonth, int lastMonth)
 {
     endEdits();
     QPrinter* p = printer();
@@ -494,23 +472,22 @@ void AnniversariesWindow::PrintMonth(int firstMonth, int lastMonth)
     p->setCopyCount(1);
     for (int copy = 0; copy < copies; ++copy) {
         const auto lines = planner::printLayout(planner_, firstMonth, lastMonth,
-                                                platform::Clock::instance().now(), QLocale());
+                                                services().clock.now(), QLocale());
         if (!planner::printLines(*p, lines)) {
-            platform::showMessage(this, platform::MessageKind::Information, PrintFailedText,
-                                  platform::Ok);
+            services().dialogs.message(this, platform::MessageKind::Information, PrintFailedText,
+                                       platform::Ok);
             return;
         }
     }
 }
 
-void AnniversariesWindow::QuittoMenu1Click() { closeIfAllowed(); }
+void AnniversariesWindow::closeToMenu() { closeIfAllowed(); }
 
-void AnniversariesWindow::closePanelClicked() { QuittoMenu1Click(); }
+void AnniversariesWindow::closePanelClicked() { closeToMenu(); }
 
 bool AnniversariesWindow::queryClose()
 {
     endEdits();
-    // A save that was wanted and failed keeps the window, and the work, open.
     return offerToSave();
 }
 

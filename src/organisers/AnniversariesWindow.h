@@ -5,14 +5,15 @@
 #include <array>
 #include <memory>
 
+class DayGrid;
+class Panel;
+class QLabel;
 class QPrinter;
+class QPushButton;
 class QStackedWidget;
 class QTableWidget;
 class QTableWidgetItem;
 class QToolButton;
-class QPushButton;
-class QLabel;
-class Panel;
 
 // Anniversary Database: a perpetual year planner, one line of text for
 // every day of the calendar, twelve month tables, saved as an .adb file that
@@ -20,6 +21,9 @@ class Panel;
 class AnniversariesWindow : public ToolWindow {
     Q_OBJECT
 public:
+    // The tool buttons down the right-hand side, top to bottom.
+    enum Command { NewCommand, OpenCommand, SaveCommand, SaveAsCommand, PrintSetupCommand,
+                   PrintMonthCommand, PrintYearCommand, CommandCount };
 
     static inline const QString Caption = QStringLiteral("Anniversary Database");
     static inline const QString DateHeader = QStringLiteral("Date");
@@ -36,7 +40,7 @@ public:
         QStringLiteral("%1 already exists.\nDo you want to replace it?");
     static inline const QString PrintFailedText =
         QStringLiteral("The anniversary list could not be printed.");
-    static inline const std::array<QString, 7> ToolHints{
+    static inline const std::array<QString, CommandCount> CommandHints{
         QStringLiteral("Create New File"), QStringLiteral("Open Existing File"),
         QStringLiteral("Save File"),       QStringLiteral("Save File As ..."),
         QStringLiteral("Print Setup"),     QStringLiteral("Print Month"),
@@ -49,41 +53,47 @@ public:
     bool isSaved() const { return saved_; }
     int selectedMonth() const { return selectedMonth_; }
     // The file Save writes to; empty when there is none.
-    QString currentFileName() const { return saveDialogFile_; }
-    QTableWidget* grid(int month) const { return grids_[month - 1]; }
+    QString currentFileName() const { return currentFile_; }
+    QTableWidget* grid(int month) const;
+    QToolButton* commandButton(Command command) const { return commandButtons_[command]; }
 
-    // Handlers, named after the control and event that trigger them.
-    // Month01Click .. Month12Click: the month button of month 1..12.
-    void Month01Click(int month);
-    void GR1KeyPress();
-    void ClearData1Click();
-    void OpenData1Click();
-    void SaveData1Click();
-    void SaveDataAs1Click();
-    void PrintSetup1Click();
-    void PrintSelectedMonth1Click();
-    void PrintData1Click();
-    void QuittoMenu1Click();
+    // Month 1..12 becomes the one shown.
+    void showMonth(int month);
+    // The tool buttons' commands.
+    void newYear();
+    void openFile();
+    void save();
+    void saveAs();
+    void printSetup();
+    void printSelectedMonth();
+    void printYear();
+    void closeToMenu();
+
+    // May the window go? Asks to save unsaved work; a save that was wanted
+    // and failed keeps the window, and the work, open.
+    bool queryClose() override;
 
 protected:
-    bool queryClose() override;
     void closePanelClicked() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void FormCreate();
     void buildLayout();
-    void DrawMonth(int month);
-    void DrawGridHint(const QString& path);
-    void ClearData();
-    bool LoadData(const QString& path);
+    void buildMonthButtons();
+    void buildMonthGrids();
+    void buildCommandButtons();
+    void openLastFile();
+    void colourMonthPanels(int selected);
+    void showFileNameAsHint(const QString& path);
+    void clearEntries();
+    bool loadFile(const QString& path);
     // Save and Save As; true only when the file was written.
-    bool save();
-    bool saveAs();
+    bool saveToCurrentFile();
+    bool saveUnderNewName();
     // Asks about unsaved work; false when the user wanted it saved and it
     // was not, so the caller must not throw it away.
     bool offerToSave();
-    void PrintMonth(int firstMonth, int lastMonth);
+    void printMonths(int firstMonth, int lastMonth);
     QPrinter* printer();
     void showPlanner();
     void endEdits();
@@ -93,16 +103,17 @@ private:
     bool saved_ = true;
     bool loading_ = false;
     int selectedMonth_ = 1;
-    QString openDialogFile_;
-    QString saveDialogFile_;
+    // Where the open dialog starts; emptied when that file could not be read.
+    QString lastOpenedFile_;
+    QString currentFile_;
     std::unique_ptr<QPrinter> printer_;
 
-    QLabel* Image10 = nullptr;
-    Panel* MonthPanel = nullptr;
-    std::array<Panel*, planner::MonthCount> highlights_{};  // Highlight01 .. Highlight12
-    std::array<QPushButton*, planner::MonthCount> months_{}; // Month01 .. Month12
-    QStackedWidget* Page = nullptr;
-    std::array<QTableWidget*, planner::MonthCount> grids_{}; // GR1, Gr2 .. Gr12
-    Panel* ControlPanel = nullptr;
-    std::array<QToolButton*, 7> speedButtons_{};             // SpeedButton1 .. SpeedButton7
+    QLabel* topBorder_ = nullptr;
+    Panel* monthPanel_ = nullptr;
+    std::array<Panel*, planner::MonthCount> monthHighlights_{};
+    std::array<QPushButton*, planner::MonthCount> monthButtons_{};
+    QStackedWidget* monthPages_ = nullptr;
+    std::array<DayGrid*, planner::MonthCount> monthGrids_{};
+    Panel* commandPanel_ = nullptr;
+    std::array<QToolButton*, CommandCount> commandButtons_{};
 };

@@ -8,15 +8,15 @@
 #include "common/DigitDisplay.h"
 #include "common/HelpText.h"
 #include "common/Palette.h"
+#include "organisers/StartStopPicture.h"
+#include "organisers/TimingGrid.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Printing.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -34,8 +34,10 @@ constexpr QSize ClientSize(641, 473);
 constexpr int BorderHeight = 21;
 constexpr int MenuButtonHeight = 21;
 constexpr QSize GlyphSize(25, 41);
+// "HH:MM:SS:cc": eight digits and three colons.
+constexpr int DisplayPositions = 11;
 constexpr QSize ButtonSize(361, 73);
-// Positions of the digits L6 (units of seconds) and L7 (tenths) in "HH:MM:SS:cc".
+// Positions of the units of seconds and the tenths in "HH:MM:SS:cc".
 constexpr int SecondsUnitsAt = 7;
 constexpr int TenthsAt = 9;
 
@@ -65,234 +67,138 @@ const QString StopCaption = QStringLiteral("Stop Timer");
 constexpr std::uint8_t NoteOnSeconds = 0x94; // channel 4
 constexpr std::uint8_t NoteOnTenths = 0x99;  // channel 9
 
-// The grid: only the label column can be selected, by mouse or by keys.
-class TimingGrid : public QTableWidget {
-public:
-    TimingGrid(QWidget* parent, StopwatchWindow* window) : QTableWidget(parent), window_(window) {}
-
-protected:
-    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override
-    {
-        const QModelIndex to = QTableWidget::moveCursor(action, modifiers);
-        return to.isValid() ? model()->index(to.row(), Label) : to;
-    }
-    void mousePressEvent(QMouseEvent* event) override
-    {
-        const QModelIndex at = indexAt(event->position().toPoint());
-        if (at.isValid() && !window_->Gr1SelectCell(at.column(), at.row() + 1)) {
-            event->accept();
-            return;
-        }
-        QTableWidget::mousePressEvent(event);
-    }
-    void mouseMoveEvent(QMouseEvent* event) override
-    {
-        // Dragging would carry the current cell into other columns.
-        if (event->buttons() != Qt::NoButton) {
-            event->accept();
-            return;
-        }
-        QTableWidget::mouseMoveEvent(event);
-    }
-
-private:
-    StopwatchWindow* window_;
-};
-
-// The start/stop picture hands its presses and releases to the window; a
-// key on it works as a click, for those who do not use a mouse.
-class StartStopPicture : public QLabel {
-public:
-    StartStopPicture(QWidget* parent, StopwatchWindow* window) : QLabel(parent), window_(window)
-    {
-        setFocusPolicy(Qt::TabFocus);
-    }
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override
-    {
-        event->accept();
-        if (event->button() == Qt::LeftButton)
-            window_->ButtonPicMouseDown(event);
-    }
-    void mouseReleaseEvent(QMouseEvent* event) override
-    {
-        event->accept();
-        if (event->button() == Qt::LeftButton)
-            window_->ButtonPicMouseUp(event);
-    }
-    void keyPressEvent(QKeyEvent* event) override
-    {
-        if ((event->key() == Qt::Key_Space || event->key() == Qt::Key_Return) && !event->isAutoRepeat()) {
-            window_->ButtonPicMouseDown(nullptr);
-            window_->ButtonPicMouseUp(nullptr);
-            return;
-        }
-        QLabel::keyPressEvent(event);
-    }
-
-private:
-    StopwatchWindow* window_;
-};
-
 } // namespace
 
 StopwatchWindow::StopwatchWindow(const UtilityServices& services, QWidget* owner)
     : ToolWindow(services, owner, ClientSize), recent_(QStringLiteral("Orvik 2000\\Stopwatch"))
 {
-    setObjectName(QStringLiteral("WatchIt"));
+    setObjectName(QStringLiteral("StopwatchWindow"));
     setWindowTitle(IdleCaption);
-    closePanel()->setObjectName(QStringLiteral("Panel3"));
 
     setPaletteColour(this, QPalette::Window, Qt::black);
 
     buildLayout();
 
     // Idle costs nothing: the display timer runs only while a timing runs.
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1);
-    Timer1->setTimerType(Qt::PreciseTimer);
-    connect(Timer1, &QTimer::timeout, this, &StopwatchWindow::Timer1Timer);
+    displayTimer_ = new QTimer(this);
+    displayTimer_->setObjectName(QStringLiteral("displayTimer"));
+    displayTimer_->setInterval(1);
+    displayTimer_->setTimerType(Qt::PreciseTimer);
+    connect(displayTimer_, &QTimer::timeout, this, &StopwatchWindow::showRunningTime);
 
-    FormCreate();
+    // Every digit drawn once, all showing 0.
+    digits_->display(displayText({}));
+    digits_->setAccessibleName(displayText({}));
+    showButtonPicture(QStringLiteral("StartOut"));
+    showRecentFiles();
 }
 
 StopwatchWindow::~StopwatchWindow() = default;
 
-QPushButton* StopwatchWindow::menuButton(const QString& name, const QString& caption, int index)
-{
-    auto* button = new QPushButton(caption, SpeedMenu0);
-    button->setObjectName(name);
-    button->setGeometry(2, 2 + index * MenuButtonHeight, SpeedMenu0->width() - 4, MenuButtonHeight);
-    button->setFlat(true);
-    button->setStyleSheet(QStringLiteral("text-align: left; padding-left: 6px;"));
-    return button;
-}
-
 void StopwatchWindow::buildLayout()
 {
     const int w = ClientSize.width();
-    Image3 = new QLabel(this);
-    Image3->setObjectName(QStringLiteral("Image3"));
-    Image3->setGeometry(0, 0, w, BorderHeight);
-    Image3->setPixmap(artwork::borderStrip(QSize(w, BorderHeight), Qt::Horizontal));
+    topBorder_ = new QLabel(this);
+    topBorder_->setObjectName(QStringLiteral("topBorder"));
+    topBorder_->setGeometry(0, 0, w, BorderHeight);
+    topBorder_->setPixmap(artwork::borderStrip(QSize(w, BorderHeight), Qt::Horizontal));
 
     closePanel()->move(w - 20, 1);
     helpPanel()->move(w - 40, 1);
 
-    FunctionPanel = new Panel(this);
-    FunctionPanel->setObjectName(QStringLiteral("FunctionPanel"));
-    FunctionPanel->setColour(colours::MenuGrey);
-    FunctionPanel->setBevel(Panel::Bevel::Raised, 1);
-    FunctionPanel->setGeometry(0, BorderHeight, w, 27);
-    FileMenu = new QPushButton(QStringLiteral("File"), FunctionPanel);
-    FileMenu->setObjectName(QStringLiteral("FileMenu"));
-    FileMenu->setGeometry(4, 3, 60, 21);
+    functionBar_ = new Panel(this);
+    functionBar_->setObjectName(QStringLiteral("functionBar"));
+    functionBar_->setColour(colours::MenuGrey);
+    functionBar_->setBevel(Panel::Bevel::Raised, 1);
+    functionBar_->setGeometry(0, BorderHeight, w, 27);
+    fileMenuButton_ = new QPushButton(QStringLiteral("File"), functionBar_);
+    fileMenuButton_->setObjectName(QStringLiteral("fileMenuButton"));
+    fileMenuButton_->setGeometry(4, 3, 60, 21);
     // A click opens the menu too, so it can be reached without hovering.
-    connect(FileMenu, &QPushButton::clicked, this, [this] { FileMenuMouseMove(FileMenu); });
+    connect(fileMenuButton_, &QPushButton::clicked, this, [this] { pointerMovedOver(fileMenuButton_); });
 
     // The grid: 8 fixed-width columns plus room for the scroll bar.
     int gridWidth = 0;
     for (int width : columnWidths())
         gridWidth += width;
     gridWidth += 2 + 18;
-    Gr1 = new TimingGrid(this, this);
-    Gr1->setObjectName(QStringLiteral("Gr1"));
-    Gr1->setGeometry((w - gridWidth) / 2, 56, gridWidth, 228);
+    timingGrid_ = new TimingGrid(this);
+    timingGrid_->setObjectName(QStringLiteral("timingGrid"));
+    timingGrid_->setGeometry((w - gridWidth) / 2, 56, gridWidth, 228);
     QFont gridFont(QStringLiteral("Times New Roman"));
     gridFont.setPixelSize(13);
     gridFont.setBold(true);
-    Gr1->setFont(gridFont);
-    Gr1->setColumnCount(ColumnCount);
-    Gr1->verticalHeader()->hide();
-    Gr1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    Gr1->verticalHeader()->setDefaultSectionSize(17);
-    Gr1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    Gr1->horizontalHeader()->setFixedHeight(17);
-    Gr1->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Gr1->horizontalHeader()->setHighlightSections(false);
-    Gr1->horizontalHeader()->setSectionsClickable(false);
-    Gr1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Gr1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Gr1->setSelectionMode(QAbstractItemView::SingleSelection);
-    Gr1->setSelectionBehavior(QAbstractItemView::SelectItems);
-    Gr1->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
-                         | QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
-    Gr1->setTabKeyNavigation(false);
-    Gr1->setWordWrap(false);
-    Gr1->setAccessibleName(QStringLiteral("Timings"));
-    connect(Gr1, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
-        if (!updatingGrid_)
-            Gr1SetEditText(item->column(), item->row() + 1, item->text());
+    timingGrid_->setFont(gridFont);
+    timingGrid_->setColumnCount(ColumnCount);
+    timingGrid_->verticalHeader()->hide();
+    timingGrid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    timingGrid_->verticalHeader()->setDefaultSectionSize(17);
+    timingGrid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    timingGrid_->horizontalHeader()->setFixedHeight(17);
+    timingGrid_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    timingGrid_->horizontalHeader()->setHighlightSections(false);
+    timingGrid_->horizontalHeader()->setSectionsClickable(false);
+    timingGrid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    timingGrid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    timingGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    timingGrid_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    timingGrid_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                                 | QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    timingGrid_->setTabKeyNavigation(false);
+    timingGrid_->setWordWrap(false);
+    timingGrid_->setAccessibleName(QStringLiteral("Timings"));
+    connect(timingGrid_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        if (!updatingGrid_ && item->column() == Label)
+            labelEdited(item->row() + 1, item->text());
     });
 
-    DelHigh = new QAction(QStringLiteral("&Delete Selected Line"), Gr1);
-    DelHigh->setObjectName(QStringLiteral("DelHigh"));
-    DelHigh->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    FirstLine1 = new QAction(QStringLiteral("&First Line"), Gr1);
-    FirstLine1->setObjectName(QStringLiteral("FirstLine1"));
-    FirstLine1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    LastLine1 = new QAction(QStringLiteral("&Last Line"), Gr1);
-    LastLine1->setObjectName(QStringLiteral("LastLine1"));
-    LastLine1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    for (QAction* action : {DelHigh, FirstLine1, LastLine1}) {
+    deleteLineAction_ = new QAction(QStringLiteral("&Delete Selected Line"), timingGrid_);
+    deleteLineAction_->setObjectName(QStringLiteral("deleteLineAction"));
+    deleteLineAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    firstLineAction_ = new QAction(QStringLiteral("&First Line"), timingGrid_);
+    firstLineAction_->setObjectName(QStringLiteral("firstLineAction"));
+    firstLineAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    lastLineAction_ = new QAction(QStringLiteral("&Last Line"), timingGrid_);
+    lastLineAction_->setObjectName(QStringLiteral("lastLineAction"));
+    lastLineAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    for (QAction* action : {deleteLineAction_, firstLineAction_, lastLineAction_}) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        Gr1->addAction(action);
+        timingGrid_->addAction(action);
     }
-    Gr1->setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(DelHigh, &QAction::triggered, this, &StopwatchWindow::DelHighClick);
-    connect(FirstLine1, &QAction::triggered, this, &StopwatchWindow::FirstLine1Click);
-    connect(LastLine1, &QAction::triggered, this, &StopwatchWindow::LastLine1Click);
+    timingGrid_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(deleteLineAction_, &QAction::triggered, this, &StopwatchWindow::deleteSelectedTiming);
+    connect(firstLineAction_, &QAction::triggered, this, &StopwatchWindow::selectFirstRow);
+    connect(lastLineAction_, &QAction::triggered, this, &StopwatchWindow::selectLastRow);
 
     // The digit display: HH:MM:SS:cc on black.
-    const QSize digitsSize(11 * GlyphSize.width(), GlyphSize.height());
-    Panel2 = new Panel(this);
-    Panel2->setObjectName(QStringLiteral("Panel2"));
-    Panel2->setColour(Qt::black);
-    Panel2->setBevel(Panel::Bevel::Lowered, 1);
-    Panel2->setGeometry((w - digitsSize.width() - 16) / 2, 294, digitsSize.width() + 16,
-                        digitsSize.height() + 12);
-    digits_ = new DigitDisplay(11, GlyphSize, Panel2);
-    digits_->setObjectName(QStringLiteral("Digits"));
+    const QSize digitsSize(DisplayPositions * GlyphSize.width(), GlyphSize.height());
+    digitPanel_ = new Panel(this);
+    digitPanel_->setObjectName(QStringLiteral("digitPanel"));
+    digitPanel_->setColour(Qt::black);
+    digitPanel_->setBevel(Panel::Bevel::Lowered, 1);
+    digitPanel_->setGeometry((w - digitsSize.width() - 16) / 2, 294, digitsSize.width() + 16,
+                             digitsSize.height() + 12);
+    digits_ = new DigitDisplay(DisplayPositions, GlyphSize, digitPanel_);
+    digits_->setObjectName(QStringLiteral("digits"));
     digits_->move(8, 6);
     for (int d = 0; d <= 9; ++d)
         digits_->setGlyph(QChar('0' + d), services().pictures.picture(QStringLiteral("N%1").arg(d)));
     digits_->setGlyph(QLatin1Char(':'), services().pictures.picture(QStringLiteral("NC")));
-    const char* const positionNames[] = {"L1", "L2", "C1", "L3", "L4", "C2", "L5", "L6", "C3", "L7", "L8"};
+    const char* const positionNames[DisplayPositions] = {
+        "hoursTens",   "hoursUnits",   "colonAfterHours",   "minutesTens",    "minutesUnits",
+        "colonAfterMinutes", "secondsTens", "secondsUnits", "colonAfterSeconds", "hundredthsTens",
+        "hundredthsUnits"};
     for (int i = 0; i < digits_->positionCount(); ++i)
         digits_->position(i)->setObjectName(QString::fromLatin1(positionNames[i]));
 
-    ButtonPic = new StartStopPicture(this, this);
-    ButtonPic->setObjectName(QStringLiteral("ButtonPic"));
-    ButtonPic->setGeometry(QRect(QPoint((w - ButtonSize.width()) / 2, 380), ButtonSize));
-    ButtonPic->setCursor(Qt::PointingHandCursor);
+    startStopPicture_ = new StartStopPicture(this);
+    startStopPicture_->setObjectName(QStringLiteral("startStopPicture"));
+    startStopPicture_->setGeometry(QRect(QPoint((w - ButtonSize.width()) / 2, 380), ButtonSize));
+    startStopPicture_->setCursor(Qt::PointingHandCursor);
+    connect(startStopPicture_, &StartStopPicture::pressed, this, &StopwatchWindow::pressStartStop);
+    connect(startStopPicture_, &StartStopPicture::released, this, &StopwatchWindow::releaseStartStop);
 
-    // The File menu drops over the grid.
-    SpeedMenu0 = new Panel(this);
-    SpeedMenu0->setObjectName(QStringLiteral("SpeedMenu0"));
-    SpeedMenu0->setColour(colours::MenuGrey);
-    SpeedMenu0->setBevel(Panel::Bevel::Raised, 1);
-    SpeedMenu0->setGeometry(4, BorderHeight + 26, 340, 11 * MenuButtonHeight + 4);
-    NewFile = menuButton(QStringLiteral("NewFile"), QStringLiteral("New"), 0);
-    OpenFile = menuButton(QStringLiteral("OpenFile"), QStringLiteral("Open"), 1);
-    SaveFile = menuButton(QStringLiteral("SaveFile"), QStringLiteral("Save"), 2);
-    SaveFileAs = menuButton(QStringLiteral("SaveFileAs"), QStringLiteral("Save As"), 3);
-    PrintSetup = menuButton(QStringLiteral("PrintSetup"), QStringLiteral("Print Setup"), 4);
-    PrintFile = menuButton(QStringLiteral("PrintFile"), QStringLiteral("Print"), 5);
-    for (int n = 1; n <= RecentFiles::SlotCount; ++n) {
-        recentButtons_[n - 1] = menuButton(QStringLiteral("File%1").arg(n), QStringLiteral("%1.").arg(n), 5 + n);
-        connect(recentButtons_[n - 1], &QPushButton::clicked, this, [this, n] { File1Click(n); });
-    }
-    CloseButton = menuButton(QStringLiteral("CloseButton"), QStringLiteral("Close"), 10);
-    connect(NewFile, &QPushButton::clicked, this, &StopwatchWindow::ClearTimings1Click);
-    connect(OpenFile, &QPushButton::clicked, this, &StopwatchWindow::OpenTimings1Click);
-    connect(SaveFile, &QPushButton::clicked, this, &StopwatchWindow::SaveTimings1Click);
-    connect(SaveFileAs, &QPushButton::clicked, this, &StopwatchWindow::SaveTimingsAs1Click);
-    connect(PrintSetup, &QPushButton::clicked, this, &StopwatchWindow::PrintSetup1Click);
-    connect(PrintFile, &QPushButton::clicked, this, &StopwatchWindow::PrintTimings1Click);
-    connect(CloseButton, &QPushButton::clicked, this, &StopwatchWindow::QuittoMenu1Click);
-    SpeedMenu0->hide();
+    buildFileMenu();
 
     helpPanel()->raise();
     closePanel()->raise();
@@ -306,21 +212,56 @@ void StopwatchWindow::buildLayout()
     }
 }
 
-void StopwatchWindow::FormCreate()
+QPushButton* StopwatchWindow::fileMenuButton(const QString& name, const QString& caption, FileMenuRow row)
 {
-    digits_->display(displayText({}));
-    digits_->setAccessibleName(displayText({}));
-    showButtonPicture(QStringLiteral("StartOut"));
-    ShowExistingFiles();
+    auto* button = new QPushButton(caption, fileMenu_);
+    button->setObjectName(name);
+    button->setGeometry(2, 2 + row * MenuButtonHeight, fileMenu_->width() - 4, MenuButtonHeight);
+    button->setFlat(true);
+    button->setStyleSheet(QStringLiteral("text-align: left; padding-left: 6px;"));
+    return button;
 }
 
-void StopwatchWindow::ShowExistingFiles()
+void StopwatchWindow::buildFileMenu()
+{
+    // The File menu drops over the grid.
+    fileMenu_ = new Panel(this);
+    fileMenu_->setObjectName(QStringLiteral("fileMenu"));
+    fileMenu_->setColour(colours::MenuGrey);
+    fileMenu_->setBevel(Panel::Bevel::Raised, 1);
+    fileMenu_->setGeometry(4, BorderHeight + 26, 340, FileMenuRowCount * MenuButtonHeight + 4);
+    newButton_ = fileMenuButton(QStringLiteral("newButton"), QStringLiteral("New"), NewRow);
+    openButton_ = fileMenuButton(QStringLiteral("openButton"), QStringLiteral("Open"), OpenRow);
+    saveButton_ = fileMenuButton(QStringLiteral("saveButton"), QStringLiteral("Save"), SaveRow);
+    saveAsButton_ = fileMenuButton(QStringLiteral("saveAsButton"), QStringLiteral("Save As"), SaveAsRow);
+    printSetupButton_ =
+        fileMenuButton(QStringLiteral("printSetupButton"), QStringLiteral("Print Setup"), PrintSetupRow);
+    printButton_ = fileMenuButton(QStringLiteral("printButton"), QStringLiteral("Print"), PrintRow);
+    for (int slot = 1; slot <= RecentFiles::SlotCount; ++slot) {
+        QPushButton* button = fileMenuButton(QStringLiteral("recentFileButton%1").arg(slot),
+                                             QStringLiteral("%1.").arg(slot),
+                                             FileMenuRow(FirstRecentFileRow + slot - 1));
+        connect(button, &QPushButton::clicked, this, [this, slot] { openRecentFile(slot); });
+        recentFileButtons_[slot - 1] = button;
+    }
+    closeButton_ = fileMenuButton(QStringLiteral("closeButton"), QStringLiteral("Close"), CloseRow);
+    connect(newButton_, &QPushButton::clicked, this, &StopwatchWindow::clearTimings);
+    connect(openButton_, &QPushButton::clicked, this, &StopwatchWindow::openTimings);
+    connect(saveButton_, &QPushButton::clicked, this, &StopwatchWindow::saveTimings);
+    connect(saveAsButton_, &QPushButton::clicked, this, &StopwatchWindow::saveTimingsAs);
+    connect(printSetupButton_, &QPushButton::clicked, this, &StopwatchWindow::printSetup);
+    connect(printButton_, &QPushButton::clicked, this, &StopwatchWindow::printTimings);
+    connect(closeButton_, &QPushButton::clicked, this, &StopwatchWindow::closeToMenu);
+    fileMenu_->hide();
+}
+
+void StopwatchWindow::showRecentFiles()
 {
     recent_.read();
-    for (int n = 1; n <= RecentFiles::SlotCount; ++n) {
-        QPushButton* button = recentButtons_[n - 1];
-        const bool used = !recent_.slot(n).isEmpty();
-        button->setText(used ? recent_.caption(n) : QStringLiteral("%1.").arg(n));
+    for (int slot = 1; slot <= RecentFiles::SlotCount; ++slot) {
+        QPushButton* button = recentFileButtons_[slot - 1];
+        const bool used = !recent_.slot(slot).isEmpty();
+        button->setText(used ? recent_.caption(slot) : QStringLiteral("%1.").arg(slot));
         button->setEnabled(used);
     }
 }
@@ -331,10 +272,10 @@ void StopwatchWindow::activated()
         return;
     setUp_ = true;
     running_ = false;
-    Gr1->setColumnCount(ColumnCount);
+    timingGrid_->setColumnCount(ColumnCount);
     for (int c = 0; c < ColumnCount; ++c) {
-        Gr1->setColumnWidth(c, columnWidths()[c]);
-        Gr1->setHorizontalHeaderItem(c, new QTableWidgetItem(headerTexts()[c]));
+        timingGrid_->setColumnWidth(c, columnWidths()[c]);
+        timingGrid_->setHorizontalHeaderItem(c, new QTableWidgetItem(headerTexts()[c]));
     }
     list_.clear();
     refreshGrid();
@@ -357,66 +298,76 @@ void StopwatchWindow::deactivated()
     services().sounds.sweep(SoundGate::Midi, Sweep::ThreeChannel);
 }
 
-void StopwatchWindow::ButtonPicMouseDown(QMouseEvent*)
+void StopwatchWindow::pressStartStop()
 {
     const StartStopButton::Step step = button_.press();
     if (step.picture.isEmpty())
         return;
     showButtonPicture(step.picture);
     if (step.startStop)
-        StartClick();
+        startOrStopTiming();
 }
 
-void StopwatchWindow::ButtonPicMouseUp(QMouseEvent*)
+void StopwatchWindow::releaseStartStop()
 {
     const StartStopButton::Step step = button_.release();
     if (!step.picture.isEmpty())
         showButtonPicture(step.picture);
 }
 
-void StopwatchWindow::StartClick()
+void StopwatchWindow::startOrStopTiming()
 {
     saved_ = false;
     selectRow(list_.lastRow());
-    if (!running_) {
-        setFileCommandsEnabled(false);
-        startInstant_ = platform::Clock::instance().now();
-        list_.beginTiming(startInstant_.time());
-        refreshCell(StartTime, list_.lastRow());
-        running_ = true;
-        ButtonPic->setAccessibleName(StopCaption);
-        Timer1->start();
-        return;
-    }
+    if (running_)
+        stopTiming();
+    else
+        startTiming();
+}
+
+void StopwatchWindow::startTiming()
+{
+    setFileCommandsEnabled(false);
+    startInstant_ = services().clock.now();
+    list_.beginTiming(startInstant_.time());
+    refreshCell(StartTime, list_.lastRow());
+    running_ = true;
+    startStopPicture_->setAccessibleName(StopCaption);
+    displayTimer_->start();
+}
+
+void StopwatchWindow::stopTiming()
+{
     running_ = false;
-    Timer1->stop();
-    ButtonPic->setAccessibleName(StartCaption);
-    const QDateTime now = platform::Clock::instance().now();
+    displayTimer_->stop();
+    startStopPicture_->setAccessibleName(StartCaption);
+    const QDateTime now = services().clock.now();
     const Elapsed elapsed = splitElapsed(startInstant_.msecsTo(now));
     const int timed = list_.lastRow();
     list_.endTiming(now.time(), elapsed);
-    DisplayDigits(elapsed);
+    showElapsedDigits(elapsed);
     refreshGrid();
     for (int c = StartTime; c < ColumnCount; ++c)
         refreshCell(c, timed);
+    // The next label can be typed at once.
     selectRow(list_.lastRow());
-    Gr1->setFocus();
+    timingGrid_->setFocus();
     setFileCommandsEnabled(true);
 }
 
-void StopwatchWindow::Timer1Timer()
+void StopwatchWindow::showRunningTime()
 {
     if (!running_) {
-        Timer1->stop();
+        displayTimer_->stop();
         return;
     }
-    const Elapsed elapsed = splitElapsed(startInstant_.msecsTo(platform::Clock::instance().now()));
+    const Elapsed elapsed = splitElapsed(startInstant_.msecsTo(services().clock.now()));
     for (int column : list_.showElapsed(elapsed))
         refreshCell(column, list_.lastRow());
-    DisplayDigits(elapsed);
+    showElapsedDigits(elapsed);
 }
 
-void StopwatchWindow::DisplayDigits(const Elapsed& elapsed)
+void StopwatchWindow::showElapsedDigits(const Elapsed& elapsed)
 {
     const QString before = digits_->text();
     const QString text = displayText(elapsed);
@@ -429,11 +380,9 @@ void StopwatchWindow::DisplayDigits(const Elapsed& elapsed)
         services().sounds.play(SoundGate::Reserved, NoteOnTenths, 60, 127, digitTicks_);
 }
 
-bool StopwatchWindow::Gr1SelectCell(int column, int) const { return column == Label; }
-
-void StopwatchWindow::Gr1SetEditText(int column, int row, const QString& text)
+void StopwatchWindow::labelEdited(int row, const QString& text)
 {
-    if (column != Label || row < 1 || row > list_.rowCount())
+    if (row < 1 || row > list_.rowCount())
         return;
     list_.setLabel(row, text);
     saved_ = false;
@@ -441,19 +390,19 @@ void StopwatchWindow::Gr1SetEditText(int column, int row, const QString& text)
     refreshCell(Label, row);
 }
 
-void StopwatchWindow::DelHighClick()
+void StopwatchWindow::deleteSelectedTiming()
 {
-    if (!DelHigh->isEnabled())
+    if (!deleteLineAction_->isEnabled())
         return;
-    const int row = qBound(1, Gr1->currentRow() + 1, list_.rowCount());
+    const int row = qBound(1, timingGrid_->currentRow() + 1, list_.rowCount());
     if (list_.rowBlank(row)) {
-        platform::showMessage(this, platform::MessageKind::Information, BlankEntry);
-        Gr1->setFocus();
+        services().dialogs.message(this, platform::MessageKind::Information, BlankEntry, platform::Ok);
+        timingGrid_->setFocus();
         return;
     }
     QPointer<StopwatchWindow> alive(this);
-    const int answer = platform::showMessage(this, platform::MessageKind::Confirmation, ConfirmDelete,
-                                             platform::Yes | platform::No);
+    const int answer = services().dialogs.message(this, platform::MessageKind::Confirmation,
+                                                  ConfirmDelete, platform::Yes | platform::No);
     if (!alive)
         return;
     if (answer == platform::Yes) {
@@ -462,49 +411,49 @@ void StopwatchWindow::DelHighClick()
         refreshGrid();
         selectRow(qMin(row, list_.lastRow()));
     }
-    Gr1->setFocus();
+    timingGrid_->setFocus();
 }
 
-void StopwatchWindow::FirstLine1Click() { selectRow(1); }
+void StopwatchWindow::selectFirstRow() { selectRow(1); }
 
-void StopwatchWindow::LastLine1Click() { selectRow(list_.lastRow()); }
+void StopwatchWindow::selectLastRow() { selectRow(list_.lastRow()); }
 
-void StopwatchWindow::FileMenuMouseMove(QObject* over)
+void StopwatchWindow::pointerMovedOver(QObject* over)
 {
-    if (over == FileMenu) {
-        if (FileMenu->isEnabled() && !SpeedMenu0->isVisible()) {
-            SpeedMenu0->show();
-            SpeedMenu0->raise();
+    if (over == fileMenuButton_) {
+        if (fileMenuButton_->isEnabled() && !fileMenu_->isVisible()) {
+            fileMenu_->show();
+            fileMenu_->raise();
         }
         return;
     }
     for (QObject* o = over; o; o = o->parent())
-        if (o == SpeedMenu0)
+        if (o == fileMenu_)
             return;
     hideFileMenu();
 }
 
-void StopwatchWindow::hideFileMenu() { SpeedMenu0->hide(); }
+void StopwatchWindow::hideFileMenu() { fileMenu_->hide(); }
 
 bool StopwatchWindow::offerToSave()
 {
     if (saved_ || list_.isEmpty())
         return true;
     QPointer<StopwatchWindow> alive(this);
-    const int answer = platform::showMessage(this, platform::MessageKind::Confirmation, AskToSave,
-                                             platform::Yes | platform::No);
+    const int answer = services().dialogs.message(this, platform::MessageKind::Confirmation, AskToSave,
+                                                  platform::Yes | platform::No);
     if (!alive)
         return false;
-    return answer != platform::Yes || SaveTimings1Click();
+    return answer != platform::Yes || saveTimings();
 }
 
-void StopwatchWindow::ClearTimings1Click()
+void StopwatchWindow::clearTimings()
 {
     hideFileMenu();
     if (running_)
         return;
     if (list_.isEmpty()) {
-        platform::showMessage(this, platform::MessageKind::Information, NothingToClear);
+        services().dialogs.message(this, platform::MessageKind::Information, NothingToClear, platform::Ok);
         return;
     }
     // A list the user wanted kept is not cleared when its save fails.
@@ -516,21 +465,21 @@ void StopwatchWindow::ClearTimings1Click()
     list_.clear();
     refreshGrid();
     selectRow(1);
-    DisplayDigits({});
+    showElapsedDigits({});
 }
 
-void StopwatchWindow::OpenTimings1Click()
+void StopwatchWindow::openTimings()
 {
     hideFileMenu();
     if (running_ || !offerToSave())
         return;
-    const QString path = platform::Dialogs::instance().openFileName(
+    const QString path = services().dialogs.openFileName(
         this, OpenTitle, fileName_.isEmpty() ? QString() : QFileInfo(fileName_).absolutePath(), FileFilter);
     if (!path.isEmpty())
         openFile(path, true);
 }
 
-void StopwatchWindow::File1Click(int slot)
+void StopwatchWindow::openRecentFile(int slot)
 {
     hideFileMenu();
     const QString path = recent_.slot(slot);
@@ -543,7 +492,7 @@ void StopwatchWindow::openFile(const QString& path, bool remember)
 {
     std::optional<TimingList> read = readTimingFile(path);
     if (!read) {
-        platform::showMessage(this, platform::MessageKind::Warning, NotATimingFile);
+        services().dialogs.message(this, platform::MessageKind::Warning, NotATimingFile, platform::Ok);
         return;
     }
     fileName_ = path;
@@ -553,44 +502,44 @@ void StopwatchWindow::openFile(const QString& path, bool remember)
     refreshGrid();
     selectRow(list_.lastRow());
     if (remember && recent_.add(path))
-        ShowExistingFiles();
+        showRecentFiles();
 }
 
-bool StopwatchWindow::SaveTimings1Click()
+bool StopwatchWindow::saveTimings()
 {
     hideFileMenu();
     if (running_)
         return false;
     if (list_.isEmpty()) {
-        platform::showMessage(this, platform::MessageKind::Information, EmptySave);
+        services().dialogs.message(this, platform::MessageKind::Information, EmptySave, platform::Ok);
         return false;
     }
     if (fileName_.isEmpty())
-        return SaveTimingsAs1Click();
+        return saveTimingsAs();
     if (writeTimingFile(fileName_, list_)) {
         saved_ = true;
         setWindowTitle(SavedCaption + fileName_);
         if (recent_.add(fileName_))
-            ShowExistingFiles();
+            showRecentFiles();
         return true;
     }
     fileName_.clear();
     saved_ = false;
     setWindowTitle(NoFileCaption);
-    platform::showMessage(this, platform::MessageKind::Information, CouldNotSave);
+    services().dialogs.message(this, platform::MessageKind::Information, CouldNotSave, platform::Ok);
     return false;
 }
 
-bool StopwatchWindow::SaveTimingsAs1Click()
+bool StopwatchWindow::saveTimingsAs()
 {
     hideFileMenu();
     if (running_)
         return false;
     if (list_.isEmpty()) {
-        platform::showMessage(this, platform::MessageKind::Information, EmptySave);
+        services().dialogs.message(this, platform::MessageKind::Information, EmptySave, platform::Ok);
         return false;
     }
-    QString path = platform::Dialogs::instance().saveFileName(
+    QString path = services().dialogs.saveFileName(
         this, SaveTitle, fileName_.isEmpty() ? QString() : QFileInfo(fileName_).absolutePath(), FileFilter);
     if (path.isEmpty())
         return false;
@@ -599,13 +548,13 @@ bool StopwatchWindow::SaveTimingsAs1Click()
     if (QFileInfo(path).suffix().isEmpty()) {
         path += QStringLiteral(".tim");
         if (QFileInfo::exists(path)
-            && platform::showMessage(this, platform::MessageKind::Confirmation, ReplaceFile.arg(path),
-                                     platform::Yes | platform::No)
+            && services().dialogs.message(this, platform::MessageKind::Confirmation, ReplaceFile.arg(path),
+                                          platform::Yes | platform::No)
                    != platform::Yes)
             return false;
     }
     fileName_ = path;
-    return SaveTimings1Click();
+    return saveTimings();
 }
 
 QPrinter* StopwatchWindow::printer()
@@ -615,31 +564,33 @@ QPrinter* StopwatchWindow::printer()
     return printer_.get();
 }
 
-void StopwatchWindow::PrintSetup1Click()
+void StopwatchWindow::printSetup()
 {
     hideFileMenu();
     if (running_)
         return;
     QPrinter* p = printer();
     if (!p) {
-        platform::showMessage(this, platform::MessageKind::Information, platform::Printing::noPrinterText());
+        services().dialogs.message(this, platform::MessageKind::Information,
+                                   platform::Printing::noPrinterText(), platform::Ok);
         return;
     }
     platform::Printing::instance().printerSetup(this, *p);
 }
 
-void StopwatchWindow::PrintTimings1Click()
+void StopwatchWindow::printTimings()
 {
     hideFileMenu();
     if (running_)
         return;
     if (list_.isEmpty()) {
-        platform::showMessage(this, platform::MessageKind::Information, EmptyPrint);
+        services().dialogs.message(this, platform::MessageKind::Information, EmptyPrint, platform::Ok);
         return;
     }
     QPrinter* p = printer();
     if (!p) {
-        platform::showMessage(this, platform::MessageKind::Information, platform::Printing::noPrinterText());
+        services().dialogs.message(this, platform::MessageKind::Information,
+                                   platform::Printing::noPrinterText(), platform::Ok);
         return;
     }
     if (!platform::Printing::instance().printDialog(this, *p))
@@ -651,7 +602,7 @@ void StopwatchWindow::PrintTimings1Click()
     printJobs_ = 0;
     for (int copy = 0; copy < copies; ++copy) {
         if (!printJob(*p)) {
-            platform::showMessage(this, platform::MessageKind::Warning, PrintFailed);
+            services().dialogs.message(this, platform::MessageKind::Warning, PrintFailed, platform::Ok);
             break;
         }
         ++printJobs_;
@@ -675,7 +626,7 @@ bool StopwatchWindow::printJob(QPrinter& printer)
     const int indent = titleIndent(page.width(), titleMetrics.horizontalAdvance(PrintTitle),
                                    titleMetrics.horizontalAdvance(QLatin1Char(' ')));
     int y = 0;
-    for (const PrintLine& line : printLines(list_, indent, platform::Clock::instance().now(), QLocale())) {
+    for (const PrintLine& line : printLines(list_, indent, services().clock.now(), QLocale())) {
         const QFont font = fontFor(line.font, line.underlined);
         const QFontMetrics metrics(font, &printer);
         if (y > 0 && y + metrics.height() > page.height()) {
@@ -690,7 +641,7 @@ bool StopwatchWindow::printJob(QPrinter& printer)
     return painter.end();
 }
 
-void StopwatchWindow::QuittoMenu1Click()
+void StopwatchWindow::closeToMenu()
 {
     hideFileMenu();
     closeIfAllowed();
@@ -701,17 +652,17 @@ bool StopwatchWindow::queryClose()
     if (closing_)
         return true;
     if (running_) {
-        platform::showMessage(this, platform::MessageKind::Warning, StopFirst);
+        services().dialogs.message(this, platform::MessageKind::Warning, StopFirst, platform::Ok);
         return false;
     }
     if (!offerToSave())
         return false;
     closing_ = true;
-    Timer1->stop();
+    displayTimer_->stop();
     return true;
 }
 
-void StopwatchWindow::closePanelClicked() { QuittoMenu1Click(); }
+void StopwatchWindow::closePanelClicked() { closeToMenu(); }
 
 void StopwatchWindow::showEvent(QShowEvent* event)
 {
@@ -728,19 +679,19 @@ bool StopwatchWindow::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::MouseMove) {
         const QPoint at = mapFromGlobal(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
         QWidget* under = childAt(at);
-        FileMenuMouseMove(under ? under : this);
+        pointerMovedOver(under ? under : this);
     }
     return ToolWindow::eventFilter(watched, event);
 }
 
 void StopwatchWindow::setFileCommandsEnabled(bool enabled)
 {
-    for (QWidget* w : {static_cast<QWidget*>(NewFile), static_cast<QWidget*>(OpenFile),
-                       static_cast<QWidget*>(SaveFile), static_cast<QWidget*>(SaveFileAs),
-                       static_cast<QWidget*>(PrintSetup), static_cast<QWidget*>(PrintFile),
-                       static_cast<QWidget*>(FileMenu)})
+    for (QWidget* w : {static_cast<QWidget*>(newButton_), static_cast<QWidget*>(openButton_),
+                       static_cast<QWidget*>(saveButton_), static_cast<QWidget*>(saveAsButton_),
+                       static_cast<QWidget*>(printSetupButton_), static_cast<QWidget*>(printButton_),
+                       static_cast<QWidget*>(fileMenuButton_)})
         w->setEnabled(enabled);
-    DelHigh->setEnabled(enabled);
+    deleteLineAction_->setEnabled(enabled);
     if (!enabled)
         hideFileMenu();
 }
@@ -748,7 +699,7 @@ void StopwatchWindow::setFileCommandsEnabled(bool enabled)
 void StopwatchWindow::refreshGrid()
 {
     updatingGrid_ = true;
-    Gr1->setRowCount(list_.rowCount());
+    timingGrid_->setRowCount(list_.rowCount());
     updatingGrid_ = false;
     for (int r = 1; r <= list_.rowCount(); ++r)
         for (int c = 0; c < ColumnCount; ++c)
@@ -758,7 +709,7 @@ void StopwatchWindow::refreshGrid()
 void StopwatchWindow::refreshCell(int column, int row)
 {
     updatingGrid_ = true;
-    QTableWidgetItem* item = Gr1->item(row - 1, column);
+    QTableWidgetItem* item = timingGrid_->item(row - 1, column);
     if (!item) {
         item = new QTableWidgetItem;
         if (column == Label)
@@ -767,7 +718,7 @@ void StopwatchWindow::refreshCell(int column, int row)
             item->setFlags(Qt::ItemIsEnabled);
         if (column == Number)
             item->setBackground(colours::MenuGrey);
-        Gr1->setItem(row - 1, column, item);
+        timingGrid_->setItem(row - 1, column, item);
     }
     const QString& text = list_.cell(column, row);
     // Only text that changed is written, so the running cells do not flicker.
@@ -778,14 +729,14 @@ void StopwatchWindow::refreshCell(int column, int row)
 
 void StopwatchWindow::selectRow(int row)
 {
-    if (row < 1 || row > Gr1->rowCount())
+    if (row < 1 || row > timingGrid_->rowCount())
         return;
-    Gr1->setCurrentCell(row - 1, Label);
-    Gr1->scrollToItem(Gr1->item(row - 1, Label));
+    timingGrid_->setCurrentCell(row - 1, Label);
+    timingGrid_->scrollToItem(timingGrid_->item(row - 1, Label));
 }
 
 void StopwatchWindow::showButtonPicture(const QString& name)
 {
-    ButtonPic->setPixmap(services().pictures.picture(name));
-    ButtonPic->setAccessibleName(running_ ? StopCaption : StartCaption);
+    startStopPicture_->setPixmap(services().pictures.picture(name));
+    startStopPicture_->setAccessibleName(running_ ? StopCaption : StartCaption);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "app/ToolWindow.h"
 #include "common/RecentFiles.h"
+#include "organisers/StartStopButton.h"
 #include "organisers/TimingList.h"
 
 #include <QDateTime>
@@ -11,11 +12,11 @@ class DigitDisplay;
 class Panel;
 class QAction;
 class QLabel;
-class QMouseEvent;
 class QPrinter;
 class QPushButton;
-class QTableWidget;
 class QTimer;
+class StartStopPicture;
+class TimingGrid;
 
 // The Stopwatch: a list of labelled timings, one running at a time, timed
 // with the big start/stop picture, saved to and opened from .tim files and
@@ -34,50 +35,67 @@ public:
     // Print jobs sent by the last Print command (one per copy).
     int printJobs() const { return printJobs_; }
 
-    // Handlers, named after the control and event that trigger them.
     void activated() override;
     void deactivated() override;
-    void ButtonPicMouseDown(QMouseEvent* event);
-    void ButtonPicMouseUp(QMouseEvent* event);
-    void StartClick();
-    void Timer1Timer();
-    void DisplayDigits(const timing::Elapsed& elapsed);
-    bool Gr1SelectCell(int column, int row) const;
-    void Gr1SetEditText(int column, int row, const QString& text);
-    void DelHighClick();
-    void FirstLine1Click();
-    void LastLine1Click();
-    void FileMenuMouseMove(QObject* over);
-    void ClearTimings1Click();
-    void OpenTimings1Click();
+    bool queryClose() override;
+
+    // The start/stop picture pressed and let go.
+    void pressStartStop();
+    void releaseStartStop();
+    // The list's right-click menu.
+    void deleteSelectedTiming();
+    void selectFirstRow();
+    void selectLastRow();
+    // The File menu's commands.
+    void clearTimings();
+    void openTimings();
     // True when the list reached the file.
-    bool SaveTimings1Click();
-    bool SaveTimingsAs1Click();
-    void File1Click(int slot);
-    void PrintSetup1Click();
-    void PrintTimings1Click();
-    void QuittoMenu1Click();
+    bool saveTimings();
+    bool saveTimingsAs();
+    void openRecentFile(int slot);
+    void printSetup();
+    void printTimings();
+    void closeToMenu();
 
 protected:
-    bool queryClose() override;
     void closePanelClicked() override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void FormCreate();
-    void ShowExistingFiles();
+    // The rows of the File menu, top to bottom.
+    enum FileMenuRow {
+        NewRow,
+        OpenRow,
+        SaveRow,
+        SaveAsRow,
+        PrintSetupRow,
+        PrintRow,
+        FirstRecentFileRow,
+        CloseRow = FirstRecentFileRow + RecentFiles::SlotCount,
+        FileMenuRowCount
+    };
+
     void buildLayout();
-    QPushButton* menuButton(const QString& name, const QString& caption, int index);
-    void setFileCommandsEnabled(bool enabled);
+    void buildFileMenu();
+    QPushButton* fileMenuButton(const QString& name, const QString& caption, FileMenuRow row);
+    void showRecentFiles();
+    void startOrStopTiming();
+    void startTiming();
+    void stopTiming();
+    void showRunningTime();
+    void showElapsedDigits(const timing::Elapsed& elapsed);
+    void labelEdited(int row, const QString& text);
+    // The File menu stays up while the pointer is over its button or itself.
+    void pointerMovedOver(QObject* over);
     void hideFileMenu();
+    void setFileCommandsEnabled(bool enabled);
     // Asks to save a list that is not saved; false when the user said Yes
     // and the save did not happen, so nothing may be thrown away.
     bool offerToSave();
     void openFile(const QString& path, bool remember);
     bool printJob(QPrinter& printer);
     QPrinter* printer();
-    // Closes unless a timing runs or an unsaved list could not be saved.
 
     void refreshGrid();
     void refreshCell(int column, int row);
@@ -99,24 +117,25 @@ private:
     int printJobs_ = 0;
     std::unique_ptr<QPrinter> printer_;
 
-    QLabel* Image3 = nullptr;
-    Panel* FunctionPanel = nullptr;
-    QPushButton* FileMenu = nullptr;
-    Panel* SpeedMenu0 = nullptr;
-    QPushButton* NewFile = nullptr;
-    QPushButton* OpenFile = nullptr;
-    QPushButton* SaveFile = nullptr;
-    QPushButton* SaveFileAs = nullptr;
-    QPushButton* PrintSetup = nullptr;
-    QPushButton* PrintFile = nullptr;
-    std::array<QPushButton*, RecentFiles::SlotCount> recentButtons_{}; // File1 .. File4
-    QPushButton* CloseButton = nullptr;
-    QTableWidget* Gr1 = nullptr;
-    QAction* DelHigh = nullptr;
-    QAction* FirstLine1 = nullptr;
-    QAction* LastLine1 = nullptr;
-    Panel* Panel2 = nullptr;
-    DigitDisplay* digits_ = nullptr; // L1 .. L8 with the colons C1 .. C3
-    QLabel* ButtonPic = nullptr;
-    QTimer* Timer1 = nullptr;
+    QLabel* topBorder_ = nullptr;
+    Panel* functionBar_ = nullptr;
+    QPushButton* fileMenuButton_ = nullptr;
+    Panel* fileMenu_ = nullptr;
+    QPushButton* newButton_ = nullptr;
+    QPushButton* openButton_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+    QPushButton* saveAsButton_ = nullptr;
+    QPushButton* printSetupButton_ = nullptr;
+    QPushButton* printButton_ = nullptr;
+    std::array<QPushButton*, RecentFiles::SlotCount> recentFileButtons_{};
+    QPushButton* closeButton_ = nullptr;
+    TimingGrid* timingGrid_ = nullptr;
+    QAction* deleteLineAction_ = nullptr;
+    QAction* firstLineAction_ = nullptr;
+    QAction* lastLineAction_ = nullptr;
+    Panel* digitPanel_ = nullptr;
+    DigitDisplay* digits_ = nullptr;
+    StartStopPicture* startStopPicture_ = nullptr;
+    // Runs only while a timing runs: the live elapsed time.
+    QTimer* displayTimer_ = nullptr;
 };

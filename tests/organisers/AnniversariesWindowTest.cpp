@@ -1,6 +1,7 @@
 #include "organisers/AnniversariesWindow.h"
 
-#include "../app/LauncherFixture.h"
+#include "../common/ScopedConfigDir.h"
+#include "TestServices.h"
 #include "app/Panel.h"
 #include "common/SettingsStore.h"
 #include "platform/Clock.h"
@@ -12,16 +13,19 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <gtest/gtest.h>
 
 namespace {
 
 using platform::MessageKind;
+using Command = AnniversariesWindow::Command;
 
 QString lastFile()
 {
@@ -49,16 +53,14 @@ public:
     std::unique_ptr<QPrinter> currentPrinter() override { return nullptr; }
 };
 
-// The launcher, a clock on Sunday 15 March 2026 at 15:07, and the
-// Anniversary Database opened from the menu with no last file.
-class AnniversariesWindowTest : public LauncherTest {
+// A clock on Sunday 15 March 2026 at 15:07, no last file, and the
+// Anniversary Database built from test services alone.
+class AnniversariesWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        LauncherTest::SetUp();
-        platform::Clock::install(&clock);
+        t.clock.set(QDateTime(QDate(2026, 3, 15), QTime(15, 7)));
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-        menu->setFactory(AnniversariesWindow::MenuEntry, [](QWidget* owner) { return new AnniversariesWindow(owner); });
         SettingsStore(QStringLiteral("Orvik 2000\\Anniversary"))
             .writeString(QStringLiteral("Files"), QStringLiteral("LastFile"), QStringLiteral("none"));
         window = open();
@@ -66,15 +68,15 @@ protected:
     }
     void TearDown() override
     {
-        platform::Clock::install(nullptr);
+        delete window;
         QLocale::setDefault(QLocale::c());
-        LauncherTest::TearDown();
     }
 
     AnniversariesWindow* open()
     {
-        menu->openEntry(AnniversariesWindow::MenuEntry);
-        return qobject_cast<AnniversariesWindow*>(menu->window(AnniversariesWindow::MenuEntry));
+        auto* created = new AnniversariesWindow(t.services);
+        created->show();
+        return created;
     }
     void closeByPanel()
     {
@@ -85,7 +87,7 @@ protected:
     void setCell(int month, int day, const QString& text) { window->grid(month)->item(day - 1, 1)->setText(text); }
     void typeInto(int month, int day, const QString& text)
     {
-        window->Month01Click(month);
+        window->showMonth(month);
         QTableWidget* grid = window->grid(month);
         grid->setCurrentCell(day - 1, 1);
         for (QChar c : text) {
@@ -94,15 +96,14 @@ protected:
         }
         QTest::keyClick(grid->indexWidget(grid->currentIndex()), Qt::Key_Return);
     }
-    void click(int speedButton)
+    void click(AnniversariesWindow::Command command)
     {
-        QTest::mouseClick(window->findChild<QToolButton*>(QStringLiteral("SpeedButton%1").arg(speedButton)),
-                          Qt::LeftButton);
+        QTest::mouseClick(window->commandButton(command), Qt::LeftButton);
     }
     QStringList asked() const
     {
         QStringList texts;
-        for (const auto& a : dialogs.scripted.asked) texts << a.text;
+        for (const auto& a : t.dialogs.asked) texts << a.text;
         return texts;
     }
     void expectAllEmpty()
@@ -112,20 +113,58 @@ protected:
                 ASSERT_EQ(cell(m, d), "") << m << "/" << d;
     }
 
-    platform::ManualClock clock{QDateTime(QDate(2026, 3, 15), QTime(15, 7))};
+    ScopedConfigDir config;
+    TestServices t;
     QTemporaryDir dir;
     QPointer<AnniversariesWindow> window;
 };
 
+TEST(AnniversariesWindowAlone, BuiltFromTheServicesItShowsItsFrameAndCaption)
+{
+    ScopedConfigDir config;
+    TestServices t;
+    t.clock.set(QDateTime(QDate(2026, 8, 10), QTime(9, 0)));
+    AnniversariesWindow window(t.services);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.size(), QSize(627, 439));
+    EXPECT_EQ(window.windowTitle(), "Anniversary Database");
+    EXPECT_EQ(window.selectedMonth(), 8); // the clock's month
+    EXPECT_TRUE(window.isSaved());
+    EXPECT_EQ(window.currentFileName(), "");
+    EXPECT_TRUE(t.dialogs.asked.isEmpty());
+}
+
+// The program installs dialogs and a clock of its own; the window must ask
+// only the ones it was given.
+TEST(AnniversariesWindowAlone, AsksOnlyItsOwnDialogsAndClock)
+{
+    ScopedConfigDir config;
+    TestServices t; // its dialogs and clock are the program-wide ones
+    platform::ScriptedDialogs ownDialogs;
+    platform::ManualClock ownClock(QDateTime(QDate(2026, 11, 2), QTime(9, 0)));
+    const UtilityServices own{t.effects, t.pictures, 24, ownDialogs, ownClock, t.random};
+    AnniversariesWindow window(own);
+    window.show();
+    EXPECT_EQ(window.selectedMonth(), 11);
+
+    window.grid(11)->item(4, 1)->setText("Fireworks");
+    ownDialogs.answers = {platform::No};
+    window.openFile(); // not saved: asked first; then the open dialog, cancelled
+    ASSERT_EQ(ownDialogs.asked.size(), 1);
+    EXPECT_EQ(ownDialogs.asked[0].text, "Do you wish to save your data?");
+    EXPECT_EQ(ownDialogs.fileDialogs, QStringList{"Anniversary Database"});
+    EXPECT_TRUE(t.dialogs.asked.isEmpty());
+    EXPECT_TRUE(t.dialogs.fileDialogs.isEmpty());
+}
+
 TEST_F(AnniversariesWindowTest, FreshWindowLayout)
 {
-    EXPECT_EQ(window->size(), QSize(627, 439));
-    EXPECT_EQ(window->closePanel()->objectName(), "Panel23");
     EXPECT_EQ(window->childAt(window->closePanel()->geometry().center()), window->closePanel());
     const int rows[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     for (int m = 1; m <= 12; ++m) {
         QTableWidget* grid = window->grid(m);
-        EXPECT_EQ(grid->objectName(), m == 1 ? QString("GR1") : QStringLiteral("Gr%1").arg(m));
         EXPECT_EQ(grid->size(), QSize(449, 404));
         EXPECT_EQ(grid->rowCount(), rows[m - 1]);
         EXPECT_EQ(grid->horizontalHeaderItem(0)->text() + grid->horizontalHeaderItem(1)->text(), "DateDetails");
@@ -135,8 +174,11 @@ TEST_F(AnniversariesWindowTest, FreshWindowLayout)
     EXPECT_EQ(window->grid(1)->rowHeight(0), 18);
     const char* hints[] = {"Create New File", "Open Existing File", "Save File", "Save File As ...",
                            "Print Setup", "Print Month", "Print Year"};
-    for (int i = 1; i <= 7; ++i)
-        EXPECT_EQ(window->findChild<QToolButton*>(QStringLiteral("SpeedButton%1").arg(i))->toolTip(), hints[i - 1]);
+    for (int c = 0; c < AnniversariesWindow::CommandCount; ++c) {
+        QToolButton* button = window->commandButton(AnniversariesWindow::Command(c));
+        EXPECT_EQ(button->toolTip(), hints[c]);
+        EXPECT_EQ(button->accessibleName(), hints[c]);
+    }
 
     // The grids tell assistive tools their month and their cells.
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(window->grid(3));
@@ -148,14 +190,14 @@ TEST_F(AnniversariesWindowTest, FreshWindowLayout)
 TEST_F(AnniversariesWindowTest, MonthButtonsSelectAndColour)
 {
     const auto colourOf = [&](int m) {
-        return window->findChild<Panel*>(QStringLiteral("Highlight%1").arg(m, 2, 10, QChar('0')))->colour();
+        return window->findChild<Panel*>(QStringLiteral("monthHighlight%1").arg(m))->colour();
     };
-    auto* page = window->findChild<QStackedWidget*>(QStringLiteral("Page"));
+    auto* page = window->findChild<QStackedWidget*>(QStringLiteral("monthPages"));
     EXPECT_EQ(window->selectedMonth(), 3); // the clock's month
     EXPECT_EQ(page->currentIndex(), 2);
     EXPECT_EQ(colourOf(3), QColor(Qt::red));
 
-    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Month12")), Qt::LeftButton);
+    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("monthButton12")), Qt::LeftButton);
     EXPECT_EQ(window->selectedMonth(), 12);
     EXPECT_EQ(page->currentIndex(), 11);
     for (int m = 1; m <= 12; ++m)
@@ -177,13 +219,36 @@ TEST_F(AnniversariesWindowTest, TypedKeysEditInPlaceAndClearSaved)
     EXPECT_FALSE(window->isSaved());
 
     // Any typed key counts, even one that changes nothing.
-    dialogs.scripted.answers << platform::No;
-    window->ClearData1Click();
-    dialogs.scripted.asked.clear();
+    t.dialogs.answers << platform::No;
+    window->newYear();
+    t.dialogs.asked.clear();
     ASSERT_TRUE(window->isSaved());
     grid->setCurrentCell(4, 1);
     QTest::keyClick(grid, Qt::Key_Escape);
     EXPECT_FALSE(window->isSaved());
+}
+
+TEST_F(AnniversariesWindowTest, AnEntryStillBeingTypedIsHeldAndSaved)
+{
+    window->showMonth(5);
+    QTableWidget* grid = window->grid(5);
+    grid->setCurrentCell(9, 1);
+    QTest::keyClick(grid, 'B');
+    QWidget* editor = grid->indexWidget(grid->currentIndex());
+    ASSERT_TRUE(editor);
+    QTest::keyClicks(editor, "irthday");
+    // Every keystroke reaches the planner, not only the end of the edit.
+    EXPECT_EQ(window->planner().entry(5, 10), "Birthday");
+    EXPECT_FALSE(window->isSaved());
+
+    const QString path = dir.filePath("may.adb");
+    t.dialogs.fileNames << path;
+    window->save(); // ends the edit, then asks for a name
+    EXPECT_EQ(grid->indexWidget(grid->currentIndex()), nullptr);
+    EXPECT_TRUE(window->isSaved());
+    const QList<QByteArray> lines = readAll(path).split('\n');
+    ASSERT_EQ(lines.size(), 367);
+    EXPECT_EQ(lines[planner::dayIndex(5, 10)], "Birthday\r");
 }
 
 TEST_F(AnniversariesWindowTest, SaveAsWritesTheYearAndRecordsLastFile)
@@ -191,10 +256,10 @@ TEST_F(AnniversariesWindowTest, SaveAsWritesTheYearAndRecordsLastFile)
     setCell(2, 29, "Leap day");
     setCell(3, 1, "March 1");
     ASSERT_FALSE(window->isSaved());
-    dialogs.scripted.fileNames << dir.filePath("family"); // the extension is added
-    click(3); // Save with no name runs Save As
+    t.dialogs.fileNames << dir.filePath("family"); // the extension is added
+    click(Command::SaveCommand); // Save with no name runs Save As
     const QString path = dir.filePath("family.adb");
-    EXPECT_EQ(dialogs.scripted.fileDialogs, QStringList{"Anniversary Database"});
+    EXPECT_EQ(t.dialogs.fileDialogs, QStringList{"Anniversary Database"});
     EXPECT_TRUE(window->isSaved());
     EXPECT_EQ(window->currentFileName(), path);
     EXPECT_EQ(lastFile(), path);
@@ -205,10 +270,10 @@ TEST_F(AnniversariesWindowTest, SaveAsWritesTheYearAndRecordsLastFile)
     EXPECT_EQ(lines[60], "March 1\r");
 
     // Save As to a bare name whose .adb exists asks before replacing it.
-    dialogs.scripted.fileNames << dir.filePath("family");
-    dialogs.scripted.answers << platform::No;
+    t.dialogs.fileNames << dir.filePath("family");
+    t.dialogs.answers << platform::No;
     setCell(1, 1, "changed");
-    click(4);
+    click(Command::SaveAsCommand);
     EXPECT_EQ(asked(), QStringList{path + " already exists.\nDo you want to replace it?"});
     EXPECT_FALSE(window->isSaved());
     EXPECT_FALSE(readAll(path).startsWith("changed"));
@@ -216,16 +281,16 @@ TEST_F(AnniversariesWindowTest, SaveAsWritesTheYearAndRecordsLastFile)
 
 TEST_F(AnniversariesWindowTest, NewAsksEmptiesEveryDayAndKeepsHeaders)
 {
-    dialogs.scripted.fileNames << dir.filePath("a.adb");
-    window->SaveDataAs1Click();
+    t.dialogs.fileNames << dir.filePath("a.adb");
+    window->saveAs();
     for (int m = 1; m <= 12; ++m)
         setCell(m, planner::daysInMonth(m), QStringLiteral("last of %1").arg(m));
-    dialogs.scripted.answers << platform::No;
-    click(1);
-    ASSERT_EQ(dialogs.scripted.asked.size(), 1);
-    EXPECT_EQ(dialogs.scripted.asked[0].text, "Do you wish to save your data?");
-    EXPECT_EQ(dialogs.scripted.asked[0].kind, MessageKind::Confirmation);
-    EXPECT_EQ(dialogs.scripted.asked[0].buttons, platform::Yes | platform::No);
+    t.dialogs.answers << platform::No;
+    click(Command::NewCommand);
+    ASSERT_EQ(t.dialogs.asked.size(), 1);
+    EXPECT_EQ(t.dialogs.asked[0].text, "Do you wish to save your data?");
+    EXPECT_EQ(t.dialogs.asked[0].kind, MessageKind::Confirmation);
+    EXPECT_EQ(t.dialogs.asked[0].buttons, platform::Yes | platform::No);
     expectAllEmpty();
     EXPECT_EQ(window->grid(12)->horizontalHeaderItem(0)->text() + window->grid(12)->horizontalHeaderItem(1)->text(),
               "DateDetails");
@@ -233,14 +298,15 @@ TEST_F(AnniversariesWindowTest, NewAsksEmptiesEveryDayAndKeepsHeaders)
     EXPECT_EQ(window->currentFileName(), "");
     EXPECT_EQ(window->grid(1)->toolTip(), dir.filePath("a.adb")); // the hint stays
 
-    click(1); // saved: no question
-    EXPECT_EQ(dialogs.scripted.asked.size(), 1);
+    click(Command::NewCommand); // saved: no question
+    EXPECT_EQ(t.dialogs.asked.size(), 1);
     setCell(1, 1, "x");
-    dialogs.scripted.answers << platform::No;
+    t.dialogs.answers << platform::No;
+    QSignalSpy released(window.data(), &ToolWindow::released);
     closeByPanel(); // No lets the work and the window go
+    EXPECT_EQ(released.count(), 1);
     EXPECT_FALSE(window);
-    EXPECT_FALSE(menu->windowOpen(AnniversariesWindow::MenuEntry));
-    EXPECT_EQ(dialogs.scripted.asked.size(), 2);
+    EXPECT_EQ(t.dialogs.asked.size(), 2);
 }
 
 TEST_F(AnniversariesWindowTest, OpenReadsShortFilesAndOnlySaveRecordsLastFile)
@@ -252,8 +318,8 @@ TEST_F(AnniversariesWindowTest, OpenReadsShortFilesAndOnlySaveRecordsLastFile)
         file.write(QByteArray("day ") + QByteArray::number(i) + "\r\n");
     file.close();
 
-    dialogs.scripted.fileNames << path;
-    click(2);
+    t.dialogs.fileNames << path;
+    click(Command::OpenCommand);
     EXPECT_EQ(cell(1, 1), "day 1");
     EXPECT_EQ(cell(1, 10), "day 10");
     EXPECT_EQ(cell(1, 11), "");
@@ -268,9 +334,9 @@ TEST_F(AnniversariesWindowTest, OpenReadsShortFilesAndOnlySaveRecordsLastFile)
     expectAllEmpty();
     EXPECT_EQ(window->currentFileName(), "");
 
-    dialogs.scripted.fileNames << path;
-    window->OpenData1Click();
-    window->SaveData1Click();
+    t.dialogs.fileNames << path;
+    window->openFile();
+    window->save();
     EXPECT_EQ(lastFile(), path);
     EXPECT_EQ(readAll(path).count('\n'), 366);
     closeByPanel();
@@ -285,21 +351,21 @@ TEST_F(AnniversariesWindowTest, OpenReadsShortFilesAndOnlySaveRecordsLastFile)
     QFile::remove(path);
     window = open();
     expectAllEmpty();
-    EXPECT_TRUE(dialogs.scripted.asked.isEmpty());
+    EXPECT_TRUE(t.dialogs.asked.isEmpty());
 }
 
 TEST_F(AnniversariesWindowTest, OpenFailureTellsAndEmptiesWithoutTouchingTheOldFile)
 {
     const QString good = dir.filePath("good.adb");
     setCell(4, 1, "Fools");
-    dialogs.scripted.fileNames << good;
-    window->SaveDataAs1Click();
+    t.dialogs.fileNames << good;
+    window->saveAs();
     const QByteArray before = readAll(good);
 
     setCell(4, 2, "unsaved");
-    dialogs.scripted.answers << platform::No;
-    dialogs.scripted.fileNames << dir.filePath("missing.adb");
-    click(2);
+    t.dialogs.answers << platform::No;
+    t.dialogs.fileNames << dir.filePath("missing.adb");
+    click(Command::OpenCommand);
     EXPECT_EQ(asked(), (QStringList{"Do you wish to save your data?",
                                     "File Corrupted or not a valid .ANB format file"}));
     expectAllEmpty();
@@ -307,49 +373,50 @@ TEST_F(AnniversariesWindowTest, OpenFailureTellsAndEmptiesWithoutTouchingTheOldF
     // A Save now must not put the emptied year over good.adb.
     EXPECT_EQ(window->currentFileName(), "");
     setCell(5, 5, "x");
-    window->SaveData1Click(); // asks for a name, and is cancelled
+    window->save(); // asks for a name, and is cancelled
     EXPECT_EQ(readAll(good), before);
 }
 
 TEST_F(AnniversariesWindowTest, FailedSaveReportsKeepsTheWorkAndTheWindow)
 {
     setCell(6, 1, "Precious");
-    dialogs.scripted.fileNames << dir.filePath("no/such/folder/x.adb");
-    window->SaveDataAs1Click();
-    ASSERT_EQ(dialogs.scripted.asked.size(), 1);
-    EXPECT_EQ(dialogs.scripted.asked[0].text,
+    t.dialogs.fileNames << dir.filePath("no/such/folder/x.adb");
+    window->saveAs();
+    ASSERT_EQ(t.dialogs.asked.size(), 1);
+    EXPECT_EQ(t.dialogs.asked[0].text,
               "Could not Save.  \rPossible Causes :- Disk Full, Unformatted, CD-ROM, Write Protected or Corrupted");
-    EXPECT_EQ(dialogs.scripted.asked[0].kind, MessageKind::Information);
+    EXPECT_EQ(t.dialogs.asked[0].kind, MessageKind::Information);
     EXPECT_FALSE(window->isSaved());
     EXPECT_EQ(window->currentFileName(), "");
     EXPECT_EQ(cell(6, 1), "Precious");
     EXPECT_EQ(lastFile(), "none");
 
     // New, Open and closing after a wanted save that failed throw nothing away.
-    dialogs.scripted.asked.clear();
-    dialogs.scripted.answers << platform::Yes << platform::Ok;
-    dialogs.scripted.fileNames << dir.filePath("no/such/x.adb");
-    window->ClearData1Click();
+    QSignalSpy released(window.data(), &ToolWindow::released);
+    t.dialogs.asked.clear();
+    t.dialogs.answers << platform::Yes << platform::Ok;
+    t.dialogs.fileNames << dir.filePath("no/such/x.adb");
+    window->newYear();
     EXPECT_EQ(cell(6, 1), "Precious");
-    dialogs.scripted.answers << platform::Yes << platform::Ok;
-    dialogs.scripted.fileNames << dir.filePath("no/such/x.adb");
+    t.dialogs.answers << platform::Yes << platform::Ok;
+    t.dialogs.fileNames << dir.filePath("no/such/x.adb");
     closeByPanel();
     ASSERT_TRUE(window);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(menu->windowOpen(AnniversariesWindow::MenuEntry));
-    dialogs.scripted.answers << platform::Yes;
+    EXPECT_EQ(released.count(), 0);
+    t.dialogs.answers << platform::Yes;
     window->close(); // Alt+F4, and the Save As is cancelled
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_TRUE(window);
     EXPECT_EQ(asked().count("Do you wish to save your data?"), 3);
 
     // Yes and a save that works: written, then gone.
-    dialogs.scripted.answers << platform::Yes;
-    dialogs.scripted.fileNames << dir.filePath("kept.adb");
+    t.dialogs.answers << platform::Yes;
+    t.dialogs.fileNames << dir.filePath("kept.adb");
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(released.count(), 1);
     EXPECT_FALSE(window);
-    EXPECT_FALSE(menu->windowOpen(AnniversariesWindow::MenuEntry));
     EXPECT_TRUE(readAll(dir.filePath("kept.adb")).contains("Precious"));
 }
 
@@ -361,7 +428,7 @@ TEST_F(AnniversariesWindowTest, PrintMonthAndYear)
     setCell(3, 21, "Spring");
     setCell(3, 3, "Third");
 
-    click(6); // March, the selected month
+    click(Command::PrintMonthCommand); // March, the selected month
     QString text = pdfText(pdf);
     EXPECT_TRUE(text.contains("* Anniversary List *"));
     EXPECT_TRUE(text.contains("Date : Sunday 15 March 2026"));
@@ -371,13 +438,13 @@ TEST_F(AnniversariesWindowTest, PrintMonthAndYear)
     EXPECT_TRUE(text.contains(QRegularExpression("21st\\s+Spring")));
     EXPECT_FALSE(text.contains("January"));
 
-    click(7);
+    click(Command::PrintYearCommand);
     text = pdfText(pdf);
     EXPECT_TRUE(text.contains(QRegularExpression(" 2nd\\s+Second of January")));
     EXPECT_LT(text.indexOf("January"), text.indexOf("March\n"));
 
-    window->Month01Click(2); // no entries: the heading lines only
-    click(6);
+    window->showMonth(2); // no entries: the heading lines only
+    click(Command::PrintMonthCommand);
     QStringList printed;
     for (const QString& line : pdfText(pdf).split('\n'))
         if (!line.trimmed().isEmpty())
@@ -387,17 +454,17 @@ TEST_F(AnniversariesWindowTest, PrintMonthAndYear)
 
     QFile::remove(pdf);
     printing.pdf.acceptDialogs = false;
-    click(7);
+    click(Command::PrintYearCommand);
     EXPECT_FALSE(QFile::exists(pdf));
-    EXPECT_TRUE(dialogs.scripted.asked.isEmpty());
+    EXPECT_TRUE(t.dialogs.asked.isEmpty());
 }
 
 TEST_F(AnniversariesWindowTest, NoPrinterIsToldPlainly)
 {
     NoPrinters none;
     platform::Printing::install(&none);
-    click(7);
-    click(5);
+    click(Command::PrintYearCommand);
+    click(Command::PrintSetupCommand);
     platform::Printing::install(nullptr);
     EXPECT_EQ(asked(), (QStringList{platform::Printing::noPrinterText(), platform::Printing::noPrinterText()}));
 }

@@ -1,7 +1,7 @@
 #include "organisers/StopwatchWindow.h"
 
-#include "../app/LauncherFixture.h"
 #include "../common/ScopedConfigDir.h"
+#include "TestServices.h"
 #include "app/Panel.h"
 #include "app/PictureStore.h"
 #include "common/DigitDisplay.h"
@@ -12,17 +12,21 @@
 #include <QAction>
 #include <QFile>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <algorithm>
+#include <gtest/gtest.h>
 
 static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
@@ -34,33 +38,32 @@ const QString CouldNotSave = "Could not Save.  \rPossible Causes :- Disk Full, U
                              "Write Protected or Corrupted";
 const QString AskToSave = "Do you want to save your current timings?";
 
-class StopwatchWindowTest : public LauncherTest {
+// A fresh Stopwatch built from test services alone, shown, with no recent
+// files and the clock at 10:15:02.37 on Monday 7 December 2026.
+class StopwatchWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        LauncherTest::SetUp();
-        platform::Clock::install(&clock);
-        menu->setFactory(StopwatchWindow::MenuEntry, [](QWidget* owner) { return new StopwatchWindow(owner); });
-        watch = open();
+        t.clock.set(QDateTime(QDate(2026, 12, 7), QTime(10, 15, 2, 370)));
+        watch = makeWindow();
         ASSERT_TRUE(watch);
-        midi->messages.clear();
+        t.recorded->messages.clear();
     }
-    void TearDown() override
-    {
-        platform::Clock::install(nullptr);
-        LauncherTest::TearDown();
-    }
+    void TearDown() override { delete watch; }
 
-    StopwatchWindow* open()
+    StopwatchWindow* makeWindow()
     {
-        menu->openEntry(StopwatchWindow::MenuEntry);
-        auto* window = qobject_cast<StopwatchWindow*>(menu->window(StopwatchWindow::MenuEntry));
-        return window && QTest::qWaitForWindowExposed(window) ? window : nullptr;
+        auto* window = new StopwatchWindow(t.services);
+        window->show();
+        if (QTest::qWaitForWindowExposed(window))
+            return window;
+        delete window;
+        return nullptr;
     }
 
     template <typename T> T* child(const char* name) const { return watch->findChild<T*>(QString::fromLatin1(name)); }
-    QTableWidget* grid() const { return child<QTableWidget>("Gr1"); }
-    QLabel* buttonPic() const { return child<QLabel>("ButtonPic"); }
+    QTableWidget* grid() const { return child<QTableWidget>("timingGrid"); }
+    QLabel* startStopPicture() const { return child<QLabel>("startStopPicture"); }
     QPushButton* button(const char* name) const { return child<QPushButton>(name); }
     QString cell(int column, int row) const
     {
@@ -69,12 +72,12 @@ protected:
     }
     bool shows(const char* picture) const
     {
-        return buttonPic()->pixmap().toImage() == mm->pictures().picture(QString::fromLatin1(picture)).toImage();
+        return startStopPicture()->pixmap().toImage() == t.pictures.picture(QString::fromLatin1(picture)).toImage();
     }
-    QString display() const { return child<DigitDisplay>("Digits")->text(); }
+    QString display() const { return child<DigitDisplay>("digits")->text(); }
 
-    void press() { QTest::mousePress(buttonPic(), Qt::LeftButton, {}, QPoint(100, 30)); }
-    void release() { QTest::mouseRelease(buttonPic(), Qt::LeftButton, {}, QPoint(100, 30)); }
+    void press() { QTest::mousePress(startStopPicture(), Qt::LeftButton, {}, QPoint(100, 30)); }
+    void release() { QTest::mouseRelease(startStopPicture(), Qt::LeftButton, {}, QPoint(100, 30)); }
     void typeLabel(int row, const QString& text)
     {
         grid()->setCurrentCell(row - 1, 1);
@@ -86,20 +89,20 @@ protected:
         typeLabel(grid()->rowCount(), label);
         press();
         release();
-        clock.advance(ms);
+        t.clock.advance(ms);
         press();
         release();
     }
     QString tempFile(const QString& name) const { return dir.filePath(name); }
     void answer(std::initializer_list<int> answers, std::initializer_list<QString> files = {})
     {
-        dialogs.scripted.answers = answers;
-        dialogs.scripted.fileNames = files;
+        t.dialogs.answers = answers;
+        t.dialogs.fileNames = files;
     }
     QStringList askedTexts() const
     {
         QStringList texts;
-        for (const auto& asked : dialogs.scripted.asked)
+        for (const auto& asked : t.dialogs.asked)
             texts.append(asked.text);
         return texts;
     }
@@ -110,21 +113,72 @@ protected:
     }
 
     ScopedConfigDir config; // each test starts with no recent files
-    platform::ManualClock clock{QDateTime(QDate(2026, 12, 7), QTime(10, 15, 2, 370))};
+    TestServices t;
     QTemporaryDir dir;
     QPointer<StopwatchWindow> watch;
 };
 
-TEST_F(StopwatchWindowTest, FreshWindowFrameGridDisplayAndHelp)
+TEST(StopwatchWindowAlone, BuiltFromTheServicesItShowsItsFrameCaptionAndHelp)
 {
-    EXPECT_TRUE(menu->windowOpen(StopwatchWindow::MenuEntry));
-    EXPECT_EQ(watch->size(), QSize(641, 473));
-    EXPECT_EQ(watch->windowTitle(), "Stopwatch");
-    EXPECT_EQ(watch->closePanel()->objectName(), "Panel3");
+    ScopedConfigDir config;
+    TestServices t;
+    StopwatchWindow watch(t.services);
+    watch.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&watch));
+    EXPECT_TRUE(watch.isVisible());
+    EXPECT_EQ(watch.size(), QSize(641, 473));
+    EXPECT_EQ(watch.windowTitle(), "Stopwatch");
+    EXPECT_EQ(watch.helpText(),
+              "Stopwatch\r\n\r\n"
+              "This module enables you to perform multiple sequential timings and label them.  \r\n\r\n"
+              "To perform a timing you may enter a label then click the \"Start\" button.  \r\n"
+              "Timing files may be saved/printed using the options on the File menu.    \r\n\r\n"
+              "To delete a timing, highlight it and right click, then select delete.   \r\n");
+    EXPECT_FALSE(watch.running());
+    EXPECT_TRUE(watch.saved());
+    EXPECT_TRUE(t.dialogs.asked.isEmpty());
+}
+
+// The program installs dialogs and a clock of its own; the window must ask
+// only the ones it was given.
+TEST(StopwatchWindowAlone, AsksOnlyItsOwnDialogsAndClock)
+{
+    ScopedConfigDir config;
+    TestServices t; // its dialogs and clock are the program-wide ones
+    platform::ScriptedDialogs ownDialogs;
+    platform::ManualClock ownClock(QDateTime(QDate(2026, 5, 4), QTime(8, 30, 0, 120)));
+    const UtilityServices own{t.effects, t.pictures, 24, ownDialogs, ownClock, t.random};
+    StopwatchWindow watch(own);
+    watch.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&watch));
+
+    watch.pressStartStop();
+    watch.releaseStartStop();
+    ownClock.advance(2500);
+    watch.pressStartStop();
+    watch.releaseStartStop();
+    EXPECT_EQ(watch.timings().cell(timing::StartTime, 1), "08:30:00:12");
+    EXPECT_EQ(watch.timings().cell(timing::EndTime, 1), "08:30:02:62");
+    EXPECT_EQ(watch.timings().cell(timing::Seconds, 1), "   02");
+
+    watch.deleteSelectedTiming(); // the row for the next timing is blank
+    ownDialogs.answers = {platform::Yes};
+    watch.clearTimings(); // save first, and the save dialog is cancelled
+    QStringList texts;
+    for (const auto& asked : ownDialogs.asked)
+        texts.append(asked.text);
+    EXPECT_EQ(texts, QStringList({"You cannot delete a blank entry!", AskToSave}));
+    EXPECT_EQ(ownDialogs.fileDialogs, QStringList{"Save Timing File"});
+    EXPECT_TRUE(t.dialogs.asked.isEmpty());
+    EXPECT_TRUE(t.dialogs.fileDialogs.isEmpty());
+}
+
+TEST_F(StopwatchWindowTest, FreshWindowFrameGridAndDisplay)
+{
     EXPECT_EQ(watch->childAt(watch->helpPanel()->geometry().center()), watch->helpPanel());
     EXPECT_EQ(watch->childAt(watch->closePanel()->geometry().center()), watch->closePanel());
     EXPECT_GT(watch->helpPanel()->x(), 600);
-    EXPECT_EQ(buttonPic()->size(), QSize(361, 73));
+    EXPECT_EQ(startStopPicture()->size(), QSize(361, 73));
 
     ASSERT_EQ(grid()->rowCount(), 1);
     ASSERT_EQ(grid()->columnCount(), 8);
@@ -138,24 +192,17 @@ TEST_F(StopwatchWindowTest, FreshWindowFrameGridDisplayAndHelp)
     EXPECT_EQ(grid()->currentColumn(), 1);
 
     EXPECT_EQ(display(), "00:00:00:00");
-    EXPECT_EQ(child<DigitDisplay>("Digits")->accessibleName(), "00:00:00:00");
-    EXPECT_EQ(child<QLabel>("L8")->pixmap().toImage(), mm->pictures().picture("N0").toImage());
-    EXPECT_EQ(child<QLabel>("C2")->pixmap().toImage(), mm->pictures().picture("NC").toImage());
+    EXPECT_EQ(child<DigitDisplay>("digits")->accessibleName(), "00:00:00:00");
+    EXPECT_EQ(child<QLabel>("hundredthsUnits")->pixmap().toImage(), t.pictures.picture("N0").toImage());
+    EXPECT_EQ(child<QLabel>("colonAfterMinutes")->pixmap().toImage(), t.pictures.picture("NC").toImage());
     EXPECT_TRUE(shows("StartOut"));
-    EXPECT_EQ(buttonPic()->accessibleName(), "Start Timer");
-    EXPECT_FALSE(child<QTimer>("Timer1")->isActive());
+    EXPECT_EQ(startStopPicture()->accessibleName(), "Start Timer");
+    EXPECT_FALSE(child<QTimer>("displayTimer")->isActive());
     for (int n = 1; n <= 4; ++n) {
-        QPushButton* file = button(QStringLiteral("File%1").arg(n).toLatin1());
+        QPushButton* file = button(QStringLiteral("recentFileButton%1").arg(n).toLatin1());
         EXPECT_EQ(file->text(), QStringLiteral("%1.").arg(n));
         EXPECT_FALSE(file->isEnabled());
     }
-
-    EXPECT_EQ(watch->helpText(),
-              "Stopwatch\r\n\r\n"
-              "This module enables you to perform multiple sequential timings and label them.  \r\n\r\n"
-              "To perform a timing you may enter a label then click the \"Start\" button.  \r\n"
-              "Timing files may be saved/printed using the options on the File menu.    \r\n\r\n"
-              "To delete a timing, highlight it and right click, then select delete.   \r\n");
 }
 
 TEST_F(StopwatchWindowTest, TheButtonCycleTimesALabelledRow)
@@ -166,27 +213,27 @@ TEST_F(StopwatchWindowTest, TheButtonCycleTimesALabelledRow)
     EXPECT_TRUE(shows("StartIn"));
     EXPECT_TRUE(watch->running());
     EXPECT_EQ(cell(2, 1), "10:15:02:37");
-    EXPECT_EQ(buttonPic()->accessibleName(), "Stop Timer");
-    EXPECT_TRUE(child<QTimer>("Timer1")->isActive());
-    for (const char* name : {"NewFile", "OpenFile", "SaveFile", "SaveFileAs", "PrintSetup", "PrintFile", "FileMenu"})
+    EXPECT_EQ(startStopPicture()->accessibleName(), "Stop Timer");
+    EXPECT_TRUE(child<QTimer>("displayTimer")->isActive());
+    for (const char* name : {"newButton", "openButton", "saveButton", "saveAsButton", "printSetupButton", "printButton", "fileMenuButton"})
         EXPECT_FALSE(button(name)->isEnabled()) << name;
-    EXPECT_FALSE(child<QAction>("DelHigh")->isEnabled());
+    EXPECT_FALSE(child<QAction>("deleteLineAction")->isEnabled());
     release();
     EXPECT_TRUE(shows("StopOut"));
     release(); // a release in the up state changes nothing
     EXPECT_TRUE(shows("StopOut"));
 
-    clock.advance(3600000 + 2 * 60000 + 3456);
+    t.clock.advance(3600000 + 2 * 60000 + 3456);
     ASSERT_TRUE(QTest::qWaitFor([&] { return display() == "01:02:03:45"; }, 2000));
     EXPECT_EQ(cell(3, 1), "   01");
     EXPECT_EQ(cell(6, 1), "     45");
-    EXPECT_EQ(child<DigitDisplay>("Digits")->accessibleName(), "01:02:03:45");
+    EXPECT_EQ(child<DigitDisplay>("digits")->accessibleName(), "01:02:03:45");
     EXPECT_EQ(grid()->rowCount(), 1);
 
     press();
     EXPECT_TRUE(shows("StopIn"));
     EXPECT_FALSE(watch->running());
-    EXPECT_FALSE(child<QTimer>("Timer1")->isActive());
+    EXPECT_FALSE(child<QTimer>("displayTimer")->isActive());
     release();
     EXPECT_TRUE(shows("StartOut"));
     const QStringList row1 = {"    001", "Lap one", "10:15:02:37", "   01", "    02", "   03", "     45", "11:17:05:82"};
@@ -197,16 +244,45 @@ TEST_F(StopwatchWindowTest, TheButtonCycleTimesALabelledRow)
     EXPECT_EQ(cell(2, 2), "");
     EXPECT_EQ(grid()->currentRow(), 1);
     EXPECT_EQ(grid()->currentColumn(), 1);
-    EXPECT_TRUE(button("FileMenu")->isEnabled());
-    EXPECT_TRUE(child<QAction>("DelHigh")->isEnabled());
+    EXPECT_TRUE(button("fileMenuButton")->isEnabled());
+    EXPECT_TRUE(child<QAction>("deleteLineAction")->isEnabled());
 
     // 7 ms show no hundredths; the display keeps the last timing until a new one runs.
     timeOne("short", 7);
     EXPECT_EQ(cell(6, 2), "     00");
     EXPECT_EQ(display(), "00:00:00:00");
-    EXPECT_TRUE(dialogs.scripted.asked.isEmpty());
-    EXPECT_TRUE(std::none_of(midi->messages.begin(), midi->messages.end(),
+    EXPECT_TRUE(t.dialogs.asked.isEmpty());
+    EXPECT_TRUE(std::none_of(t.recorded->messages.begin(), t.recorded->messages.end(),
                              [](std::uint32_t m) { return (m & 0xF0) == 0x90; })); // ticks stay reserved
+}
+
+TEST_F(StopwatchWindowTest, SpaceOrReturnOnThePictureIsAWholeClick)
+{
+    typeLabel(1, "by keys");
+    startStopPicture()->setFocus();
+    QTest::keyClick(startStopPicture(), Qt::Key_Space);
+    EXPECT_TRUE(watch->running());
+    EXPECT_TRUE(shows("StopOut"));
+
+    // A held key repeats; the repeats must not stop the timing.
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+    QCoreApplication::sendEvent(startStopPicture(), &repeat);
+    EXPECT_TRUE(watch->running());
+
+    // Only the left button works the picture.
+    QTest::mousePress(startStopPicture(), Qt::RightButton, {}, QPoint(100, 30));
+    QTest::mouseRelease(startStopPicture(), Qt::RightButton, {}, QPoint(100, 30));
+    EXPECT_TRUE(watch->running());
+    EXPECT_TRUE(shows("StopOut"));
+
+    t.clock.advance(1500);
+    QTest::keyClick(startStopPicture(), Qt::Key_Return);
+    EXPECT_FALSE(watch->running());
+    EXPECT_TRUE(shows("StartOut"));
+    EXPECT_EQ(cell(timing::Label, 1), "by keys");
+    EXPECT_EQ(cell(timing::Seconds, 1), "   01");
+    EXPECT_EQ(cell(timing::Hundredths, 1), "     50");
+    EXPECT_EQ(grid()->rowCount(), 2);
 }
 
 TEST_F(StopwatchWindowTest, OnlyTheLabelColumnIsSelectedAndEdited)
@@ -223,9 +299,9 @@ TEST_F(StopwatchWindowTest, OnlyTheLabelColumnIsSelectedAndEdited)
     EXPECT_EQ(grid()->currentColumn(), 1);
     EXPECT_FALSE(grid()->item(0, 2)->flags() & Qt::ItemIsEditable);
 
-    QTest::keyClick(child<QTableWidget>("Gr1"), Qt::Key_L, Qt::ControlModifier);
+    QTest::keyClick(grid(), Qt::Key_L, Qt::ControlModifier);
     EXPECT_EQ(grid()->currentRow(), 1);
-    QTest::keyClick(child<QTableWidget>("Gr1"), Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClick(grid(), Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(grid()->currentRow(), 0);
 
     // A pasted line break would split the file's rows: it becomes a space.
@@ -242,13 +318,13 @@ TEST_F(StopwatchWindowTest, DeletingTimingTwoOfThreeKeepsTheNumbers)
     const QString thirdStart = cell(2, 3);
     grid()->setCurrentCell(1, 1);
     answer({platform::No});
-    watch->DelHighClick();
+    watch->deleteSelectedTiming();
     EXPECT_EQ(cell(1, 2), "two");
     answer({platform::Yes});
-    watch->DelHighClick();
+    watch->deleteSelectedTiming();
     EXPECT_EQ(askedTexts(), QStringList(2, "Are you sure that you wish to delete this line?"));
-    EXPECT_EQ(dialogs.scripted.asked[0].kind, MessageKind::Confirmation);
-    EXPECT_EQ(dialogs.scripted.asked[0].buttons, platform::Yes | platform::No);
+    EXPECT_EQ(t.dialogs.asked[0].kind, MessageKind::Confirmation);
+    EXPECT_EQ(t.dialogs.asked[0].buttons, platform::Yes | platform::No);
     ASSERT_EQ(grid()->rowCount(), 3);
     EXPECT_EQ(cell(1, 2), "three");
     EXPECT_EQ(cell(2, 2), thirdStart);
@@ -257,11 +333,11 @@ TEST_F(StopwatchWindowTest, DeletingTimingTwoOfThreeKeepsTheNumbers)
     EXPECT_EQ(cell(0, 3), "    003");
     EXPECT_EQ(cell(1, 3), "");
 
-    dialogs.scripted.asked.clear();
+    t.dialogs.asked.clear();
     grid()->setCurrentCell(2, 1);
-    watch->DelHighClick();
+    watch->deleteSelectedTiming();
     EXPECT_EQ(askedTexts(), QStringList{"You cannot delete a blank entry!"});
-    EXPECT_EQ(dialogs.scripted.asked[0].kind, MessageKind::Information);
+    EXPECT_EQ(t.dialogs.asked[0].kind, MessageKind::Information);
 }
 
 TEST_F(StopwatchWindowTest, SaveOpenRoundTripAndForeignFiles)
@@ -270,12 +346,12 @@ TEST_F(StopwatchWindowTest, SaveOpenRoundTripAndForeignFiles)
     timeOne("Lap two", 1010);
     const QString path = tempFile("two.tim");
     answer({}, {path});
-    ASSERT_TRUE(watch->SaveTimings1Click());
-    EXPECT_EQ(dialogs.scripted.fileDialogs, QStringList{"Save Timing File"});
+    ASSERT_TRUE(watch->saveTimings());
+    EXPECT_EQ(t.dialogs.fileDialogs, QStringList{"Save Timing File"});
     EXPECT_TRUE(watch->saved());
     EXPECT_EQ(watch->windowTitle(), "Stopwatch - " + path);
-    EXPECT_EQ(button("File1")->text(), "1. " + path);
-    EXPECT_TRUE(button("File1")->isEnabled());
+    EXPECT_EQ(button("recentFileButton1")->text(), "1. " + path);
+    EXPECT_TRUE(button("recentFileButton1")->isEnabled());
     EXPECT_EQ(SettingsStore("Orvik 2000\\Stopwatch").readString("Files", "File1", "none"), path);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -287,15 +363,15 @@ TEST_F(StopwatchWindowTest, SaveOpenRoundTripAndForeignFiles)
         for (int c = 0; c < 8; ++c)
             shown.append(cell(c, r));
 
-    watch->ClearTimings1Click();
+    watch->clearTimings();
     EXPECT_EQ(grid()->rowCount(), 1);
     EXPECT_EQ(cell(0, 1), "    001");
     EXPECT_EQ(watch->windowTitle(), "Voruz Ud!");
-    EXPECT_TRUE(dialogs.scripted.asked.isEmpty()); // it was saved
+    EXPECT_TRUE(t.dialogs.asked.isEmpty()); // it was saved
 
     answer({}, {path});
-    watch->OpenTimings1Click();
-    EXPECT_EQ(dialogs.scripted.fileDialogs.last(), "Open Timing File");
+    watch->openTimings();
+    EXPECT_EQ(t.dialogs.fileDialogs.last(), "Open Timing File");
     ASSERT_EQ(grid()->rowCount(), 3);
     QStringList back;
     for (int r = 1; r <= 3; ++r)
@@ -312,9 +388,9 @@ TEST_F(StopwatchWindowTest, SaveOpenRoundTripAndForeignFiles)
     out.write("001\r\nLap\r\n");
     out.close();
     answer({}, {bad});
-    watch->OpenTimings1Click();
+    watch->openTimings();
     EXPECT_EQ(askedTexts(), QStringList{"File Corrupted or not a valid .TIM format file"});
-    EXPECT_EQ(dialogs.scripted.asked[0].kind, MessageKind::Warning);
+    EXPECT_EQ(t.dialogs.asked[0].kind, MessageKind::Warning);
     EXPECT_EQ(grid()->rowCount(), 3);
     EXPECT_EQ(cell(1, 2), "Lap two");
     EXPECT_EQ(watch->fileName(), path);
@@ -323,42 +399,43 @@ TEST_F(StopwatchWindowTest, SaveOpenRoundTripAndForeignFiles)
 TEST_F(StopwatchWindowTest, AFailedSaveKeepsTheListAndSaysWhy)
 {
     answer({});
-    watch->SaveTimings1Click();
-    watch->SaveTimingsAs1Click();
-    watch->PrintTimings1Click();
-    watch->ClearTimings1Click();
+    watch->saveTimings();
+    watch->saveTimingsAs();
+    watch->printTimings();
+    watch->clearTimings();
     EXPECT_EQ(askedTexts(), QStringList({"You cannot save an empty file!", "You cannot save an empty file!",
                                          "You cannot Print an empty list!", "There is nothing to clear!"}));
-    EXPECT_TRUE(dialogs.scripted.fileDialogs.isEmpty());
+    EXPECT_TRUE(t.dialogs.fileDialogs.isEmpty());
 
     timeOne("keep me", 1000);
-    dialogs.scripted.asked.clear();
+    t.dialogs.asked.clear();
     answer({}, {tempFile("no/such/folder/x.tim")});
-    EXPECT_FALSE(watch->SaveTimings1Click());
+    EXPECT_FALSE(watch->saveTimings());
     ASSERT_EQ(askedTexts(), QStringList{CouldNotSave});
-    EXPECT_EQ(dialogs.scripted.asked[0].kind, MessageKind::Information);
+    EXPECT_EQ(t.dialogs.asked[0].kind, MessageKind::Information);
     EXPECT_FALSE(watch->saved());
     EXPECT_EQ(watch->fileName(), "");
     EXPECT_EQ(watch->windowTitle(), "Voruz Ud!");
 
     // New answered Yes, the save fails: the timings are not thrown away.
-    dialogs.scripted.asked.clear();
+    t.dialogs.asked.clear();
     answer({platform::Yes}, {tempFile("no/such/folder/x.tim")});
-    watch->ClearTimings1Click();
+    watch->clearTimings();
     EXPECT_EQ(askedTexts(), QStringList({AskToSave, CouldNotSave}));
     EXPECT_EQ(cell(1, 1), "keep me");
     // Cancelling the save dialog keeps them too; No clears.
     answer({platform::Yes}, {});
-    watch->ClearTimings1Click();
+    watch->clearTimings();
     EXPECT_EQ(cell(1, 1), "keep me");
     answer({platform::No});
-    watch->ClearTimings1Click();
+    watch->clearTimings();
     EXPECT_EQ(cell(1, 1), "");
     EXPECT_EQ(grid()->rowCount(), 1);
 }
 
 TEST_F(StopwatchWindowTest, ClosingIsRefusedWhileTimingAndAsksOnlyForUnsavedTimings)
 {
+    QSignalSpy released(watch.data(), &ToolWindow::released);
     press();
     release();
     closeByPanel();
@@ -367,28 +444,33 @@ TEST_F(StopwatchWindowTest, ClosingIsRefusedWhileTimingAndAsksOnlyForUnsavedTimi
     ASSERT_TRUE(watch);
     EXPECT_TRUE(watch->isVisible());
     EXPECT_EQ(askedTexts(), QStringList(2, "Please stop current timing before closing"));
-    EXPECT_EQ(dialogs.scripted.asked[0].kind, MessageKind::Warning);
+    EXPECT_EQ(t.dialogs.asked[0].kind, MessageKind::Warning);
     EXPECT_TRUE(watch->running());
+    EXPECT_FALSE(watch->queryClose());
 
     press();
     release();
-    dialogs.scripted.asked.clear();
+    t.dialogs.asked.clear();
     answer({platform::Yes}, {}); // save, then cancel the dialog: stays open
     closeByPanel();
     ASSERT_TRUE(watch);
     EXPECT_EQ(askedTexts(), QStringList{AskToSave});
+    EXPECT_EQ(released.count(), 0);
     answer({platform::No});
     closeByPanel();
+    EXPECT_EQ(released.count(), 1);
     EXPECT_FALSE(watch);
-    EXPECT_FALSE(menu->windowOpen(StopwatchWindow::MenuEntry));
 
-    watch = open();
+    // A list with nothing to lose goes by the File menu's Close without a question.
+    watch = makeWindow();
     ASSERT_TRUE(watch);
-    dialogs.scripted.asked.clear();
-    button("CloseButton")->click();
+    QSignalSpy releasedAgain(watch.data(), &ToolWindow::released);
+    t.dialogs.asked.clear();
+    button("closeButton")->click();
+    EXPECT_EQ(releasedAgain.count(), 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(watch);
-    EXPECT_TRUE(dialogs.scripted.asked.isEmpty());
+    EXPECT_TRUE(t.dialogs.asked.isEmpty());
 }
 
 TEST_F(StopwatchWindowTest, RecentFilesFifthFileAndExchange)
@@ -396,26 +478,26 @@ TEST_F(StopwatchWindowTest, RecentFilesFifthFileAndExchange)
     QStringList paths;
     for (int i = 1; i <= 5; ++i) {
         paths.append(tempFile(QStringLiteral("f%1.tim").arg(i)));
-        watch->ClearTimings1Click();
+        watch->clearTimings();
         timeOne(QStringLiteral("file %1").arg(i), 1000);
         answer({}, {paths.last()});
-        ASSERT_TRUE(watch->SaveTimingsAs1Click());
+        ASSERT_TRUE(watch->saveTimingsAs());
     }
     const auto recentCaptions = [&] {
         QStringList texts;
         for (int n = 1; n <= 4; ++n)
-            texts.append(button(QStringLiteral("File%1").arg(n).toLatin1())->text());
+            texts.append(button(QStringLiteral("recentFileButton%1").arg(n).toLatin1())->text());
         return texts;
     };
     EXPECT_EQ(recentCaptions(), QStringList({"1. " + paths[1], "2. " + paths[2], "3. " + paths[3], "4. " + paths[4]}));
 
     answer({}, {paths[3]}); // slot 3, by the Open command
-    watch->OpenTimings1Click();
+    watch->openTimings();
     EXPECT_EQ(recentCaptions(), QStringList({"1. " + paths[3], "2. " + paths[2], "3. " + paths[1], "4. " + paths[4]}));
     EXPECT_EQ(SettingsStore("Orvik 2000\\Stopwatch").readString("Files", "File3", "none"), paths[1]);
 
     // The recent-file buttons open without reordering.
-    button("File4")->click();
+    button("recentFileButton4")->click();
     EXPECT_EQ(cell(1, 1), "file 5");
     EXPECT_EQ(watch->windowTitle(), "Voruz Ud! - " + paths[4]);
     EXPECT_EQ(recentCaptions()[0], "1. " + paths[3]);
@@ -423,21 +505,21 @@ TEST_F(StopwatchWindowTest, RecentFilesFifthFileAndExchange)
 
 TEST_F(StopwatchWindowTest, TheFileMenuFollowsThePointer)
 {
-    QWidget* menuPanel = child<QWidget>("SpeedMenu0");
+    QWidget* menuPanel = child<QWidget>("fileMenu");
     const auto moveTo = [&](QWidget* w, QPoint at) {
         QTest::mouseMove(watch->windowHandle(), w->mapTo(watch, at));
         QCoreApplication::processEvents();
     };
     EXPECT_FALSE(menuPanel->isVisible());
-    moveTo(button("FileMenu"), QPoint(10, 10));
+    moveTo(button("fileMenuButton"), QPoint(10, 10));
     EXPECT_TRUE(menuPanel->isVisible());
-    moveTo(button("OpenFile"), QPoint(20, 5));
+    moveTo(button("openButton"), QPoint(20, 5));
     EXPECT_TRUE(menuPanel->isVisible());
-    moveTo(buttonPic(), QPoint(20, 20));
+    moveTo(startStopPicture(), QPoint(20, 20));
     EXPECT_FALSE(menuPanel->isVisible());
-    moveTo(button("FileMenu"), QPoint(12, 10));
+    moveTo(button("fileMenuButton"), QPoint(12, 10));
     EXPECT_TRUE(menuPanel->isVisible());
-    moveTo(child<QWidget>("Image3"), QPoint(100, 10));
+    moveTo(child<QWidget>("topBorder"), QPoint(100, 10));
     EXPECT_FALSE(menuPanel->isVisible());
 }
 
@@ -449,13 +531,13 @@ TEST_F(StopwatchWindowTest, LosingTheFocusSweepsThreeChannels)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
     watch->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(watch));
-    midi->messages.clear();
+    t.recorded->messages.clear();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    ASSERT_EQ(midi->messages.size(), 381u);
-    EXPECT_EQ(midi->messages[0], 0x780180u);
-    EXPECT_EQ(midi->messages[1], 0x78018Eu);
-    EXPECT_EQ(midi->messages[380], 0x787F8Fu);
+    ASSERT_EQ(t.recorded->messages.size(), 381u);
+    EXPECT_EQ(t.recorded->messages[0], 0x780180u);
+    EXPECT_EQ(t.recorded->messages[1], 0x78018Eu);
+    EXPECT_EQ(t.recorded->messages[380], 0x787F8Fu);
 }
 
 TEST_F(StopwatchWindowTest, PrintsTheListAsText)
@@ -464,8 +546,8 @@ TEST_F(StopwatchWindowTest, PrintsTheListAsText)
     platform::ScopedPdfPrinting printing(pdf);
     timeOne("Lap one", 3600000 + 2 * 60000 + 3456);
     timeOne(QString(44, 'a') + ' ' + QString(15, 'b'), 1000);
-    clock.set(QDateTime(QDate(2026, 12, 7), QTime(22, 45)));
-    watch->PrintTimings1Click();
+    t.clock.set(QDateTime(QDate(2026, 12, 7), QTime(22, 45)));
+    watch->printTimings();
     EXPECT_EQ(printing.pdf.dialogs, 1);
     EXPECT_EQ(watch->printJobs(), 1);
 
@@ -485,7 +567,7 @@ TEST_F(StopwatchWindowTest, PrintsTheListAsText)
     // Cancelled dialog: nothing printed; without a printer the user is told.
     printing.pdf.acceptDialogs = false;
     QFile::remove(pdf);
-    watch->PrintTimings1Click();
+    watch->printTimings();
     EXPECT_FALSE(QFile::exists(pdf));
 }
 
@@ -497,8 +579,8 @@ TEST_F(StopwatchWindowTest, WithoutAPrinterTheUserIsTold)
     } none;
     platform::Printing::install(&none);
     timeOne("x", 10);
-    watch->PrintTimings1Click();
-    watch->PrintSetup1Click();
+    watch->printTimings();
+    watch->printSetup();
     platform::Printing::install(nullptr);
     EXPECT_EQ(askedTexts(), QStringList(2, platform::Printing::noPrinterText()));
 }

@@ -262,23 +262,3 @@ TEST(TimingPrint, RowFieldsAndLabelSplits)
     EXPECT_TRUE(printRowLines(r)[0].text.startsWith("  1000  Lap 1"));
     EXPECT_TRUE(printRowLines(r)[0].text.endsWith("00:00:01:23"));
 }
-
-TEST(StartStopButtonCycle, FourStatesInOrder)
-{
-    StartStopButton button;
-    EXPECT_EQ(button.release().picture, "");
-    auto step = button.press();
-    EXPECT_EQ(step.picture, "StartIn");
-    EXPECT_TRUE(step.startStop);
-    EXPECT_EQ(int(button.status()), 3);
-    EXPECT_EQ(button.press().picture, ""); // a second press while held does nothing
-    step = button.release();
-    EXPECT_EQ(step.picture, "StopOut");
-    EXPECT_FALSE(step.startStop);
-    EXPECT_EQ(int(button.status()), 2);
-    EXPECT_EQ(button.release().picture, "");
-    EXPECT_EQ(button.press().picture, "StopIn");
-    EXPECT_EQ(int(button.status()), 1);
-    EXPECT_EQ(button.release().picture, "StartOut");
-    EXPECT_EQ(int(button.status()), 0);
-}
