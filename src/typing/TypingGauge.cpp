@@ -2,35 +2,36 @@
 
 #include <QPainter>
 
-TypingGauge::TypingGauge(const QString& title, const QColor& bar, bool showsText, QWidget* parent)
-    : QWidget(parent), title_(title), bar_(bar), showsText_(showsText)
+TypingGauge::TypingGauge(const QString& title, const QColor& bar, Percentage percentage,
+                         QWidget* parent)
+    : QWidget(parent), title_(title), bar_(bar), percentage_(percentage)
 {
     setAccessibleName(title);
-    changed();
+    showReading();
 }
 
 void TypingGauge::setMaximum(int maximum)
 {
-    gauge_.setMaximum(maximum);
-    changed();
+    reading_.setMaximum(maximum);
+    showReading();
 }
 
 void TypingGauge::setValue(int value)
 {
-    gauge_.setValue(value);
-    changed();
+    reading_.setValue(value);
+    showReading();
 }
 
-void TypingGauge::setReading(const typing::Gauge& gauge)
+void TypingGauge::setReading(const typing::GaugeReading& reading)
 {
-    gauge_.setMaximum(gauge.maximum());
-    gauge_.setValue(gauge.value());
-    changed();
+    reading_.setMaximum(reading.maximum());
+    reading_.setValue(reading.value());
+    showReading();
 }
 
-void TypingGauge::changed()
+void TypingGauge::showReading()
 {
-    setAccessibleDescription(QStringLiteral("%1%").arg(gauge_.percent()));
+    setAccessibleDescription(QStringLiteral("%1%").arg(reading_.percent()));
     update();
 }
 
@@ -39,15 +40,15 @@ void TypingGauge::paintEvent(QPaintEvent*)
     QPainter p(this);
     const QRect frame = rect().adjusted(0, 0, -1, -1);
     p.fillRect(rect(), Qt::white);
-    const int filled = (width() - 2) * gauge_.percent() / 100;
+    const int filled = (width() - 2) * reading_.percent() / 100;
     p.fillRect(QRect(1, 1, filled, height() - 2), bar_);
     p.setPen(QColor(96, 96, 96));
     p.drawRect(frame);
-    if (showsText_) {
+    if (percentage_ == Percentage::Shown) {
         QFont font = p.font();
         font.setBold(true);
         p.setFont(font);
         p.setPen(Qt::black);
-        p.drawText(rect(), Qt::AlignCenter, QStringLiteral("%1%").arg(gauge_.percent()));
+        p.drawText(rect(), Qt::AlignCenter, QStringLiteral("%1%").arg(reading_.percent()));
     }
 }

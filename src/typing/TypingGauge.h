@@ -1,33 +1,37 @@
 #pragma once
-#include "typing/TypingScorer.h"
+#include "typing/GaugeReading.h"
 
 #include <QColor>
 #include <QWidget>
 
-// A horizontal bar gauge over a typing::Gauge: the bar in its colour, the
-// percentage over it unless told not to. Screen readers hear the title and
-// the percentage.
+// A horizontal bar gauge over a typing::GaugeReading: the bar in its colour,
+// the percentage over it unless told not to. Screen readers hear the title
+// and the percentage.
 class TypingGauge : public QWidget {
     Q_OBJECT
 public:
-    TypingGauge(const QString& title, const QColor& bar, bool showsText, QWidget* parent = nullptr);
+    // The speed gauge hides its percentage: a words-per-minute label lies over it.
+    enum class Percentage { Shown, Hidden };
+
+    TypingGauge(const QString& title, const QColor& bar, Percentage percentage,
+                QWidget* parent = nullptr);
 
     void setMaximum(int maximum);
     void setValue(int value);
     // Maximum first, then value, as the rules read.
-    void setReading(const typing::Gauge& gauge);
-    const typing::Gauge& gauge() const { return gauge_; }
-    int percent() const { return gauge_.percent(); }
+    void setReading(const typing::GaugeReading& reading);
+    const typing::GaugeReading& reading() const { return reading_; }
+    int percent() const { return reading_.percent(); }
     QString title() const { return title_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void changed();
+    void showReading();
 
-    typing::Gauge gauge_;
+    typing::GaugeReading reading_;
     QString title_;
     QColor bar_;
-    bool showsText_;
+    Percentage percentage_;
 };

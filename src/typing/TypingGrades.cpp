@@ -30,12 +30,13 @@ QString speedSentence(int wordsPerMinute)
     return QStringLiteral("Speed will come with practice!");
 }
 
-QStringList charactersToPractise(const std::array<int, 256>& missTable)
+QStringList charactersToPractise(const MissCounts& misses)
 {
-    QStringList characters;
     // Control characters (the line breaks) are never something to practise.
-    for (int code = 32; code <= 255; ++code)
-        if (missTable[code] != 0)
+    constexpr int FirstPrintable = ' ';
+    QStringList characters;
+    for (int code = FirstPrintable; code < CharacterCodeCount; ++code)
+        if (misses[code] != 0)
             characters << QString(QChar(code));
     return characters;
 }

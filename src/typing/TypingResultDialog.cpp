@@ -53,10 +53,9 @@ QLabel* gaugeTitle(QWidget* parent, const QString& text, int x)
 
 } // namespace
 
-TypingResultDialog::TypingResultDialog(TypingTutorWindow* tutor)
-    : QDialog(tutor, Qt::Dialog | Qt::FramelessWindowHint), tutor_(tutor)
+TypingResultDialog::TypingResultDialog(const UtilityServices& services, TypingTutorWindow* tutor)
+    : QDialog(tutor, Qt::Dialog | Qt::FramelessWindowHint), services_(services), tutor_(tutor)
 {
-    setObjectName(QStringLiteral("frmTypingResult"));
     setWindowTitle(QStringLiteral("Typing Results"));
     setModal(true);
     setFixedSize(ClientSize);
@@ -67,76 +66,80 @@ TypingResultDialog::TypingResultDialog(TypingTutorWindow* tutor)
 
 void TypingResultDialog::buildLayout()
 {
-    back_ = new Panel(this);
-    back_->setObjectName(QStringLiteral("Panel1"));
-    back_->setColour(QColor(182, 182, 170));
-    back_->setBevel(Panel::Bevel::Raised, 2);
-    back_->setGeometry(4, 4, ClientSize.width() - 8, ClientSize.height() - 8);
+    backPanel_ = new Panel(this);
+    backPanel_->setObjectName(QStringLiteral("backPanel"));
+    backPanel_->setColour(QColor(182, 182, 170));
+    backPanel_->setBevel(Panel::Bevel::Raised, 2);
+    backPanel_->setGeometry(4, 4, ClientSize.width() - 8, ClientSize.height() - 8);
 
     const int x0 = 10;
     const int x1 = x0 + ColumnWidth + ColumnGap;
     const int x2 = x1 + ColumnWidth + ColumnGap;
-    gaugeTitle(back_, QStringLiteral("Completed"), x0);
-    gaugeTitle(back_, QStringLiteral("Accuracy"), x1);
-    gaugeTitle(back_, QStringLiteral("Speed"), x2);
+    gaugeTitle(backPanel_, QStringLiteral("Completed"), x0);
+    gaugeTitle(backPanel_, QStringLiteral("Accuracy"), x1);
+    gaugeTitle(backPanel_, QStringLiteral("Speed"), x2);
 
-    gaugePercentDone_ = new TypingGauge(QStringLiteral("Completed"), Qt::red, true, back_);
-    gaugePercentDone_->setObjectName(QStringLiteral("gaugePercentDone"));
-    gaugePercentDone_->setGeometry(x0, 36, ColumnWidth, 22);
-    gaugeAccuracy_ = new TypingGauge(QStringLiteral("Accuracy"), QColor(0, 255, 0), true, back_);
-    gaugeAccuracy_->setObjectName(QStringLiteral("gaugeAccuracy"));
-    gaugeAccuracy_->setGeometry(x1, 36, ColumnWidth, 22);
-    gaugeSpeed_ = new TypingGauge(QStringLiteral("Speed"), QColor(0, 255, 255), false, back_);
-    gaugeSpeed_->setObjectName(QStringLiteral("gaugeSpeed"));
-    gaugeSpeed_->setGeometry(x2, 36, ColumnWidth, 22);
-    gaugeSpeed_->setMaximum(150);
+    using Percentage = TypingGauge::Percentage;
+    completedGauge_ =
+        new TypingGauge(QStringLiteral("Completed"), Qt::red, Percentage::Shown, backPanel_);
+    completedGauge_->setObjectName(QStringLiteral("completedGauge"));
+    completedGauge_->setGeometry(x0, 36, ColumnWidth, 22);
+    accuracyGauge_ =
+        new TypingGauge(QStringLiteral("Accuracy"), QColor(0, 255, 0), Percentage::Shown, backPanel_);
+    accuracyGauge_->setObjectName(QStringLiteral("accuracyGauge"));
+    accuracyGauge_->setGeometry(x1, 36, ColumnWidth, 22);
+    speedGauge_ =
+        new TypingGauge(QStringLiteral("Speed"), QColor(0, 255, 255), Percentage::Hidden, backPanel_);
+    speedGauge_->setObjectName(QStringLiteral("speedGauge"));
+    speedGauge_->setGeometry(x2, 36, ColumnWidth, 22);
+    speedGauge_->setMaximum(typing::TypingScorer::SpeedMaximum);
 
-    labWPM_ = new QLabel(QStringLiteral("0 WPM"), back_);
-    labWPM_->setObjectName(QStringLiteral("labWPM"));
-    labWPM_->setGeometry(x2, 36, ColumnWidth, 22);
-    labWPM_->setAlignment(Qt::AlignCenter);
-    labWPM_->setAccessibleName(QStringLiteral("Speed"));
-    labWPM_->setStyleSheet(QStringLiteral("QLabel { color: red; font-weight: bold; background: transparent; }"));
+    wpmLabel_ = new QLabel(QStringLiteral("0 WPM"), backPanel_);
+    wpmLabel_->setObjectName(QStringLiteral("wpmLabel"));
+    wpmLabel_->setGeometry(x2, 36, ColumnWidth, 22);
+    wpmLabel_->setAlignment(Qt::AlignCenter);
+    wpmLabel_->setAccessibleName(QStringLiteral("Speed"));
+    wpmLabel_->setStyleSheet(QStringLiteral("QLabel { color: red; font-weight: bold; background: transparent; }"));
 
-    labComplete = sentenceBox(back_, QStringLiteral("labComplete"), x0);
-    labAccuracy = sentenceBox(back_, QStringLiteral("labAccuracy"), x1);
-    labSpeed = sentenceBox(back_, QStringLiteral("labSpeed"), x2);
+    completionSentence_ = sentenceBox(backPanel_, QStringLiteral("completionSentence"), x0);
+    accuracySentence_ = sentenceBox(backPanel_, QStringLiteral("accuracySentence"), x1);
+    speedSentence_ = sentenceBox(backPanel_, QStringLiteral("speedSentence"), x2);
 
-    panTitle = new QLabel(PractiseTitle, back_);
-    panTitle->setObjectName(QStringLiteral("panTitle"));
-    panTitle->setGeometry(x0, 132, 507, 22);
-    panTitle->setAlignment(Qt::AlignCenter);
-    panTitle->setStyleSheet(QStringLiteral(
+    practiseTitle_ = new QLabel(PractiseTitle, backPanel_);
+    practiseTitle_->setObjectName(QStringLiteral("practiseTitle"));
+    practiseTitle_->setGeometry(x0, 132, 507, 22);
+    practiseTitle_->setAlignment(Qt::AlignCenter);
+    practiseTitle_->setStyleSheet(QStringLiteral(
         "QLabel { background: #202060; color: white; font-weight: bold; border: 1px solid black; }"));
 
-    lstIncorrect = new QListWidget(back_);
-    lstIncorrect->setObjectName(QStringLiteral("lstIncorrect"));
-    lstIncorrect->setGeometry(x0, 158, 120, 218);
-    lstIncorrect->setAccessibleName(QStringLiteral("Characters to practise"));
+    practiseList_ = new QListWidget(backPanel_);
+    practiseList_->setObjectName(QStringLiteral("practiseList"));
+    practiseList_->setGeometry(x0, 158, 120, 218);
+    practiseList_->setAccessibleName(QStringLiteral("Characters to practise"));
     QFont listFont(QStringLiteral("Times New Roman"));
     listFont.setPixelSize(27);
     listFont.setBold(true);
-    lstIncorrect->setFont(listFont);
+    practiseList_->setFont(listFont);
 
-    panCertificate = new QWidget(back_);
-    panCertificate->setObjectName(QStringLiteral("panCertificate"));
-    panCertificate->setGeometry(140, 170, 370, 90);
-    auto* nameLabel = new QLabel(QStringLiteral("Name:"), panCertificate);
+    certificatePanel_ = new QWidget(backPanel_);
+    certificatePanel_->setObjectName(QStringLiteral("certificatePanel"));
+    certificatePanel_->setGeometry(140, 170, 370, 90);
+    auto* nameLabel = new QLabel(QStringLiteral("Name:"), certificatePanel_);
     nameLabel->setGeometry(8, 10, 50, 24);
-    Name = new QLineEdit(panCertificate);
-    Name->setObjectName(QStringLiteral("Name"));
-    Name->setGeometry(60, 10, 300, 24);
-    Name->setAccessibleName(QStringLiteral("Name"));
-    nameLabel->setBuddy(Name);
-    SpeedButton2 = new QPushButton(QStringLiteral("&Print Certificate"), panCertificate);
-    SpeedButton2->setObjectName(QStringLiteral("SpeedButton2"));
-    SpeedButton2->setGeometry(200, 48, 160, 30);
-    connect(SpeedButton2, &QPushButton::clicked, this, &TypingResultDialog::PrintCertClick);
+    nameEdit_ = new QLineEdit(certificatePanel_);
+    nameEdit_->setObjectName(QStringLiteral("nameEdit"));
+    nameEdit_->setGeometry(60, 10, 300, 24);
+    nameEdit_->setAccessibleName(QStringLiteral("Name"));
+    nameLabel->setBuddy(nameEdit_);
+    printButton_ = new QPushButton(QStringLiteral("&Print Certificate"), certificatePanel_);
+    printButton_->setObjectName(QStringLiteral("printButton"));
+    printButton_->setGeometry(200, 48, 160, 30);
+    connect(printButton_, &QPushButton::clicked, this, &TypingResultDialog::printCertificate);
 
-    SpeedButton1 = new QPushButton(QStringLiteral("&OK"), back_);
-    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-    SpeedButton1->setGeometry(417, 346, 100, 30);
-    connect(SpeedButton1, &QPushButton::clicked, this, &TypingResultDialog::SpeedButton1Click);
+    okButton_ = new QPushButton(QStringLiteral("&OK"), backPanel_);
+    okButton_->setObjectName(QStringLiteral("okButton"));
+    okButton_->setGeometry(417, 346, 100, 30);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void TypingResultDialog::showEvent(QShowEvent* event)
@@ -144,29 +147,39 @@ void TypingResultDialog::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
-    FormShow();
+    showGrades();
 }
 
-void TypingResultDialog::FormShow()
+void TypingResultDialog::showFigures(const typing::GaugeReading& completed,
+                                     const typing::GaugeReading& accuracy,
+                                     const typing::GaugeReading& speed, const QString& wordsPerMinute)
 {
-    const int c = gaugePercentDone_->percent();
-    const int a = gaugeAccuracy_->percent();
-    const int w = gaugeSpeed_->gauge().value();
-    labComplete->setText(typing::completionSentence(c));
-    labAccuracy->setText(typing::accuracySentence(a));
+    completedGauge_->setReading(completed);
+    accuracyGauge_->setReading(accuracy);
+    speedGauge_->setReading(speed);
+    wpmLabel_->setText(wordsPerMinute);
+}
 
-    if (a == 100) {
-        lstIncorrect->hide();
-        panTitle->hide();
+void TypingResultDialog::showGrades()
+{
+    constexpr int FullMarks = 100;
+    const int accuracy = accuracyGauge_->percent();
+    completionSentence_->setText(typing::completionSentence(completedGauge_->percent()));
+    accuracySentence_->setText(typing::accuracySentence(accuracy));
+
+    // A run without a wrong key has nothing to practise.
+    if (accuracy == FullMarks) {
+        practiseList_->hide();
+        practiseTitle_->hide();
     } else {
-        panTitle->show();
-        lstIncorrect->clear();
-        lstIncorrect->addItems(typing::charactersToPractise(tutor_->MissTable()));
-        lstIncorrect->show();
+        practiseTitle_->show();
+        practiseList_->clear();
+        practiseList_->addItems(typing::charactersToPractise(tutor_->scorer().misses()));
+        practiseList_->show();
     }
 
-    labSpeed->setText(typing::speedSentence(w));
-    panCertificate->setVisible(tutor_->LessonDay() == typing::ExamDay);
+    speedSentence_->setText(typing::speedSentence(speedGauge_->reading().value()));
+    certificatePanel_->setVisible(tutor_->day() == typing::ExamDay);
 }
 
 int TypingResultDialog::showModal()
@@ -179,28 +192,26 @@ int TypingResultDialog::showModal()
     return result();
 }
 
-void TypingResultDialog::SpeedButton1Click() { accept(); }
-
-void TypingResultDialog::PrintCertClick()
+void TypingResultDialog::printCertificate()
 {
     // A name of blanks would print an empty line just the same.
-    if (Name->text().trimmed().isEmpty()) {
-        platform::showMessage(this, platform::MessageKind::Information, EnterNameText, platform::Ok);
-        Name->setFocus();
+    if (nameEdit_->text().trimmed().isEmpty()) {
+        services_.dialogs.message(this, platform::MessageKind::Information, EnterNameText, platform::Ok);
+        nameEdit_->setFocus();
         return;
     }
-    const certificate::Details details{Name->text(), platform::Clock::instance().now().date(),
-                                       gaugeSpeed_->gauge().value(), gaugeAccuracy_->percent()};
+    const certificate::Details details{nameEdit_->text(), services_.clock.now().date(),
+                                       speedGauge_->reading().value(), accuracyGauge_->percent()};
 
     std::unique_ptr<QPrinter> printer = platform::Printing::instance().currentPrinter();
     if (!printer) {
-        platform::showMessage(this, platform::MessageKind::Warning,
-                              platform::Printing::noPrinterText(), platform::Ok);
+        services_.dialogs.message(this, platform::MessageKind::Warning,
+                                  platform::Printing::noPrinterText(), platform::Ok);
         return;
     }
     QPainter painter;
     if (!painter.begin(printer.get())) {
-        platform::showMessage(this, platform::MessageKind::Error, PrintFailedText, platform::Ok);
+        services_.dialogs.message(this, platform::MessageKind::Error, PrintFailedText, platform::Ok);
         return;
     }
     certificate::draw(painter, details, QLocale());

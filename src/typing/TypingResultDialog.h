@@ -1,4 +1,6 @@
 #pragma once
+#include "app/UtilityServices.h"
+
 #include <QDialog>
 #include <functional>
 
@@ -9,10 +11,14 @@ class QPushButton;
 class Panel;
 class TypingGauge;
 class TypingTutorWindow;
+namespace typing {
+class GaugeReading;
+}
 
 // The results of a typing exercise: the three gauges again, a sentence for
 // each, the characters to practise and, after the final exam, the printed
-// certificate. Shown modally by the tutor that owns it.
+// certificate. Shown modally by the tutor that owns it; it reads the tutor's
+// day and missed characters each time it is shown.
 class TypingResultDialog : public QDialog {
     Q_OBJECT
 public:
@@ -22,12 +28,17 @@ public:
     static inline const QString PrintFailedText =
         QStringLiteral("The certificate could not be printed.");
 
-    explicit TypingResultDialog(TypingTutorWindow* tutor);
+    // services are the tutor's: the message boxes and the date on the certificate.
+    TypingResultDialog(const UtilityServices& services, TypingTutorWindow* tutor);
 
-    TypingGauge* gaugePercentDone() const { return gaugePercentDone_; }
-    TypingGauge* gaugeAccuracy() const { return gaugeAccuracy_; }
-    TypingGauge* gaugeSpeed() const { return gaugeSpeed_; }
-    QLabel* labWPM() const { return labWPM_; }
+    // The figures of the exercise that just ended, as the tutor's gauges held them.
+    void showFigures(const typing::GaugeReading& completed, const typing::GaugeReading& accuracy,
+                     const typing::GaugeReading& speed, const QString& wordsPerMinute);
+
+    TypingGauge* completedGauge() const { return completedGauge_; }
+    TypingGauge* accuracyGauge() const { return accuracyGauge_; }
+    TypingGauge* speedGauge() const { return speedGauge_; }
+    QLabel* wpmLabel() const { return wpmLabel_; }
 
     // Shows the window modally and waits until it is closed. When a test has
     // installed modalHook, the window is shown without blocking, the hook
@@ -35,29 +46,28 @@ public:
     int showModal();
     static inline std::function<void(TypingResultDialog&)> modalHook;
 
-    void SpeedButton1Click();
-    void PrintCertClick();
-
 protected:
-    void FormShow();
     void showEvent(QShowEvent* event) override;
 
 private:
     void buildLayout();
+    void showGrades();
+    void printCertificate();
 
+    UtilityServices services_;
     TypingTutorWindow* tutor_;
-    Panel* back_ = nullptr;
-    TypingGauge* gaugePercentDone_ = nullptr;
-    TypingGauge* gaugeAccuracy_ = nullptr;
-    TypingGauge* gaugeSpeed_ = nullptr;
-    QLabel* labWPM_ = nullptr;
-    QLabel* labComplete = nullptr;
-    QLabel* labAccuracy = nullptr;
-    QLabel* labSpeed = nullptr;
-    QLabel* panTitle = nullptr;
-    QListWidget* lstIncorrect = nullptr;
-    QWidget* panCertificate = nullptr;
-    QLineEdit* Name = nullptr;
-    QPushButton* SpeedButton2 = nullptr;
-    QPushButton* SpeedButton1 = nullptr;
+    Panel* backPanel_ = nullptr;
+    TypingGauge* completedGauge_ = nullptr;
+    TypingGauge* accuracyGauge_ = nullptr;
+    TypingGauge* speedGauge_ = nullptr;
+    QLabel* wpmLabel_ = nullptr;
+    QLabel* completionSentence_ = nullptr;
+    QLabel* accuracySentence_ = nullptr;
+    QLabel* speedSentence_ = nullptr;
+    QLabel* practiseTitle_ = nullptr;
+    QListWidget* practiseList_ = nullptr;
+    QWidget* certificatePanel_ = nullptr;
+    QLineEdit* nameEdit_ = nullptr;
+    QPushButton* printButton_ = nullptr;
+    QPushButton* okButton_ = nullptr;
 };

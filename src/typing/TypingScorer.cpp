@@ -4,18 +4,14 @@
 
 namespace typing {
 
-void Gauge::setMaximum(int maximum)
-{
-    maximum_ = std::max(0, maximum);
-    value_ = std::min(value_, maximum_);
-}
+namespace {
 
-void Gauge::setValue(int value) { value_ = std::clamp(value, 0, maximum_); }
+// A line ends in CR LF; a correct key passes over at most this many places.
+constexpr int MaxSkippedAfterKey = 3;
+constexpr int SecondsPerMinute = 60;
+constexpr int TicksPerSecond = 1000 / TypingScorer::TickMs;
 
-int Gauge::percent() const
-{
-    return maximum_ == 0 ? 0 : int((100LL * value_) / maximum_);
-}
+} // namespace
 
 void TypingScorer::start(const QString& text)
 {
@@ -23,18 +19,18 @@ void TypingScorer::start(const QString& text)
     running_ = true;
     clockRunning_ = false;
     quarters_ = 0;
-    speed.setValue(0);
-    speed.setMaximum(SpeedMaximum);
+    speed_.setValue(0);
+    speed_.setMaximum(SpeedMaximum);
 
-    completed.setValue(0);
-    completed.setMaximum(int(text_.size()));
-    cursorPos_ = 0;
+    completed_.setValue(0);
+    completed_.setMaximum(int(text_.size()));
+    position_ = 0;
 
-    accuracy.setMaximum(100);
-    accuracy.setValue(100);
+    accuracy_.setMaximum(PointsPerKey);
+    accuracy_.setValue(PointsPerKey);
     correctKeys_ = 0;
-    totalKeys_ = 0;
-    missTable_.fill(0);
+    scoredKeys_ = 0;
+    misses_.fill(0);
 }
 
 bool TypingScorer::isLineBreakOrEnd(int position) const
@@ -57,27 +53,27 @@ TypingScorer::KeyResult TypingScorer::key(QChar c, const QDateTime& now)
         quarters_ = 0;
     }
 
-    const QChar expected = cursorPos_ < text_.size() ? text_.at(cursorPos_) : QChar();
+    const QChar expected = position_ < text_.size() ? text_.at(position_) : QChar();
     if (c == expected) {
-        accuracy.setMaximum(accuracy.maximum() + 100);
-        accuracy.setValue(accuracy.value() + 100);
-        ++cursorPos_;
+        accuracy_.setMaximum(accuracy_.maximum() + PointsPerKey);
+        accuracy_.setValue(accuracy_.value() + PointsPerKey);
+        ++position_;
         ++correctKeys_;
-        ++totalKeys_;
+        ++scoredKeys_;
         // Line breaks are passed over, not typed; after the last line this
         // runs past the end of the text, which is what ends the exercise.
-        for (int i = 0; i < 3 && isLineBreakOrEnd(cursorPos_); ++i)
-            ++cursorPos_;
-        completed.setValue(cursorPos_ + 1);
+        for (int i = 0; i < MaxSkippedAfterKey && isLineBreakOrEnd(position_); ++i)
+            ++position_;
+        completed_.setValue(position_ + 1);
     } else {
-        ++totalKeys_;
-        if (expected.unicode() < missTable_.size())
-            ++missTable_[expected.unicode()];
-        accuracy.setMaximum(100 * totalKeys_);
-        accuracy.setValue(100 * correctKeys_);
+        ++scoredKeys_;
+        if (expected.unicode() < misses_.size())
+            ++misses_[expected.unicode()];
+        accuracy_.setMaximum(PointsPerKey * scoredKeys_);
+        accuracy_.setValue(PointsPerKey * correctKeys_);
     }
 
-    if (completed.value() == completed.maximum())
+    if (completed_.value() == completed_.maximum())
         return KeyResult::Finished;
     return c == expected ? KeyResult::Correct : KeyResult::Wrong;
 }
@@ -88,10 +84,13 @@ bool TypingScorer::tick(const QDateTime& now)
         return false;
     // Counted from the clock rather than by ticks, so a late tick loses no time.
     quarters_ = int(std::max<qint64>(0, firstKey_.msecsTo(now)) / TickMs);
-    const int seconds = quarters_ / 4;
+    const int seconds = quarters_ / TicksPerSecond;
     if (seconds == 0)
         return false;
-    speed.setValue(((accuracy.value() * 12) / 100) / seconds);
+    // The accuracy value counts the keys typed right in hundreds (one key
+    // ahead until the first miss).
+    constexpr int WordsPerMinuteFactor = SecondsPerMinute / CharactersPerWord;
+    speed_.setValue(((accuracy_.value() * WordsPerMinuteFactor) / PointsPerKey) / seconds);
     return true;
 }
 
@@ -103,17 +102,17 @@ void TypingScorer::finish()
 
 void TypingScorer::resetGauges()
 {
-    completed.setValue(0);
-    completed.setMaximum(0);
-    accuracy.setValue(0);
-    accuracy.setMaximum(0);
-    speed.setValue(0);
-    speed.setMaximum(SpeedMaximum);
+    completed_.setValue(0);
+    completed_.setMaximum(0);
+    accuracy_.setValue(0);
+    accuracy_.setMaximum(0);
+    speed_.setValue(0);
+    speed_.setMaximum(SpeedMaximum);
 }
 
 int TypingScorer::markedLength() const
 {
-    return std::min(cursorPos_ + 1, int(text_.size()));
+    return std::min(position_ + 1, int(text_.size()));
 }
 
 } // namespace typing

@@ -1,4 +1,6 @@
 #pragma once
+#include "typing/GaugeReading.h"
+
 #include <QChar>
 #include <QDateTime>
 #include <QString>
@@ -8,27 +10,18 @@
 // every rule can be checked on its own.
 namespace typing {
 
-// A progress gauge: a maximum and a value, shown as a whole percentage.
-class Gauge {
-public:
-    int maximum() const { return maximum_; }
-    int value() const { return value_; }
-    // A new maximum pulls a larger value down to it.
-    void setMaximum(int maximum);
-    // The value always stays within 0..maximum.
-    void setValue(int value);
-    // trunc(100 * value / maximum), 0 when the maximum is 0.
-    int percent() const;
-
-private:
-    int maximum_ = 0;
-    int value_ = 0;
-};
+// Wrong keys counted per character code, for the characters of one byte.
+constexpr int CharacterCodeCount = 256;
+using MissCounts = std::array<int, CharacterCodeCount>;
 
 class TypingScorer {
 public:
     static constexpr int SpeedMaximum = 150;
     static constexpr int TickMs = 250;
+    // Accuracy is kept in hundreds per key so the gauge shows whole percents.
+    static constexpr int PointsPerKey = 100;
+    // Words per minute count five characters to a word.
+    static constexpr int CharactersPerWord = 5;
     static inline const QString WpmSuffix = QStringLiteral(" WPM");
 
     enum class KeyResult {
@@ -55,39 +48,45 @@ public:
     // Gauges back to rest: Completed 0 of 0, Accuracy 0 of 0, Speed 0 of 150.
     void resetGauges();
 
-    bool ExerciseRunning() const { return running_; }
-    int CursorPos() const { return cursorPos_; }
-    int CorrectKeys() const { return correctKeys_; }
-    int TotalKeys() const { return totalKeys_; }
-    const std::array<int, 256>& MissTable() const { return missTable_; }
+    bool running() const { return running_; }
+    // Index in the text of the character to type next.
+    int position() const { return position_; }
+    int correctKeys() const { return correctKeys_; }
+    // Every key that counted, right or wrong (Enter never counts).
+    int scoredKeys() const { return scoredKeys_; }
+    // Wrong keys by the character that should have been typed.
+    const MissCounts& misses() const { return misses_; }
     bool clockRunning() const { return clockRunning_; }
     int quarterCount() const { return quarters_; }
     const QString& text() const { return text_; }
     // Characters marked as typed, from the start of the text: everything
-    // before the cursor and the character to type, never past the end.
+    // before the position and the character to type, never past the end.
     int markedLength() const;
 
-    // A click in the typing box puts the Completed gauge back on the cursor.
-    void resyncCompleted() { completed.setValue(cursorPos_ + 1); }
+    const GaugeReading& completed() const { return completed_; }
+    const GaugeReading& accuracy() const { return accuracy_; }
+    const GaugeReading& speed() const { return speed_; }
 
-    QString wpmText() const { return QString::number(speed.value()) + WpmSuffix; }
+    // A click in the typing box puts the Completed gauge back on the position.
+    void resyncCompleted() { completed_.setValue(position_ + 1); }
 
-    Gauge completed;
-    Gauge accuracy;
-    Gauge speed;
+    QString wpmText() const { return QString::number(speed_.value()) + WpmSuffix; }
 
 private:
     bool isLineBreakOrEnd(int position) const;
 
     QString text_;
     bool running_ = false;
-    int cursorPos_ = 0;
+    int position_ = 0;
     int correctKeys_ = 0;
-    int totalKeys_ = 0;
-    std::array<int, 256> missTable_{};
+    int scoredKeys_ = 0;
+    MissCounts misses_{};
     bool clockRunning_ = false;
     QDateTime firstKey_;
     int quarters_ = 0;
+    GaugeReading completed_;
+    GaugeReading accuracy_;
+    GaugeReading speed_;
 };
 
 } // namespace typing

@@ -1,10 +1,10 @@
 #include "typing/TypingTutorWindow.h"
 
 #include "app/Panel.h"
-#include "typing/TypingResultDialog.h"
+#include "platform/Clock.h"
 #include "typing/TypingCourse.h"
 #include "typing/TypingGauge.h"
-#include "platform/Clock.h"
+#include "typing/TypingResultDialog.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -27,6 +27,9 @@ namespace {
 constexpr QRect RestingBox(16, 32, 745, 337);
 constexpr int RunningTop = 40;
 constexpr QSize DigitSize(22, 34);
+constexpr int GaugeLeft = 250;
+constexpr int GaugeWidth = 165;
+constexpr int GaugeGap = 8;
 const QColor InfoYellow(255, 255, 225);
 const QColor PanelBlue(200, 208, 232);
 
@@ -84,18 +87,17 @@ TypingTutorWindow::TypingTutorWindow(const UtilityServices& services, QWidget* o
                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , services_(services)
 {
-    setObjectName(QStringLiteral("frmTyping"));
     setWindowTitle(Caption);
-    setFixedSize(FormWidth, FormHeight);
-    for (int d = 0; d < 10; ++d)
-        N[d] = digitPicture(d);
+    setFixedSize(WindowWidth, CreatedHeight);
+    for (int digit = 0; digit < DigitCount; ++digit)
+        digitPictures_[digit] = digitPicture(digit);
 
     buildLayout();
 
-    timKey = new QTimer(this);
-    timKey->setObjectName(QStringLiteral("timKey"));
-    timKey->setInterval(typing::TypingScorer::TickMs);
-    connect(timKey, &QTimer::timeout, this, &TypingTutorWindow::timKeyTimer);
+    speedTimer_ = new QTimer(this);
+    speedTimer_->setObjectName(QStringLiteral("speedTimer"));
+    speedTimer_->setInterval(typing::TypingScorer::TickMs);
+    connect(speedTimer_, &QTimer::timeout, this, &TypingTutorWindow::updateSpeed);
 
     // Key preview: every key meant for this window comes here first.
     qApp->installEventFilter(this);
@@ -103,14 +105,14 @@ TypingTutorWindow::TypingTutorWindow(const UtilityServices& services, QWidget* o
 
 TypingTutorWindow::~TypingTutorWindow() { qApp->removeEventFilter(this); }
 
-QWidget* TypingTutorWindow::buildPage(int day)
+QWidget* TypingTutorWindow::buildDayPage(int day)
 {
     const typing::CourseDay& course = typing::courseDay(day);
-    auto* page = new QWidget(Page);
-    page->setObjectName(QStringLiteral("Ex%1").arg(day));
+    auto* page = new QWidget(dayPages_);
+    page->setObjectName(QStringLiteral("day%1Page").arg(day));
 
     auto* title = new QLabel(course.pageTitle, page);
-    title->setObjectName(QStringLiteral("ExTitle%1").arg(day));
+    title->setObjectName(QStringLiteral("day%1Title").arg(day));
     title->setGeometry(8, 0, 310, 52);
     QFont titleFont(QStringLiteral("Arial"));
     titleFont.setPixelSize(17);
@@ -139,206 +141,212 @@ QWidget* TypingTutorWindow::buildPage(int day)
 
 void TypingTutorWindow::buildLayout()
 {
-    Page = new QStackedWidget(this);
-    Page->setObjectName(QStringLiteral("Page"));
-    Page->setGeometry(5, 4, 772, 52);
+    dayPages_ = new QStackedWidget(this);
+    dayPages_->setObjectName(QStringLiteral("dayPages"));
+    dayPages_->setGeometry(5, 4, 772, 52);
     for (int day = 1; day <= typing::DayCount; ++day)
-        Page->addWidget(buildPage(day));
+        dayPages_->addWidget(buildDayPage(day));
 
-    panType = new Panel(this);
-    panType->setObjectName(QStringLiteral("panType"));
-    panType->setColour(PanelBlue);
-    panType->setBevel(Panel::Bevel::Lowered, 1);
-    panType->setGeometry(5, 60, 772, 392);
+    typingPanel_ = new Panel(this);
+    typingPanel_->setObjectName(QStringLiteral("typingPanel"));
+    typingPanel_->setColour(PanelBlue);
+    typingPanel_->setBevel(Panel::Bevel::Lowered, 1);
+    typingPanel_->setGeometry(5, 60, 772, 392);
 
-    TypeBox = new QTextEdit(panType);
-    TypeBox->setObjectName(QStringLiteral("TypeBox"));
-    TypeBox->setReadOnly(true);
-    TypeBox->setTextInteractionFlags(Qt::NoTextInteraction);
-    TypeBox->setFrameShape(QFrame::NoFrame);
-    TypeBox->setFocusPolicy(Qt::NoFocus);
-    TypeBox->setLineWrapMode(QTextEdit::NoWrap);
-    TypeBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    TypeBox->viewport()->setCursor(Qt::ArrowCursor);
-    TypeBox->setAccessibleName(QStringLiteral("Typing"));
-    QPalette info = TypeBox->palette();
+    typingBox_ = new QTextEdit(typingPanel_);
+    typingBox_->setObjectName(QStringLiteral("typingBox"));
+    typingBox_->setReadOnly(true);
+    typingBox_->setTextInteractionFlags(Qt::NoTextInteraction);
+    typingBox_->setFrameShape(QFrame::NoFrame);
+    typingBox_->setFocusPolicy(Qt::NoFocus);
+    typingBox_->setLineWrapMode(QTextEdit::NoWrap);
+    typingBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    typingBox_->viewport()->setCursor(Qt::ArrowCursor);
+    typingBox_->setAccessibleName(QStringLiteral("Typing"));
+    QPalette info = typingBox_->palette();
     info.setColor(QPalette::Base, InfoYellow);
     info.setColor(QPalette::Text, Qt::black);
-    TypeBox->setPalette(info);
+    typingBox_->setPalette(info);
     // 19 pixels from line to line: 67 columns fit the widest box.
     QFont courier(QStringLiteral("Courier New"));
     courier.setPixelSize(17);
     courier.setStyleHint(QFont::TypeWriter);
-    TypeBox->setFont(courier);
-    TypeBox->document()->setDefaultFont(courier);
-    TypeBox->setGeometry(RestingBox);
-    TypeBox->installEventFilter(this);
-    TypeBox->viewport()->installEventFilter(this);
+    typingBox_->setFont(courier);
+    typingBox_->document()->setDefaultFont(courier);
+    typingBox_->setGeometry(RestingBox);
+    typingBox_->installEventFilter(this);
+    typingBox_->viewport()->installEventFilter(this);
 
-    panEx = new Panel(this);
-    panEx->setObjectName(QStringLiteral("panEx"));
-    panEx->setColour(QColor(182, 182, 170));
-    panEx->setBevel(Panel::Bevel::Raised, 1);
-    panEx->setGeometry(5, 456, 772, 106);
+    controlPanel_ = new Panel(this);
+    controlPanel_->setObjectName(QStringLiteral("controlPanel"));
+    controlPanel_->setColour(QColor(182, 182, 170));
+    controlPanel_->setBevel(Panel::Bevel::Raised, 1);
+    controlPanel_->setGeometry(5, 456, 772, 106);
 
-    editGrabFocus = new QLineEdit(panEx);
-    editGrabFocus->setObjectName(QStringLiteral("editGrabFocus"));
-    editGrabFocus->setGeometry(0, 0, 1, 1);
-    editGrabFocus->setFrame(false);
-    editGrabFocus->setStyleSheet(QStringLiteral("background: transparent; color: transparent;"));
-    editGrabFocus->setAccessibleName(QStringLiteral("Typing Tutor"));
+    focusHolder_ = new QLineEdit(controlPanel_);
+    focusHolder_->setObjectName(QStringLiteral("focusHolder"));
+    focusHolder_->setGeometry(0, 0, 1, 1);
+    focusHolder_->setFrame(false);
+    focusHolder_->setStyleSheet(QStringLiteral("background: transparent; color: transparent;"));
+    focusHolder_->setAccessibleName(QStringLiteral("Typing Tutor"));
 
-    digEx1 = new QLabel(panEx);
-    digEx1->setObjectName(QStringLiteral("digEx1"));
-    digEx1->setGeometry(14, 14, DigitSize.width(), DigitSize.height());
-    digEx0 = new QLabel(panEx);
-    digEx0->setObjectName(QStringLiteral("digEx0"));
-    digEx0->setGeometry(14 + DigitSize.width(), 14, DigitSize.width(), DigitSize.height());
-    auto* dayLabel = new QLabel(QStringLiteral("Day"), panEx);
+    tensDigit_ = new QLabel(controlPanel_);
+    tensDigit_->setObjectName(QStringLiteral("tensDigit"));
+    tensDigit_->setGeometry(14, 14, DigitSize.width(), DigitSize.height());
+    unitsDigit_ = new QLabel(controlPanel_);
+    unitsDigit_->setObjectName(QStringLiteral("unitsDigit"));
+    unitsDigit_->setGeometry(14 + DigitSize.width(), 14, DigitSize.width(), DigitSize.height());
+    auto* dayLabel = new QLabel(QStringLiteral("Day"), controlPanel_);
     dayLabel->setGeometry(14, 52, 2 * DigitSize.width(), 18);
     dayLabel->setAlignment(Qt::AlignCenter);
     QFont bold = dayLabel->font();
     bold.setBold(true);
     dayLabel->setFont(bold);
 
-    btnDecreaseEx = new QToolButton(panEx);
-    btnDecreaseEx->setObjectName(QStringLiteral("btnDecreaseEx"));
-    btnDecreaseEx->setArrowType(Qt::LeftArrow);
-    btnDecreaseEx->setGeometry(70, 20, 34, 34);
-    btnDecreaseEx->setAccessibleName(QStringLiteral("Previous day"));
-    btnDecreaseEx->setEnabled(false);
-    connect(btnDecreaseEx, &QToolButton::clicked, this, &TypingTutorWindow::btnDecreaseExClick);
-    btnIncreaseEx = new QToolButton(panEx);
-    btnIncreaseEx->setObjectName(QStringLiteral("btnIncreaseEx"));
-    btnIncreaseEx->setArrowType(Qt::RightArrow);
-    btnIncreaseEx->setGeometry(108, 20, 34, 34);
-    btnIncreaseEx->setAccessibleName(QStringLiteral("Next day"));
-    connect(btnIncreaseEx, &QToolButton::clicked, this, &TypingTutorWindow::btnIncreaseExClick);
+    previousDayButton_ = new QToolButton(controlPanel_);
+    previousDayButton_->setObjectName(QStringLiteral("previousDayButton"));
+    previousDayButton_->setArrowType(Qt::LeftArrow);
+    previousDayButton_->setGeometry(70, 20, 34, 34);
+    previousDayButton_->setAccessibleName(QStringLiteral("Previous day"));
+    previousDayButton_->setEnabled(false);
+    connect(previousDayButton_, &QToolButton::clicked, this, &TypingTutorWindow::previousDay);
+    nextDayButton_ = new QToolButton(controlPanel_);
+    nextDayButton_->setObjectName(QStringLiteral("nextDayButton"));
+    nextDayButton_->setArrowType(Qt::RightArrow);
+    nextDayButton_->setGeometry(108, 20, 34, 34);
+    nextDayButton_->setAccessibleName(QStringLiteral("Next day"));
+    connect(nextDayButton_, &QToolButton::clicked, this, &TypingTutorWindow::nextDay);
 
-    btnStart = new QPushButton(QStringLiteral("Start"), panEx);
-    btnStart->setObjectName(QStringLiteral("btnStart"));
-    btnStart->setGeometry(152, 20, 84, 34);
-    connect(btnStart, &QPushButton::clicked, this, &TypingTutorWindow::btnEx01Click);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), panEx);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    btnCancel->setGeometry(152, 20, 84, 34);
-    btnCancel->hide();
-    connect(btnCancel, &QPushButton::clicked, this, &TypingTutorWindow::btnCancelClick);
-    for (QWidget* button : {static_cast<QWidget*>(btnDecreaseEx), static_cast<QWidget*>(btnIncreaseEx),
-                            static_cast<QWidget*>(btnStart), static_cast<QWidget*>(btnCancel)})
+    startButton_ = new QPushButton(QStringLiteral("Start"), controlPanel_);
+    startButton_->setObjectName(QStringLiteral("startButton"));
+    startButton_->setGeometry(152, 20, 84, 34);
+    connect(startButton_, &QPushButton::clicked, this, &TypingTutorWindow::startExercise);
+    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), controlPanel_);
+    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
+    cancelButton_->setGeometry(152, 20, 84, 34);
+    cancelButton_->hide();
+    connect(cancelButton_, &QPushButton::clicked, this, &TypingTutorWindow::cancelExercise);
+    // Buttons never take the focus away from the keys being typed.
+    for (QAbstractButton* button : {static_cast<QAbstractButton*>(previousDayButton_),
+                                    static_cast<QAbstractButton*>(nextDayButton_),
+                                    static_cast<QAbstractButton*>(startButton_),
+                                    static_cast<QAbstractButton*>(cancelButton_)})
         button->setFocusPolicy(Qt::NoFocus);
 
-    const int gaugeWidth = 165;
-    const char* titles[] = {"Completed", "Accuracy", "Speed"};
-    for (int i = 0; i < 3; ++i) {
-        auto* title = new QLabel(QString::fromLatin1(titles[i]), panEx);
-        title->setGeometry(250 + i * (gaugeWidth + 8), 14, gaugeWidth, 20);
-        title->setAlignment(Qt::AlignCenter);
-        title->setFrameShape(QFrame::Panel);
-        title->setFrameShadow(QFrame::Raised);
-        title->setFont(bold);
-    }
-    gaugePercentDone = new TypingGauge(QStringLiteral("Completed"), Qt::red, true, panEx);
-    gaugePercentDone->setObjectName(QStringLiteral("gaugePercentDone"));
-    gaugePercentDone->setGeometry(250, 38, gaugeWidth, 22);
-    gaugeAccuracy = new TypingGauge(QStringLiteral("Accuracy"), QColor(0, 160, 0), true, panEx);
-    gaugeAccuracy->setObjectName(QStringLiteral("gaugeAccuracy"));
-    gaugeAccuracy->setGeometry(250 + gaugeWidth + 8, 38, gaugeWidth, 22);
-    gaugeSpeed = new TypingGauge(QStringLiteral("Speed"), QColor(96, 150, 255), false, panEx);
-    gaugeSpeed->setObjectName(QStringLiteral("gaugeSpeed"));
-    gaugeSpeed->setGeometry(250 + 2 * (gaugeWidth + 8), 38, gaugeWidth, 22);
-    labWPM = new QLabel(scorer_.wpmText(), panEx);
-    labWPM->setObjectName(QStringLiteral("labWPM"));
-    labWPM->setGeometry(gaugeSpeed->geometry());
-    labWPM->setAlignment(Qt::AlignCenter);
-    labWPM->setAccessibleName(QStringLiteral("Speed"));
-    labWPM->setStyleSheet(QStringLiteral("QLabel { color: black; font-weight: bold; background: transparent; }"));
+    // Three columns, each a raised title over its gauge.
+    const auto addGauge = [&](int column, const QString& title, const QColor& bar,
+                              TypingGauge::Percentage percentage, const QString& name) {
+        const int x = GaugeLeft + column * (GaugeWidth + GaugeGap);
+        auto* heading = new QLabel(title, controlPanel_);
+        heading->setGeometry(x, 14, GaugeWidth, 20);
+        heading->setAlignment(Qt::AlignCenter);
+        heading->setFrameShape(QFrame::Panel);
+        heading->setFrameShadow(QFrame::Raised);
+        heading->setFont(bold);
+        auto* added = new TypingGauge(title, bar, percentage, controlPanel_);
+        added->setObjectName(name);
+        added->setGeometry(x, 38, GaugeWidth, 22);
+        return added;
+    };
+    using Percentage = TypingGauge::Percentage;
+    completedGauge_ = addGauge(0, QStringLiteral("Completed"), Qt::red, Percentage::Shown,
+                               QStringLiteral("completedGauge"));
+    accuracyGauge_ = addGauge(1, QStringLiteral("Accuracy"), QColor(0, 160, 0), Percentage::Shown,
+                              QStringLiteral("accuracyGauge"));
+    speedGauge_ = addGauge(2, QStringLiteral("Speed"), QColor(96, 150, 255), Percentage::Hidden,
+                           QStringLiteral("speedGauge"));
+    wpmLabel_ = new QLabel(scorer_.wpmText(), controlPanel_);
+    wpmLabel_->setObjectName(QStringLiteral("wpmLabel"));
+    wpmLabel_->setGeometry(speedGauge_->geometry());
+    wpmLabel_->setAlignment(Qt::AlignCenter);
+    wpmLabel_->setAccessibleName(QStringLiteral("Speed"));
+    wpmLabel_->setStyleSheet(QStringLiteral("QLabel { color: black; font-weight: bold; background: transparent; }"));
     showGauges();
 }
 
 void TypingTutorWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    FormShow();
+    prepareShowing();
 }
 
-void TypingTutorWindow::FormShow()
+void TypingTutorWindow::prepareShowing()
 {
-    setFixedSize(FormWidth, ShownHeight);
+    setFixedSize(WindowWidth, ShownHeight);
     if (!centred_) {
         centred_ = true;
         if (const QScreen* screen = this->screen())
             move(screen->availableGeometry().center() - rect().center());
     }
     scorer_.suspend();
-    editGrabFocus->setFocus();
-    RedrawExercise();
+    focusHolder_->setFocus();
+    showDayInstructions();
     // A fresh results window for every showing; the last one is not needed.
-    if (result_)
-        result_->deleteLater();
-    result_ = new TypingResultDialog(this);
+    if (resultDialog_)
+        resultDialog_->deleteLater();
+    resultDialog_ = new TypingResultDialog(services_, this);
 }
 
-void TypingTutorWindow::RedrawExercise()
+void TypingTutorWindow::showDayInstructions()
 {
-    digEx1->setPixmap(N[0]);
-    digEx0->setPixmap(N[lessonDay_ % 10]);
-    digEx0->setAccessibleName(QStringLiteral("Day %1").arg(lessonDay_));
+    tensDigit_->setPixmap(digitPictures_[day_ / 10]);
+    unitsDigit_->setPixmap(digitPictures_[day_ % 10]);
+    unitsDigit_->setAccessibleName(QStringLiteral("Day %1").arg(day_));
 
-    TypeBox->hide();
-    TypeBox->setGeometry(RestingBox);
-    TypeBox->setCurrentCharFormat(plainBlack());
-    TypeBox->clear();
-    TypeBox->setPlainText(typing::courseDay(lessonDay_).instructions.join(QLatin1Char('\n')));
+    typingBox_->hide();
+    typingBox_->setGeometry(RestingBox);
+    typingBox_->setCurrentCharFormat(plainBlack());
+    typingBox_->clear();
+    typingBox_->setPlainText(typing::courseDay(day_).instructions.join(QLatin1Char('\n')));
     marked_ = 0;
-    TypeBox->setVerticalScrollBarPolicy(lessonDay_ == 1 ? Qt::ScrollBarAlwaysOn
-                                                        : Qt::ScrollBarAlwaysOff);
-    TypeBox->setAccessibleDescription(typing::courseDay(lessonDay_).pageTitle);
-    TypeBox->show();
+    // Only the first day's page is longer than the box.
+    typingBox_->setVerticalScrollBarPolicy(day_ == 1 ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    typingBox_->setAccessibleDescription(typing::courseDay(day_).pageTitle);
+    typingBox_->show();
 }
 
-void TypingTutorWindow::btnDecreaseExClick()
+void TypingTutorWindow::previousDay()
 {
-    if (lessonDay_ <= 1 || ExerciseRunning())
+    if (day_ <= 1 || exerciseRunning())
         return;
-    --lessonDay_;
-    btnDecreaseEx->setEnabled(lessonDay_ > 1);
-    btnIncreaseEx->setEnabled(true);
-    RedrawExercise();
-    Page->setCurrentIndex(lessonDay_ - 1);
+    --day_;
+    previousDayButton_->setEnabled(day_ > 1);
+    nextDayButton_->setEnabled(true);
+    showDayInstructions();
+    dayPages_->setCurrentIndex(day_ - 1);
 }
 
-void TypingTutorWindow::btnIncreaseExClick()
+void TypingTutorWindow::nextDay()
 {
-    if (lessonDay_ >= typing::DayCount || ExerciseRunning())
+    if (day_ >= typing::DayCount || exerciseRunning())
         return;
-    ++lessonDay_;
-    btnIncreaseEx->setEnabled(lessonDay_ < typing::DayCount);
-    btnDecreaseEx->setEnabled(true);
-    RedrawExercise();
-    Page->setCurrentIndex(lessonDay_ - 1);
+    ++day_;
+    nextDayButton_->setEnabled(day_ < typing::DayCount);
+    previousDayButton_->setEnabled(true);
+    showDayInstructions();
+    dayPages_->setCurrentIndex(day_ - 1);
 }
 
-void TypingTutorWindow::btnEx01Click()
+void TypingTutorWindow::startExercise()
 {
-    timKey->stop();
-    scorer_.start(typing::exerciseText(lessonDay_));
-    btnStart->hide();
-    btnDecreaseEx->hide();
-    btnIncreaseEx->hide();
+    speedTimer_->stop();
+    scorer_.start(typing::exerciseText(day_));
+    startButton_->hide();
+    previousDayButton_->hide();
+    nextDayButton_->hide();
 
-    const typing::CourseDay& day = typing::courseDay(lessonDay_);
-    TypeBox->hide();
-    TypeBox->setGeometry(day.boxLeft, RunningTop, day.boxWidth, RestingBox.height());
-    TypeBox->setCurrentCharFormat(plainBlack());
-    TypeBox->setPlainText(shown(scorer_.text()));
-    TypeBox->verticalScrollBar()->setValue(0);
-    TypeBox->show();
+    const typing::CourseDay& course = typing::courseDay(day_);
+    typingBox_->hide();
+    typingBox_->setGeometry(course.boxLeft, RunningTop, course.boxWidth, RestingBox.height());
+    typingBox_->setCurrentCharFormat(plainBlack());
+    typingBox_->setPlainText(shown(scorer_.text()));
+    typingBox_->verticalScrollBar()->setValue(0);
+    typingBox_->show();
     marked_ = 0;
     markTyped();
     showGauges();
-    btnCancel->show();
-    editGrabFocus->setFocus();
+    cancelButton_->show();
+    focusHolder_->setFocus();
 }
 
 int TypingTutorWindow::documentPosition(int textIndex) const
@@ -352,8 +360,8 @@ void TypingTutorWindow::markTyped()
     const int upTo = scorer_.markedLength();
     if (upTo > marked_) {
         // The box holds no paragraph after the last line break.
-        const int last = TypeBox->document()->characterCount() - 1;
-        QTextCursor cursor(TypeBox->document());
+        const int last = typingBox_->document()->characterCount() - 1;
+        QTextCursor cursor(typingBox_->document());
         cursor.setPosition(std::min(documentPosition(marked_), last));
         cursor.setPosition(std::min(documentPosition(upTo), last), QTextCursor::KeepAnchor);
         cursor.mergeCharFormat(typedMark());
@@ -365,30 +373,30 @@ void TypingTutorWindow::markTyped()
 void TypingTutorWindow::describeTypingPosition()
 {
     const QString& text = scorer_.text();
-    const int at = scorer_.CursorPos();
+    const int at = scorer_.position();
     if (at < text.size())
-        TypeBox->setAccessibleDescription(QStringLiteral("Next: %1, character %2 of %3")
-                                              .arg(readable(text.at(at)))
-                                              .arg(at + 1)
-                                              .arg(text.size()));
+        typingBox_->setAccessibleDescription(QStringLiteral("Next: %1, character %2 of %3")
+                                                 .arg(readable(text.at(at)))
+                                                 .arg(at + 1)
+                                                 .arg(text.size()));
 }
 
 void TypingTutorWindow::showGauges()
 {
-    gaugePercentDone->setReading(scorer_.completed);
-    gaugeAccuracy->setReading(scorer_.accuracy);
-    gaugeSpeed->setReading(scorer_.speed);
-    gaugeSpeed->setAccessibleDescription(labWPM->text());
+    completedGauge_->setReading(scorer_.completed());
+    accuracyGauge_->setReading(scorer_.accuracy());
+    speedGauge_->setReading(scorer_.speed());
+    speedGauge_->setAccessibleDescription(wpmLabel_->text());
 }
 
-void TypingTutorWindow::txt09KeyPress(QChar c)
+void TypingTutorWindow::scoreKey(QChar c)
 {
-    const auto result = scorer_.key(c, platform::Clock::instance().now());
+    const auto result = scorer_.key(c, services_.clock.now());
     using Result = typing::TypingScorer::KeyResult;
     if (result == Result::Idle || result == Result::Ignored)
         return;
-    if (scorer_.clockRunning() && !timKey->isActive())
-        timKey->start();
+    if (scorer_.clockRunning() && !speedTimer_->isActive())
+        speedTimer_->start();
     if (result != Result::Wrong)
         markTyped();
     showGauges();
@@ -396,51 +404,50 @@ void TypingTutorWindow::txt09KeyPress(QChar c)
         endExercise();
 }
 
-void TypingTutorWindow::timKeyTimer()
+void TypingTutorWindow::updateSpeed()
 {
-    if (!scorer_.tick(platform::Clock::instance().now()))
+    if (!scorer_.tick(services_.clock.now()))
         return;
-    labWPM->setText(scorer_.wpmText());
+    wpmLabel_->setText(scorer_.wpmText());
     showGauges();
 }
 
-void TypingTutorWindow::btnCancelClick() { endExercise(); }
+void TypingTutorWindow::cancelExercise() { endExercise(); }
 
 void TypingTutorWindow::endExercise()
 {
     scorer_.finish();
-    timKey->stop();
-    btnCancel->hide();
-    btnStart->show();
+    speedTimer_->stop();
+    cancelButton_->hide();
+    startButton_->show();
 
-    if (!result_)
-        result_ = new TypingResultDialog(this);
-    result_->gaugePercentDone()->setReading(scorer_.completed);
-    result_->gaugeAccuracy()->setReading(scorer_.accuracy);
-    result_->gaugeSpeed()->setReading(scorer_.speed);
-    result_->labWPM()->setText(labWPM->text());
+    if (!resultDialog_)
+        resultDialog_ = new TypingResultDialog(services_, this);
+    resultDialog_->showFigures(scorer_.completed(), scorer_.accuracy(), scorer_.speed(),
+                               wpmLabel_->text());
 
     scorer_.resetGauges();
-    labWPM->setText(scorer_.wpmText());
+    wpmLabel_->setText(scorer_.wpmText());
     showGauges();
-    RedrawExercise();
-    btnDecreaseEx->show();
-    btnIncreaseEx->show();
+    showDayInstructions();
+    previousDayButton_->show();
+    nextDayButton_->show();
 
-    result_->showModal();
+    resultDialog_->showModal();
 }
 
-void TypingTutorWindow::txt09MouseDown()
+// A click in the box moves nothing: while typing it only puts the Completed
+// gauge back on the typing position; at rest the focus goes back where keys
+// are taken.
+void TypingTutorWindow::keepTypingPosition()
 {
-    if (ExerciseRunning()) {
+    if (exerciseRunning()) {
         scorer_.resyncCompleted();
         showGauges();
     } else {
-        editGrabFocus->setFocus();
+        focusHolder_->setFocus();
     }
 }
-
-void TypingTutorWindow::TypeBoxEnter() { editGrabFocus->setFocus(); }
 
 bool TypingTutorWindow::eventFilter(QObject* watched, QEvent* event)
 {
@@ -453,19 +460,19 @@ bool TypingTutorWindow::eventFilter(QObject* watched, QEvent* event)
         if (key->text().isEmpty())
             break;
         for (QChar c : key->text())
-            txt09KeyPress(c);
+            scoreKey(c);
         return true;   // consumed: the focused control never sees it
     }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        if (watched == TypeBox->viewport()) {
-            txt09MouseDown();
+        if (watched == typingBox_->viewport()) {
+            keepTypingPosition();
             return true;   // no selection, no moved typing position
         }
         break;
     case QEvent::FocusIn:
-        if (watched == TypeBox) {
-            TypeBoxEnter();
+        if (watched == typingBox_) {
+            focusHolder_->setFocus();   // the box never shows a caret
             return false;
         }
         break;

@@ -20,35 +20,33 @@ class TypingGauge;
 
 // Typing Tutor: an eight-day touch-typing course. The user picks a day, reads
 // its instructions, presses Start and types the drill; the results window
-// grades the run. An ordinary captioned window that only hides on close.
+// grades the run. An ordinary captioned window, not a tool window: closing it
+// only hides it, so it never lets itself go and has no released() signal.
 class TypingTutorWindow : public QWidget {
     Q_OBJECT
 public:
     static inline const QString Caption = QStringLiteral("Orvik 2000 - Typing Tutor");
-    static constexpr int FormWidth = 782;
-    static constexpr int FormHeight = 563;
+    static constexpr int WindowWidth = 782;
+    static constexpr int CreatedHeight = 563;
     static constexpr int ShownHeight = 568;
 
     explicit TypingTutorWindow(const UtilityServices& services, QWidget* owner = nullptr);
     ~TypingTutorWindow() override;
 
-    int LessonDay() const { return lessonDay_; }
-    bool ExerciseRunning() const { return scorer_.ExerciseRunning(); }
+    // The selected day of the course, 1..typing::DayCount.
+    int day() const { return day_; }
+    bool exerciseRunning() const { return scorer_.running(); }
     const typing::TypingScorer& scorer() const { return scorer_; }
-    const std::array<int, 256>& MissTable() const { return scorer_.MissTable(); }
-    TypingResultDialog* resultWindow() const { return result_; }
+    // The results window of this showing; the end of an exercise fills it.
+    TypingResultDialog* resultDialog() const { return resultDialog_; }
 
-    // Handlers, named after the control and event that trigger them.
-    void FormShow();
-    void RedrawExercise();
-    void btnDecreaseExClick();
-    void btnIncreaseExClick();
-    void btnEx01Click();
-    void txt09KeyPress(QChar c);
-    void timKeyTimer();
-    void btnCancelClick();
-    void txt09MouseDown();
-    void TypeBoxEnter();
+    // The left and right arrows; neither moves while an exercise runs.
+    void previousDay();
+    void nextDay();
+    void startExercise();
+    void cancelExercise();
+    // The speed timer's tick: words per minute worked out again.
+    void updateSpeed();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -56,35 +54,41 @@ protected:
 
 private:
     void buildLayout();
-    QWidget* buildPage(int day);
+    QWidget* buildDayPage(int day);
+    void prepareShowing();
+    void showDayInstructions();
+    void scoreKey(QChar c);
+    void keepTypingPosition();
     void showGauges();
     void markTyped();
     void describeTypingPosition();
     void endExercise();
     int documentPosition(int textIndex) const;
 
+    static constexpr int DigitCount = 10;
+
     UtilityServices services_;
     typing::TypingScorer scorer_;
-    int lessonDay_ = 1;
+    int day_ = 1;
     int marked_ = 0;        // characters of the text shown as typed
     bool centred_ = false;
-    QPointer<TypingResultDialog> result_;
+    QPointer<TypingResultDialog> resultDialog_;
 
-    QStackedWidget* Page = nullptr;
-    Panel* panType = nullptr;
-    QTextEdit* TypeBox = nullptr;
-    Panel* panEx = nullptr;
-    QLabel* digEx1 = nullptr;
-    QLabel* digEx0 = nullptr;
-    std::array<QPixmap, 10> N{};  // the digit pictures N0..N9
-    QToolButton* btnDecreaseEx = nullptr;
-    QToolButton* btnIncreaseEx = nullptr;
-    QPushButton* btnStart = nullptr;
-    QPushButton* btnCancel = nullptr;
-    TypingGauge* gaugePercentDone = nullptr;
-    TypingGauge* gaugeAccuracy = nullptr;
-    TypingGauge* gaugeSpeed = nullptr;
-    QLabel* labWPM = nullptr;
-    QLineEdit* editGrabFocus = nullptr;
-    QTimer* timKey = nullptr;
+    QStackedWidget* dayPages_ = nullptr;
+    Panel* typingPanel_ = nullptr;
+    QTextEdit* typingBox_ = nullptr;
+    Panel* controlPanel_ = nullptr;
+    QLabel* tensDigit_ = nullptr;
+    QLabel* unitsDigit_ = nullptr;
+    std::array<QPixmap, DigitCount> digitPictures_{};
+    QToolButton* previousDayButton_ = nullptr;
+    QToolButton* nextDayButton_ = nullptr;
+    QPushButton* startButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    TypingGauge* completedGauge_ = nullptr;
+    TypingGauge* accuracyGauge_ = nullptr;
+    TypingGauge* speedGauge_ = nullptr;
+    QLabel* wpmLabel_ = nullptr;
+    QLineEdit* focusHolder_ = nullptr;   // holds the keyboard focus so the box shows no caret
+    QTimer* speedTimer_ = nullptr;
 };

@@ -3,8 +3,7 @@
 #include "typing/TypingGauge.h"
 #include "typing/TypingTutorWindow.h"
 
-#include "platform/Clock.h"
-#include "platform/Dialogs.h"
+#include "TestServices.h"
 #include "platform/Printing.h"
 
 #include <gtest/gtest.h>
@@ -37,35 +36,53 @@ public:
     std::unique_ptr<QPrinter> currentPrinter() override { return nullptr; }
 };
 
-// A tutor on the final exam with a results window showing 97 WPM, 93%.
+// A printer there is, but its job cannot start: the output goes nowhere.
+class BrokenPrinter : public platform::Printing {
+public:
+    std::unique_ptr<QPrinter> currentPrinter() override
+    {
+        auto printer = std::make_unique<QPrinter>();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(QStringLiteral("/nonexistent-folder/certificate.pdf"));
+        return printer;
+    }
+};
+
+// A tutor on the final exam with a results window showing 97 WPM, 93%. The
+// program-wide dialogs and clock are others than the services' and must
+// stay untouched: the results window asks only the tutor's services.
 class CertificatePrintTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        platform::Clock::install(&clock);
+        t.clock.set(QDateTime(QDate(2026, 12, 7), QTime(15, 30)));
+        platform::Dialogs::install(&elsewhereDialogs);
+        platform::Clock::install(&elsewhereClock);
         TypingResultDialog::modalHook = [](TypingResultDialog&) {};
-        tutor = std::make_unique<TypingTutorWindow>(nullptr);
+        tutor = std::make_unique<TypingTutorWindow>(t.services);
         tutor->show();
-        while (tutor->LessonDay() < 8)
-            tutor->btnIncreaseExClick();
-        tutor->FormShow();
-        result = tutor->resultWindow();
-        result->gaugeAccuracy()->setMaximum(1500);
-        result->gaugeAccuracy()->setValue(1400);
-        result->gaugeSpeed()->setValue(97);
+        while (tutor->day() < 8)
+            tutor->nextDay();
+        result = tutor->resultDialog();
+        ASSERT_TRUE(result);
+        result->accuracyGauge()->setMaximum(1500);
+        result->accuracyGauge()->setValue(1400);
+        result->speedGauge()->setValue(97);
         result->show();
     }
     void TearDown() override
     {
         tutor.reset();
         TypingResultDialog::modalHook = nullptr;
-        platform::Clock::install(nullptr);
+        EXPECT_TRUE(elsewhereDialogs.asked.isEmpty());
     }
-    QLineEdit* name() const { return result->findChild<QLineEdit*>(QStringLiteral("Name")); }
-    void print() { QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("SpeedButton2")), Qt::LeftButton); }
+    QLineEdit* name() const { return result->findChild<QLineEdit*>(QStringLiteral("nameEdit")); }
+    void print() { QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("printButton")), Qt::LeftButton); }
+    const QList<platform::ScriptedDialogs::Asked>& asked() const { return t.dialogs.asked; }
 
-    platform::ScopedDialogs dialogs;
-    platform::ManualClock clock{QDateTime(QDate(2026, 12, 7), QTime(15, 30))};
+    platform::ScriptedDialogs elsewhereDialogs;
+    platform::ManualClock elsewhereClock{QDateTime(QDate(2001, 1, 1), QTime(0, 0))};
+    TestServices t;
     QTemporaryDir dir;
     std::unique_ptr<TypingTutorWindow> tutor;
     TypingResultDialog* result = nullptr;
@@ -126,10 +143,10 @@ TEST_F(CertificatePrintTest, PrintsTheLinesInOrder)
 {
     const QString path = dir.filePath(QStringLiteral("certificate.pdf"));
     platform::ScopedPdfPrinting pdf(path);
-    EXPECT_TRUE(result->findChild<QWidget*>(QStringLiteral("panCertificate"))->isVisible());
+    EXPECT_TRUE(result->findChild<QWidget*>(QStringLiteral("certificatePanel"))->isVisible());
     name()->setText(QStringLiteral("Ada Lovelace"));
     print();
-    EXPECT_TRUE(dialogs.scripted.asked.isEmpty());
+    EXPECT_TRUE(asked().isEmpty());
     EXPECT_EQ(pdf.pdf.printers, 1);
     EXPECT_EQ(pdf.pdf.dialogs, 0);
 
@@ -145,7 +162,7 @@ TEST_F(CertificatePrintTest, PrintsTheLinesInOrder)
                                   "with an Accuracy level of 93%"}));
 }
 
-TEST_F(CertificatePrintTest, NoNameOrNoPrinterPrintsNothingAndSaysSo)
+TEST_F(CertificatePrintTest, NoNameNoPrinterOrAFailedStartPrintsNothingAndSaysSo)
 {
     const QString path = dir.filePath(QStringLiteral("none.pdf"));
     {
@@ -154,10 +171,10 @@ TEST_F(CertificatePrintTest, NoNameOrNoPrinterPrintsNothingAndSaysSo)
         print();
         EXPECT_EQ(pdf.pdf.printers, 0);
     }
-    ASSERT_EQ(dialogs.scripted.asked.size(), 1);
-    EXPECT_EQ(dialogs.scripted.asked[0].text, "Please enter your name!");
-    EXPECT_EQ(dialogs.scripted.asked[0].kind, platform::MessageKind::Information);
-    EXPECT_EQ(dialogs.scripted.asked[0].buttons, platform::Ok);
+    ASSERT_EQ(asked().size(), 1);
+    EXPECT_EQ(asked()[0].text, "Please enter your name!");
+    EXPECT_EQ(asked()[0].kind, platform::MessageKind::Information);
+    EXPECT_EQ(asked()[0].buttons, platform::Ok);
     EXPECT_EQ(result->focusWidget(), name());
     EXPECT_FALSE(QFile::exists(path));
 
@@ -166,22 +183,30 @@ TEST_F(CertificatePrintTest, NoNameOrNoPrinterPrintsNothingAndSaysSo)
     name()->setText(QStringLiteral("Ada"));
     print();
     platform::Printing::install(nullptr);
-    ASSERT_EQ(dialogs.scripted.asked.size(), 2);
-    EXPECT_EQ(dialogs.scripted.asked[1].text, platform::Printing::noPrinterText());
-    EXPECT_EQ(dialogs.scripted.asked[1].kind, platform::MessageKind::Warning);
+    ASSERT_EQ(asked().size(), 2);
+    EXPECT_EQ(asked()[1].text, platform::Printing::noPrinterText());
+    EXPECT_EQ(asked()[1].kind, platform::MessageKind::Warning);
+
+    BrokenPrinter broken;
+    platform::Printing::install(&broken);
+    print();
+    platform::Printing::install(nullptr);
+    ASSERT_EQ(asked().size(), 3);
+    EXPECT_EQ(asked()[2].text, "The certificate could not be printed.");
+    EXPECT_EQ(asked()[2].kind, platform::MessageKind::Error);
 }
 
 TEST_F(CertificatePrintTest, CertificatePanelOnlyAfterTheExam)
 {
-    EXPECT_TRUE(result->findChild<QWidget*>(QStringLiteral("panCertificate"))->isVisible());
+    EXPECT_TRUE(result->findChild<QWidget*>(QStringLiteral("certificatePanel"))->isVisible());
     result->hide();
-    tutor->btnDecreaseExClick();
+    tutor->previousDay();
     result->show();
-    EXPECT_FALSE(result->findChild<QWidget*>(QStringLiteral("panCertificate"))->isVisible());
-    EXPECT_EQ(result->findChild<QLabel*>(QStringLiteral("labAccuracy"))->text(),
+    EXPECT_FALSE(result->findChild<QWidget*>(QStringLiteral("certificatePanel"))->isVisible());
+    EXPECT_EQ(result->findChild<QLabel*>(QStringLiteral("accuracySentence"))->text(),
               "Getting there, but you need to improve your accuracy");
-    EXPECT_EQ(result->findChild<QLabel*>(QStringLiteral("labSpeed"))->text(), "VERY FAST!");
-    QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("SpeedButton1")), Qt::LeftButton);
+    EXPECT_EQ(result->findChild<QLabel*>(QStringLiteral("speedSentence"))->text(), "VERY FAST!");
+    QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
     EXPECT_FALSE(result->isVisible());
     EXPECT_EQ(result->size(), QSize(535, 398));
 }

@@ -19,7 +19,7 @@ void typeAll(TypingScorer& scorer, bool oneWrong = false)
         EXPECT_EQ(scorer.key(QLatin1Char('#'), T0), TypingScorer::KeyResult::Wrong);
     }
     const QString text = scorer.text();
-    for (int i = scorer.CursorPos(); i < text.size(); ++i) {
+    for (int i = scorer.position(); i < text.size(); ++i) {
         if (text[i] == QLatin1Char('\r') || text[i] == QLatin1Char('\n'))
             continue;
         const auto result = scorer.key(text[i], T0);
@@ -135,9 +135,9 @@ TEST(TypingCourse, PagesKeysAndInstructions)
         EXPECT_FALSE(k.underlined);
 }
 
-TEST(TypingGauge, ClampsAndTruncates)
+TEST(GaugeReading, ClampsAndTruncates)
 {
-    Gauge g;
+    GaugeReading g;
     EXPECT_EQ(g.percent(), 0);
     g.setValue(5);
     EXPECT_EQ(g.value(), 0);  // no room under a zero maximum
@@ -157,30 +157,30 @@ TEST(TypingScorer, StartAndIdleKeys)
 {
     TypingScorer scorer;
     EXPECT_EQ(scorer.key(QLatin1Char('f'), T0), TypingScorer::KeyResult::Idle);
-    EXPECT_EQ(scorer.TotalKeys(), 0);
+    EXPECT_EQ(scorer.scoredKeys(), 0);
     EXPECT_FALSE(scorer.clockRunning());
     EXPECT_EQ(scorer.wpmText(), "0 WPM");
 
     scorer.start(exerciseText(1));
-    EXPECT_TRUE(scorer.ExerciseRunning());
-    EXPECT_EQ(scorer.completed.maximum(), 735);
-    EXPECT_EQ(scorer.completed.value(), 0);
-    EXPECT_EQ(scorer.accuracy.maximum(), 100);
-    EXPECT_EQ(scorer.accuracy.percent(), 100);
-    EXPECT_EQ(scorer.speed.maximum(), 150);
+    EXPECT_TRUE(scorer.running());
+    EXPECT_EQ(scorer.completed().maximum(), 735);
+    EXPECT_EQ(scorer.completed().value(), 0);
+    EXPECT_EQ(scorer.accuracy().maximum(), 100);
+    EXPECT_EQ(scorer.accuracy().percent(), 100);
+    EXPECT_EQ(scorer.speed().maximum(), 150);
     EXPECT_EQ(scorer.markedLength(), 1);
 
     scorer.finish();
     EXPECT_EQ(scorer.key(QLatin1Char('f'), T0), TypingScorer::KeyResult::Idle);
-    EXPECT_EQ(scorer.CursorPos(), 0);
+    EXPECT_EQ(scorer.position(), 0);
     EXPECT_FALSE(scorer.clockRunning());
     // Cancelled straight away: 0 of L, 100 of 100, 0 WPM.
-    EXPECT_EQ(scorer.completed.percent(), 0);
-    EXPECT_EQ(scorer.accuracy.percent(), 100);
+    EXPECT_EQ(scorer.completed().percent(), 0);
+    EXPECT_EQ(scorer.accuracy().percent(), 100);
     scorer.resetGauges();
-    EXPECT_EQ(scorer.accuracy.maximum(), 0);
-    EXPECT_EQ(scorer.completed.maximum(), 0);
-    EXPECT_EQ(scorer.speed.maximum(), 150);
+    EXPECT_EQ(scorer.accuracy().maximum(), 0);
+    EXPECT_EQ(scorer.completed().maximum(), 0);
+    EXPECT_EQ(scorer.speed().maximum(), 150);
 }
 
 TEST(TypingScorer, EnterNeverCountsNorStartsTheClock)
@@ -189,12 +189,12 @@ TEST(TypingScorer, EnterNeverCountsNorStartsTheClock)
     scorer.start(exerciseText(1));
     EXPECT_EQ(scorer.key(QLatin1Char('\r'), T0), TypingScorer::KeyResult::Ignored);
     EXPECT_FALSE(scorer.clockRunning());
-    EXPECT_EQ(scorer.TotalKeys(), 0);
+    EXPECT_EQ(scorer.scoredKeys(), 0);
     EXPECT_FALSE(scorer.tick(T0.addSecs(10)));
     scorer.key(QLatin1Char('f'), T0);
     EXPECT_EQ(scorer.key(QLatin1Char('\r'), T0), TypingScorer::KeyResult::Ignored);
-    EXPECT_EQ(scorer.TotalKeys(), 1);
-    EXPECT_EQ(scorer.CursorPos(), 1);
+    EXPECT_EQ(scorer.scoredKeys(), 1);
+    EXPECT_EQ(scorer.position(), 1);
 }
 
 TEST(TypingScorer, WrongKeysCountAgainstTheExpectedCharacter)
@@ -203,28 +203,28 @@ TEST(TypingScorer, WrongKeysCountAgainstTheExpectedCharacter)
     scorer.start(exerciseText(1));
     EXPECT_EQ(scorer.key(QLatin1Char('F'), T0), TypingScorer::KeyResult::Wrong);  // case counts
     EXPECT_EQ(scorer.key(QChar(8), T0), TypingScorer::KeyResult::Wrong);          // Backspace too
-    EXPECT_EQ(scorer.MissTable()['f'], 2);
-    EXPECT_EQ(scorer.MissTable()['F'], 0);
-    EXPECT_EQ(scorer.CursorPos(), 0);
-    EXPECT_EQ(scorer.accuracy.percent(), 0);
+    EXPECT_EQ(scorer.misses()['f'], 2);
+    EXPECT_EQ(scorer.misses()['F'], 0);
+    EXPECT_EQ(scorer.position(), 0);
+    EXPECT_EQ(scorer.accuracy().percent(), 0);
     EXPECT_TRUE(scorer.clockRunning());
 
     EXPECT_EQ(scorer.key(QLatin1Char('f'), T0), TypingScorer::KeyResult::Correct);
-    EXPECT_EQ(scorer.accuracy.maximum(), 300);
-    EXPECT_EQ(scorer.accuracy.value(), 100);  // 100 * CorrectKeys from the first miss on
-    EXPECT_EQ(scorer.accuracy.percent(), 33);
-    EXPECT_EQ(scorer.CorrectKeys(), 1);
-    EXPECT_EQ(scorer.TotalKeys(), 3);
+    EXPECT_EQ(scorer.accuracy().maximum(), 300);
+    EXPECT_EQ(scorer.accuracy().value(), 100);  // 100 per right key from the first miss on
+    EXPECT_EQ(scorer.accuracy().percent(), 33);
+    EXPECT_EQ(scorer.correctKeys(), 1);
+    EXPECT_EQ(scorer.scoredKeys(), 3);
 
     TypingScorer clean;
     clean.start(exerciseText(1));
     clean.key(QLatin1Char('f'), T0);
     clean.key(QLatin1Char('f'), T0);
-    EXPECT_EQ(clean.accuracy.value(), 300);  // one hundred ahead until the first miss
-    EXPECT_EQ(clean.accuracy.percent(), 100);
+    EXPECT_EQ(clean.accuracy().value(), 300);  // one hundred ahead until the first miss
+    EXPECT_EQ(clean.accuracy().percent(), 100);
     clean.key(QLatin1Char('j'), T0);
-    EXPECT_EQ(clean.accuracy.value(), 200);
-    EXPECT_EQ(clean.accuracy.maximum(), 300);
+    EXPECT_EQ(clean.accuracy().value(), 200);
+    EXPECT_EQ(clean.accuracy().maximum(), 300);
 }
 
 TEST(TypingScorer, LineBreaksArePassedOverAndTheEndFinishes)
@@ -232,25 +232,25 @@ TEST(TypingScorer, LineBreaksArePassedOverAndTheEndFinishes)
     TypingScorer scorer;
     scorer.start(QStringLiteral("ab\r\ncd\r\n"));
     scorer.key(QLatin1Char('a'), T0);
-    EXPECT_EQ(scorer.CursorPos(), 1);
-    EXPECT_EQ(scorer.completed.value(), 2);
+    EXPECT_EQ(scorer.position(), 1);
+    EXPECT_EQ(scorer.completed().value(), 2);
     scorer.key(QLatin1Char('b'), T0);
-    EXPECT_EQ(scorer.CursorPos(), 4);  // over CR and LF to 'c'
-    EXPECT_EQ(scorer.completed.value(), 5);
+    EXPECT_EQ(scorer.position(), 4);  // over CR and LF to 'c'
+    EXPECT_EQ(scorer.completed().value(), 5);
     EXPECT_EQ(scorer.markedLength(), 5);
     EXPECT_EQ(scorer.key(QLatin1Char('\n'), T0), TypingScorer::KeyResult::Wrong);
-    EXPECT_EQ(scorer.MissTable()['c'], 1);
+    EXPECT_EQ(scorer.misses()['c'], 1);
     scorer.key(QLatin1Char('c'), T0);
     EXPECT_EQ(scorer.key(QLatin1Char('d'), T0), TypingScorer::KeyResult::Finished);
-    EXPECT_EQ(scorer.CursorPos(), 9);  // ran past the end
-    EXPECT_EQ(scorer.completed.percent(), 100);
+    EXPECT_EQ(scorer.position(), 9);  // ran past the end
+    EXPECT_EQ(scorer.completed().percent(), 100);
     EXPECT_EQ(scorer.markedLength(), 8);
 
     TypingScorer day1;
     day1.start(exerciseText(1));
     for (QChar c : courseDay(1).drillLines[0])
         day1.key(c, T0);
-    EXPECT_EQ(day1.CursorPos(), 49);
+    EXPECT_EQ(day1.position(), 49);
     typeAll(day1);
 }
 
@@ -260,17 +260,17 @@ TEST(TypingScorer, SpeedFormulaAndCap)
     TypingScorer clean;
     clean.start(exerciseText(7));
     typeAll(clean);
-    EXPECT_EQ(clean.CorrectKeys(), 637);
+    EXPECT_EQ(clean.correctKeys(), 637);
     EXPECT_FALSE(clean.tick(T0.addMSecs(999)));  // no speed in the first second
-    EXPECT_EQ(clean.speed.value(), 0);
+    EXPECT_EQ(clean.speed().value(), 0);
     EXPECT_TRUE(clean.tick(T0.addSecs(58)));
     EXPECT_EQ(clean.quarterCount(), 232);
-    EXPECT_EQ(clean.speed.value(), 132);
+    EXPECT_EQ(clean.speed().value(), 132);
     EXPECT_EQ(clean.wpmText(), "132 WPM");
     clean.tick(T0.addMSecs(58'999));
-    EXPECT_EQ(clean.speed.value(), 132);  // whole seconds only
+    EXPECT_EQ(clean.speed().value(), 132);  // whole seconds only
     clean.tick(T0.addSecs(51));
-    EXPECT_EQ(clean.speed.value(), 150);  // 150.1 capped
+    EXPECT_EQ(clean.speed().value(), 150);  // 150.1 capped
     clean.tick(T0.addSecs(1));
     EXPECT_EQ(clean.wpmText(), "150 WPM");
 
@@ -278,18 +278,18 @@ TEST(TypingScorer, SpeedFormulaAndCap)
     oneMiss.start(exerciseText(7));
     typeAll(oneMiss, true);
     oneMiss.tick(T0.addSecs(58));
-    EXPECT_EQ(oneMiss.speed.value(), 131);  // 7644 div 58
+    EXPECT_EQ(oneMiss.speed().value(), 131);  // 7644 div 58
     oneMiss.tick(T0.addSecs(51));
-    EXPECT_EQ(oneMiss.speed.value(), 149);
+    EXPECT_EQ(oneMiss.speed().value(), 149);
 
     TypingScorer day1;
     day1.start(exerciseText(1));
     typeAll(day1);
     day1.tick(T0.addSecs(60));
-    EXPECT_EQ(day1.speed.value(), (100 * (705 + 1) * 12 / 100) / 60);
+    EXPECT_EQ(day1.speed().value(), (100 * (705 + 1) * 12 / 100) / 60);
     day1.finish();
     EXPECT_FALSE(day1.tick(T0.addSecs(90)));
-    EXPECT_EQ(day1.speed.value(), 141);
+    EXPECT_EQ(day1.speed().value(), 141);
 }
 
 TEST(TypingGrades, SentencesAtTheirBoundaries)
@@ -317,7 +317,7 @@ TEST(TypingGrades, SentencesAtTheirBoundaries)
 
 TEST(TypingGrades, CharactersToPractiseInCodeOrderOnce)
 {
-    std::array<int, 256> misses{};
+    MissCounts misses{};
     misses['a'] = 3;
     misses[','] = 1;
     misses['\r'] = 2;  // never listed
