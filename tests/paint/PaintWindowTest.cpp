@@ -1,17 +1,19 @@
 #include "paint/PaintWindow.h"
 
-#include "../app/LauncherFixture.h"
+#include "TestServices.h"
 #include "paint/BmpCodec.h"
 #include "common/SettingsStore.h"
-#include "platform/Random.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
+#include <gtest/gtest.h>
 
 static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
@@ -26,25 +28,32 @@ const QString CouldNotSave = "Could not Save.  \rPossible Causes :- Disk Full, U
                              "Write Protected or Corrupted";
 constexpr ColourValue Yellow = 0x00FFFF;
 
-class PatternWindowTest : public LauncherTest {
+class PatternWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        LauncherTest::SetUp();
-        mm->ColourDepth = 24;
-        platform::Random::instance().setSeedLocked(false);
-        platform::Random::instance().seed(1234);
-        menu->setFactory(PaintWindow::MenuEntry, [](QWidget* owner) { return new PaintWindow(owner); });
+        // Every case starts as on a first run: no stored defaults, no recent files.
+        QFile::remove(SettingsStore::filePath());
         window = open();
         ASSERT_TRUE(window);
     }
 
+    void TearDown() override
+    {
+        delete window.data();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // The window as the program shows it: built, shown, activated, with its
+    // first canvas made.
     PaintWindow* open()
     {
-        menu->openEntry(PaintWindow::MenuEntry);
-        auto* w = qobject_cast<PaintWindow*>(menu->window(PaintWindow::MenuEntry));
-        if (!w || !QTest::qWaitForWindowExposed(w))
+        auto* w = new PaintWindow(t.services);
+        w->show();
+        if (!QTest::qWaitForWindowExposed(w)) {
+            delete w;
             return nullptr;
+        }
         w->activated();
         w->createFirstCanvasIfPending();
         return w;
@@ -71,7 +80,8 @@ protected:
     QLabel* lampNamed(const char* name) { return window->findChild<QLabel*>(QString::fromLatin1(name)); }
 
     QTemporaryDir files;
-    PaintWindow* window = nullptr;
+    TestServices t;
+    QPointer<PaintWindow> window;
 };
 
 TEST_F(PatternWindowTest, FirstStartPaintsAYellowCanvasWithRandomColoursWebAndMirror)
@@ -171,11 +181,11 @@ TEST_F(PatternWindowTest, NewCanvasAsksAboutUnsavedWorkAndCancelKeepsEverything)
     window->drwMouseDown(QPoint(30, 30));
     window->drwMouseUp();
     const QImage drawn = window->picture().image().copy();
-    dialogs.scripted.answers = {platform::Cancel};
+    t.dialogs.answers = {platform::Cancel};
     EXPECT_FALSE(window->createCanvas());
-    ASSERT_EQ(dialogs.scripted.asked.size(), 1);
-    EXPECT_EQ(dialogs.scripted.asked[0].text, SaveQuestion);
-    EXPECT_EQ(dialogs.scripted.asked[0].kind, MessageKind::Confirmation);
+    ASSERT_EQ(t.dialogs.asked.size(), 1);
+    EXPECT_EQ(t.dialogs.asked[0].text, SaveQuestion);
+    EXPECT_EQ(t.dialogs.asked[0].kind, MessageKind::Confirmation);
     EXPECT_EQ(window->picture().image(), drawn);
     EXPECT_FALSE(window->saved());
     EXPECT_EQ(window->windowTitle(), "Duza Zidova");
@@ -187,7 +197,7 @@ TEST_F(PatternWindowTest, NewCanvasAsksAboutUnsavedWorkAndCancelKeepsEverything)
     window->drwMouseDown(QPoint(10, 10));
     window->drwMouseUp();
     window->CanvasTypeClick(2);
-    dialogs.scripted.answers = {platform::No};
+    t.dialogs.answers = {platform::No};
     EXPECT_TRUE(window->createCanvas());
     EXPECT_TRUE(window->saved());
     EXPECT_EQ(window->picture().pen().colour, 256u);
@@ -233,17 +243,17 @@ TEST_F(PatternWindowTest, PickingUpAColourPreviewsOnTheBarAndDrawsNothing)
 TEST_F(PatternWindowTest, ColourDialogsSetColoursAndKeepTheCustomColours)
 {
     window->ColourModeClick(ColourMode::Solid);
-    dialogs.scripted.colours = {QColor(10, 20, 30)};
-    dialogs.scripted.customColour = QColor(255, 0, 0);
+    t.dialogs.colours = {QColor(10, 20, 30)};
+    t.dialogs.customColour = QColor(255, 0, 0);
     window->ChangeDrawColorClick();
-    EXPECT_EQ(dialogs.scripted.colourDialogs, 1);
+    EXPECT_EQ(t.dialogs.colourDialogs, 1);
     EXPECT_EQ(window->colours().drawColour(), 0x1E140Au);
     EXPECT_EQ(window->picture().pen().colour, 0x1E140Au);
     EXPECT_EQ(SettingsStore(paint::settings::ModuleKey).readString("Colors", "Color0", ""), "ColorA=0000FF");
     EXPECT_EQ(SettingsStore(paint::settings::ModuleKey).readString("Colors", "Color1", ""), "ColorB=FFFFFF");
 
     // Cancel changes nothing.
-    dialogs.scripted.colours = {QColor()};
+    t.dialogs.colours = {QColor()};
     window->SetFirstColorClick();
     EXPECT_EQ(window->firstColour(), 0x000000u);
 
@@ -251,8 +261,8 @@ TEST_F(PatternWindowTest, ColourDialogsSetColoursAndKeepTheCustomColours)
     window->CanvasTypeClick(3);
     window->CanvasColorClick();
     EXPECT_EQ(window->canvasType(), 1);
-    EXPECT_EQ(dialogs.scripted.colourDialogs, 2);
-    dialogs.scripted.colours = {QColor(0, 0, 255)};
+    EXPECT_EQ(t.dialogs.colourDialogs, 2);
+    t.dialogs.colours = {QColor(0, 0, 255)};
     window->CanvasColorClick();
     EXPECT_EQ(window->canvasColour(), 0xFF0000u);
 }
@@ -263,16 +273,16 @@ TEST_F(PatternWindowTest, LoadCanvasSelectsALoadedImageBeforeAskingForAnother)
     QImage strip(2, 2, QImage::Format_RGB32);
     strip.fill(QColor(0, 128, 0));
     ASSERT_TRUE(paint::bmp::writeFile(path, strip));
-    dialogs.scripted.fileNames = {path};
+    t.dialogs.fileNames = {path};
     window->LoadCanvasClick();
     EXPECT_TRUE(window->canvasImageLoaded());
     EXPECT_EQ(window->canvasFileName(), path);
     EXPECT_EQ(window->canvasType(), 1) << "loading does not change the type";
-    EXPECT_EQ(dialogs.scripted.fileDialogs, QStringList{"Duza Zidova"});
+    EXPECT_EQ(t.dialogs.fileDialogs, QStringList{"Duza Zidova"});
 
     window->LoadCanvasClick();
     EXPECT_EQ(window->canvasType(), 7);
-    EXPECT_EQ(dialogs.scripted.fileDialogs.size(), 1);
+    EXPECT_EQ(t.dialogs.fileDialogs.size(), 1);
     window->createCanvas();
     EXPECT_EQ(window->picture().colourAt(window->picture().width() / 2, 3), 0x008000u);
 
@@ -283,10 +293,10 @@ TEST_F(PatternWindowTest, LoadCanvasSelectsALoadedImageBeforeAskingForAnother)
     ASSERT_TRUE(out.open(QIODevice::WriteOnly));
     out.write("not a bitmap");
     out.close();
-    dialogs.scripted.fileNames = {junk};
+    t.dialogs.fileNames = {junk};
     window->LoadCanvasClick();
     EXPECT_FALSE(window->canvasImageLoaded());
-    EXPECT_TRUE(dialogs.scripted.asked.isEmpty());
+    EXPECT_TRUE(t.dialogs.asked.isEmpty());
     EXPECT_EQ(SettingsStore(paint::settings::ModuleKey).readString("Defaults", "CanvasFileName", "x"), "");
     EXPECT_EQ(window->canvasFileName(), path) << "the window keeps its previous name";
 }
@@ -297,7 +307,7 @@ TEST_F(PatternWindowTest, SaveAsWritesTheBitmapAndOpenReadsItBack)
     window->drwMouseDown(QPoint(10, 10));
     window->drwMouseUp();
     const QString path = files.filePath("drawing");
-    dialogs.scripted.fileNames = {path};
+    t.dialogs.fileNames = {path};
     EXPECT_TRUE(window->SaveFileClick());
     EXPECT_EQ(window->fileName(), path + ".bmp");
     EXPECT_EQ(window->windowTitle(), "Duza Zidova - " + path + ".bmp");
@@ -310,8 +320,8 @@ TEST_F(PatternWindowTest, SaveAsWritesTheBitmapAndOpenReadsItBack)
 
     window->InvertImageClick();
     EXPECT_FALSE(window->saved());
-    dialogs.scripted.answers = {platform::No};
-    dialogs.scripted.fileNames = {path + ".bmp"};
+    t.dialogs.answers = {platform::No};
+    t.dialogs.fileNames = {path + ".bmp"};
     window->OpenFileClick();
     EXPECT_TRUE(window->saved());
     EXPECT_EQ(window->picture().image(), drawn);
@@ -325,26 +335,30 @@ TEST_F(PatternWindowTest, AFailedSaveSaysSoForgetsTheNameAndKeepsTheWindowOpen)
     window->drwMouseDown(QPoint(10, 10));
     window->drwMouseUp();
     const QString path = files.filePath("missing-folder/drawing.bmp");
-    dialogs.scripted.fileNames = {path};
+    t.dialogs.fileNames = {path};
     EXPECT_FALSE(window->SaveFileAsClick());
-    ASSERT_EQ(dialogs.scripted.asked.size(), 1);
-    EXPECT_EQ(dialogs.scripted.asked[0].text, CouldNotSave);
+    ASSERT_EQ(t.dialogs.asked.size(), 1);
+    EXPECT_EQ(t.dialogs.asked[0].text, CouldNotSave);
     EXPECT_TRUE(window->saveCancelled());
     EXPECT_FALSE(window->saved());
     EXPECT_TRUE(window->fileName().isEmpty());
     EXPECT_EQ(window->windowTitle(), "Duza Zidova");
 
     // Closing: Yes, and the save dialog cancelled, keeps the window up.
-    dialogs.scripted.asked.clear();
-    dialogs.scripted.answers = {platform::Yes};
+    QSignalSpy released(window.data(), &PaintWindow::released);
+    t.dialogs.asked.clear();
+    t.dialogs.answers = {platform::Yes};
     EXPECT_FALSE(window->close());
-    EXPECT_TRUE(menu->windowOpen(PaintWindow::MenuEntry));
-    // Cancel keeps it too; No lets it go.
-    dialogs.scripted.answers = {platform::Cancel};
+    EXPECT_EQ(released.count(), 0);
+    // Cancel keeps it too; No lets it go, once, and the window is destroyed.
+    t.dialogs.answers = {platform::Cancel};
     EXPECT_FALSE(window->close());
-    dialogs.scripted.answers = {platform::No};
+    EXPECT_EQ(released.count(), 0);
+    t.dialogs.answers = {platform::No};
     EXPECT_TRUE(window->close());
-    EXPECT_FALSE(menu->windowOpen(PaintWindow::MenuEntry));
+    EXPECT_EQ(released.count(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
 }
 
 TEST_F(PatternWindowTest, OpenRefusesOtherFilesAndAlwaysRestoresThePen)
@@ -358,11 +372,11 @@ TEST_F(PatternWindowTest, OpenRefusesOtherFilesAndAlwaysRestoresThePen)
     window->drwMouseUp();
     EXPECT_EQ(window->picture().pen().colour, 1u);
     const QImage drawn = window->picture().image().copy();
-    dialogs.scripted.answers = {platform::No};
-    dialogs.scripted.fileNames = {icon};
+    t.dialogs.answers = {platform::No};
+    t.dialogs.fileNames = {icon};
     window->OpenFileClick();
-    ASSERT_EQ(dialogs.scripted.asked.size(), 2);
-    EXPECT_EQ(dialogs.scripted.asked[1].text, "File Corrupted or not a valid .BMP format file");
+    ASSERT_EQ(t.dialogs.asked.size(), 2);
+    EXPECT_EQ(t.dialogs.asked[1].text, "File Corrupted or not a valid .BMP format file");
     EXPECT_EQ(window->picture().image(), drawn);
     EXPECT_FALSE(window->saved());
     EXPECT_EQ(window->picture().pen().colour, 0u) << "the red gradient starts again";
@@ -370,10 +384,10 @@ TEST_F(PatternWindowTest, OpenRefusesOtherFilesAndAlwaysRestoresThePen)
     // Cancel at the save question: nothing opened, the pen still restored.
     window->drwMouseDown(QPoint(3, 3));
     window->drwMouseUp();
-    dialogs.scripted.answers = {platform::Cancel};
+    t.dialogs.answers = {platform::Cancel};
     window->OpenFileClick();
     EXPECT_EQ(window->picture().pen().colour, 0u);
-    EXPECT_EQ(dialogs.scripted.fileDialogs.size(), 1);
+    EXPECT_EQ(t.dialogs.fileDialogs.size(), 1);
 }
 
 TEST_F(PatternWindowTest, ASaveThatDoesNotHappenKeepsTheDrawing)
@@ -383,30 +397,30 @@ TEST_F(PatternWindowTest, ASaveThatDoesNotHappenKeepsTheDrawing)
     window->drwMouseUp();
     const QImage drawn = window->picture().image().copy();
     // Yes, then the save dialog cancelled: no new canvas.
-    dialogs.scripted.answers = {platform::Yes};
+    t.dialogs.answers = {platform::Yes};
     EXPECT_FALSE(window->createCanvas());
     EXPECT_EQ(window->picture().image(), drawn);
     // Yes, then a save that fails: no new canvas either.
-    dialogs.scripted.answers = {platform::Yes};
-    dialogs.scripted.fileNames = {files.filePath("gone/drawing.bmp")};
+    t.dialogs.answers = {platform::Yes};
+    t.dialogs.fileNames = {files.filePath("gone/drawing.bmp")};
     EXPECT_FALSE(window->createCanvas());
     EXPECT_EQ(window->picture().image(), drawn);
-    EXPECT_EQ(dialogs.scripted.asked.last().text, CouldNotSave);
+    EXPECT_EQ(t.dialogs.asked.last().text, CouldNotSave);
     // Before Open: the open dialog is not shown, the pen is still restored.
     window->ColourModeClick(ColourMode::BlueGradient);
     window->drwMouseDown(QPoint(20, 20));
     window->drwMouseUp();
-    dialogs.scripted.answers = {platform::Yes};
-    dialogs.scripted.fileDialogs.clear();
+    t.dialogs.answers = {platform::Yes};
+    t.dialogs.fileDialogs.clear();
     window->OpenFileClick();
-    EXPECT_EQ(dialogs.scripted.fileDialogs, QStringList{"Duza Zidova"}) << "only the save dialog";
+    EXPECT_EQ(t.dialogs.fileDialogs, QStringList{"Duza Zidova"}) << "only the save dialog";
     EXPECT_EQ(window->picture().pen().colour, 65536u);
     EXPECT_FALSE(window->saved());
 
     // Yes and a save that works: the new canvas follows.
     const QString path = files.filePath("kept.bmp");
-    dialogs.scripted.answers = {platform::Yes};
-    dialogs.scripted.fileNames = {path};
+    t.dialogs.answers = {platform::Yes};
+    t.dialogs.fileNames = {path};
     EXPECT_TRUE(window->createCanvas());
     EXPECT_TRUE(window->saved());
     EXPECT_EQ(window->windowTitle(), "Duza Zidova");
@@ -454,7 +468,7 @@ TEST_F(PatternWindowTest, RecentFilesOpenAndMoveToTheTop)
     QStringList paths;
     for (int i = 1; i <= 4; ++i) {
         paths << files.filePath(QStringLiteral("f%1.bmp").arg(i));
-        dialogs.scripted.fileNames = {paths.last()};
+        t.dialogs.fileNames = {paths.last()};
         ASSERT_TRUE(window->SaveFileAsClick());
     }
     // f3 is in slot 3: it swaps with slot 1.
@@ -468,8 +482,8 @@ TEST_F(PatternWindowTest, RecentFilesOpenAndMoveToTheTop)
     // A listed file that has gone says so and stays listed.
     QFile::remove(paths[3]);
     window->FileSlotClick(4);
-    ASSERT_FALSE(dialogs.scripted.asked.isEmpty());
-    EXPECT_EQ(dialogs.scripted.asked.last().text, "Unable to load file");
+    ASSERT_FALSE(t.dialogs.asked.isEmpty());
+    EXPECT_EQ(t.dialogs.asked.last().text, "Unable to load file");
     EXPECT_EQ(window->recentFiles().slot(4), paths[3]);
     EXPECT_EQ(window->fileName(), paths[2]);
 }
@@ -496,16 +510,16 @@ TEST_F(PatternWindowTest, SizeBoxesShowThePictureInEachUnit)
     EXPECT_EQ(box->text(), "12");
     EXPECT_EQ(window->newSize(), QSize(12, 400));
 
-    dialogs.scripted.answers = {platform::Yes};
+    t.dialogs.answers = {platform::Yes};
     window->ResizeClick();
     EXPECT_EQ(window->picture().size(), QSize(12, 400));
     EXPECT_FALSE(window->saved());
 
     window->ResetClick();
-    dialogs.scripted.asked.clear();
+    t.dialogs.asked.clear();
     window->ResizeClick();
-    ASSERT_EQ(dialogs.scripted.asked.size(), 1);
-    EXPECT_EQ(dialogs.scripted.asked[0].text, "You have not specified a new size");
+    ASSERT_EQ(t.dialogs.asked.size(), 1);
+    EXPECT_EQ(t.dialogs.asked[0].text, "You have not specified a new size");
 }
 
 TEST_F(PatternWindowTest, ResizeAsksHowAndRefusesSizesNoFileCanHold)
@@ -513,21 +527,21 @@ TEST_F(PatternWindowTest, ResizeAsksHowAndRefusesSizesNoFileCanHold)
     useCanvasOfSize(40, 30);
     window->picture().setPixelAt(39, 29, window->picture().storedPixel(0x0000FF));
     window->widthBox()->setText("80");
-    dialogs.scripted.answers = {platform::No};
+    t.dialogs.answers = {platform::No};
     window->ResizeClick();
-    ASSERT_EQ(dialogs.scripted.asked.size(), 1);
-    EXPECT_EQ(dialogs.scripted.asked[0].text, "Do you want the existing image resized to fit the new dimensions?");
-    EXPECT_EQ(dialogs.scripted.asked[0].buttons, platform::Yes | platform::No);
+    ASSERT_EQ(t.dialogs.asked.size(), 1);
+    EXPECT_EQ(t.dialogs.asked[0].text, "Do you want the existing image resized to fit the new dimensions?");
+    EXPECT_EQ(t.dialogs.asked[0].buttons, platform::Yes | platform::No);
     EXPECT_EQ(window->picture().size(), QSize(80, 30));
     EXPECT_EQ(window->picture().colourAt(39, 29), 0x0000FFu) << "drawn unscaled at the top left";
     EXPECT_EQ(window->picture().colourAt(79, 29), 0xFFFFFFu) << "white where it grew";
 
     // Too wide for any bitmap file: refused before the question.
-    dialogs.scripted.asked.clear();
+    t.dialogs.asked.clear();
     window->widthBox()->setText("99999");
     window->ResizeClick();
-    ASSERT_EQ(dialogs.scripted.asked.size(), 1);
-    EXPECT_EQ(dialogs.scripted.asked[0].text, "Out of Memory");
+    ASSERT_EQ(t.dialogs.asked.size(), 1);
+    EXPECT_EQ(t.dialogs.asked[0].text, "Out of Memory");
     EXPECT_EQ(window->picture().size(), QSize(80, 30));
 }
 
@@ -538,10 +552,10 @@ TEST_F(PatternWindowTest, SizeBoxesLimitTypingButShowAnySizeInFull)
     EXPECT_EQ(window->widthBox()->text(), "1081.08");
     EXPECT_EQ(window->newSize(), QSize(40000, 1));
     window->ResetClick();
-    dialogs.scripted.asked.clear();
+    t.dialogs.asked.clear();
     window->ResizeClick();
-    ASSERT_EQ(dialogs.scripted.asked.size(), 1);
-    EXPECT_EQ(dialogs.scripted.asked[0].text, "You have not specified a new size");
+    ASSERT_EQ(t.dialogs.asked.size(), 1);
+    EXPECT_EQ(t.dialogs.asked[0].text, "You have not specified a new size");
 
     // Typing stops at six characters; in cm one full stop goes in.
     QLineEdit* box = window->heightBox();
