@@ -94,16 +94,16 @@ QList<QPair<QString, QString>> controlHints()
     const QString recent = QStringLiteral("Click here to open this previously saved file.  ");
     return {
         {"solidCanvasButton", QStringLiteral("Selects a solid background color for future canvases.  ") + CrLf
-                            + QStringLiteral("Once selected, click \"New Canvas\" to create.  ")},
+            + QStringLiteral("Once selected, click \"New Canvas\" to create.  ")},
         {"pickUpCanvasColourButton", QStringLiteral("In pick up color mode you can select any color used in the drawing as the new canvas color.  ")
-                             + CrLf + pickUpHow + CrLf + QStringLiteral("Remember to click \"New Canvas\" afterwards.  ")},
+            + CrLf + pickUpHow + CrLf + QStringLiteral("Remember to click \"New Canvas\" afterwards.  ")},
         {"redBlackCanvasButton", ramp("a Red")},
         {"greenWhiteCanvasButton", ramp("a Green")},
         {"blueCyanCanvasButton", ramp("a Blue")},
         {"orangeYellowCanvasButton", ramp("an Orange/Yellow")},
         {"magentaCanvasButton", ramp("a Magenta")},
         {"loadCanvasButton", QStringLiteral("Allows you to select an existing image which will be stretched/shrunk to form your canvas.  Use \"New Canvas\" afterwards.  ")
-                           + CrLf + QStringLiteral("HINT - you can create your own gradients using the Razidi Rurid Wallpaper Maker module!  ")},
+            + CrLf + QStringLiteral("HINT - you can create your own gradients using the Razidi Rurid Wallpaper Maker module!  ")},
         {"newCanvasButton", QStringLiteral("Creates a new blank canvas of the selected color/pattern.  ")},
         {"normalBrushButton", QStringLiteral("Draw using selected color, regardless of what color is underneath.  ")},
         {"mixLightBrushButton", QStringLiteral("Mix selected paint color with color underneath (light) ")},
@@ -111,12 +111,12 @@ QList<QPair<QString, QString>> controlHints()
         {"brushWidthLabel", width},
         {"brushWidthSlider", width},
         {"webbedButton", QStringLiteral("When the Webbed Pattern is turned on, lines are drawn from the point where you originally click.  ")
-                           + CrLf + CrLf + tryIt},
+            + CrLf + CrLf + tryIt},
         {"mirrorButton", QStringLiteral("When the Mirror Pattern is turned on, identical lines are drawn in the other 3 corners of the canvas in the same position.  ")
-                              + CrLf + CrLf + tryIt},
+            + CrLf + CrLf + tryIt},
         {"solidColourButton", QStringLiteral("Selects a solid draw color.  ")},
         {"pickUpDrawColourButton", QStringLiteral("In pick up color mode you can select any color used in the drawing as the new pen color.  ")
-                             + CrLf + pickUpHow},
+            + CrLf + pickUpHow},
         {"randomColourButton", QStringLiteral("Draws each line in a random color - use this for dazzling patterns!  ")},
         {"redGradientButton", QStringLiteral("Turns the Drawing color into a Red Gradient.  ")},
         {"greenGradientButton", QStringLiteral("Turns the Drawing color into a Green Gradient.  ")},
@@ -587,11 +587,14 @@ void PaintWindow::refreshLamps()
         lampLabel->setVisible(on);
         lampLabel->setAccessibleName(choice + (on ? QStringLiteral(": selected") : QStringLiteral(": not selected")));
     };
-    for (int number = 1; number <= 7; ++number)
-        light(canvasLamps_[size_t(number - 1)], canvasType_ == CanvasType(number), paint::ramps::caption(CanvasType(number)));
+    for (int number = 1; number <= 7; ++number) {
+        const auto type = CanvasType(number);
+        light(canvasLamps_[size_t(number - 1)], canvasType_ == type, paint::ramps::caption(type));
+    }
     const char* const brushes[3] = {"Normal Paint", "Mix Paint - Light", "Mix Paint - Dark"};
     for (int number = 1; number <= 3; ++number)
-        light(brushLamps_[size_t(number - 1)], brushType_ == BrushType(number), QString::fromLatin1(brushes[number - 1]));
+        light(brushLamps_[size_t(number - 1)], brushType_ == BrushType(number),
+              QString::fromLatin1(brushes[number - 1]));
     light(webbedLamp_, webbed_, QStringLiteral("Webbed Pattern"));
     light(mirrorLamp_, mirror_, QStringLiteral("Mirror Effect"));
     const char* const modes[5] = {"Solid Color", "Random Color", "Red Gradient", "Green Gradient", "Blue Gradient"};
