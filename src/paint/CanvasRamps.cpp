@@ -15,7 +15,7 @@ struct Ramp {
     QRgb bottom;
 };
 
-const std::array<Ramp, LastRampType - FirstRampType + 1> rampTable = {{
+const std::array<Ramp, int(LastRamp) - int(FirstRamp) + 1> rampTable = {{
     {4, 234, qRgb(255, 0, 0), qRgb(0, 0, 0), qRgb(255, 0, 0)},
     {5, 240, qRgb(0, 255, 0), qRgb(255, 255, 255), qRgb(0, 255, 0)},
     {5, 227, qRgb(0, 0, 255), qRgb(0, 247, 255), qRgb(0, 8, 255)},
@@ -38,11 +38,11 @@ QRgb blend(QRgb end, QRgb middle, int along, int steps)
 
 } // namespace
 
-QImage strip(int canvasType)
+QImage strip(CanvasType canvasType)
 {
-    if (canvasType < FirstRampType || canvasType > LastRampType)
+    if (canvasType < FirstRamp || canvasType > LastRamp)
         return {};
-    const Ramp& ramp = rampTable[std::size_t(canvasType - FirstRampType)];
+    const Ramp& ramp = rampTable[std::size_t(int(canvasType) - int(FirstRamp))];
     QImage image(ramp.width, ramp.height, QImage::Format_RGB32);
     if (image.isNull())
         return {};
@@ -63,18 +63,18 @@ QImage strip(int canvasType)
     return image;
 }
 
-QString caption(int canvasType)
+QString caption(CanvasType canvasType)
 {
     switch (canvasType) {
-    case 1: return QStringLiteral("Solid Color");
-    case 2: return QStringLiteral("Red/Black");
-    case 3: return QStringLiteral("Green/White");
-    case 4: return QStringLiteral("Blue/Cyan");
-    case 5: return QStringLiteral("Orange/Yellow");
-    case 6: return QStringLiteral("Magenta");
-    case 7: return QStringLiteral("Load Canvas");
-    default: return {};
+    case CanvasType::SolidColour: return QStringLiteral("Solid Color");
+    case CanvasType::RedBlack: return QStringLiteral("Red/Black");
+    case CanvasType::GreenWhite: return QStringLiteral("Green/White");
+    case CanvasType::BlueCyan: return QStringLiteral("Blue/Cyan");
+    case CanvasType::OrangeYellow: return QStringLiteral("Orange/Yellow");
+    case CanvasType::Magenta: return QStringLiteral("Magenta");
+    case CanvasType::LoadedImage: return QStringLiteral("Load Canvas");
     }
+    return {};
 }
 
 } // namespace paint::ramps

@@ -2,15 +2,30 @@
 #include <QImage>
 #include <QString>
 
+namespace paint {
+
+// What a new canvas starts as, numbered as the settings store them: a solid
+// colour, one of the five colour ramps, or a loaded image.
+enum class CanvasType {
+    SolidColour = 1,
+    RedBlack = 2,
+    GreenWhite = 3,
+    BlueCyan = 4,
+    OrangeYellow = 5,
+    Magenta = 6,
+    LoadedImage = 7,
+};
+
+} // namespace paint
+
 // The five colour-ramp canvases: narrow vertical strips that are stretched
 // over the whole picture (and to 36 x 36 for the thumbnails).
 namespace paint::ramps {
 
-// Canvas types 2..6.
-constexpr int FirstRampType = 2;
-constexpr int LastRampType = 6;
+constexpr CanvasType FirstRamp = CanvasType::RedBlack;
+constexpr CanvasType LastRamp = CanvasType::Magenta;
 
-// The strip of canvas type 2..6 (Format_RGB32), null for other types.
+// The strip of a ramp canvas type (Format_RGB32), null for the others.
 // Each column is the same; rows change evenly from the top colour to the
 // middle colour and from it to the bottom colour; the middle row (both
 // middle rows when the height is even) has the middle colour exactly and the
@@ -21,9 +36,9 @@ constexpr int LastRampType = 6;
 //   4 "Blue/Cyan"     5 x 227  (0,0,255) / (0,247,255)   / (0,8,255)
 //   5 "Orange/Yellow" 4 x 239  (255,99,0)/ (255,255,0)   / (255,99,0)
 //   6 "Magenta"       1 x 255  (65,0,0)  / (255,0,255)   / (65,0,0)
-QImage strip(int canvasType);
+QImage strip(CanvasType canvasType);
 
-// The button caption of canvas type 1..7.
-QString caption(int canvasType);
+// The button caption of a canvas type; empty for a number that is none.
+QString caption(CanvasType canvasType);
 
 } // namespace paint::ramps

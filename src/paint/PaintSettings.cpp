@@ -1,6 +1,5 @@
 #include "paint/PaintSettings.h"
 
-#include "common/Colours.h"
 #include "common/SettingsStore.h"
 
 #include <utility>
@@ -10,7 +9,6 @@ namespace paint::settings {
 namespace {
 
 const QString DefaultsSection = QStringLiteral("Defaults");
-const QString ColorsSection = QStringLiteral("Colors");
 
 // The colour names the program writes and reads back. The first sixteen are
 // the standard colours; the last four are only ever read.
@@ -33,8 +31,6 @@ std::optional<int> rangedNumber(const QString& text, int low, int high)
         return std::nullopt;
     return number;
 }
-
-QChar entryLetter(int index) { return QChar(u'A' + index); }
 
 } // namespace
 
@@ -82,19 +78,19 @@ Defaults readDefaults()
     Defaults d;
     if (const auto colour = colourFromText(read("CanvasColor", "clYellow")))
         d.canvasColour = *colour & 0xFFFFFF;
-    if (const auto canvas = rangedNumber(read("Canvas", "1"), 1, 7))
-        d.canvas = *canvas;
+    if (const auto canvas = rangedNumber(read("Canvas", "1"), int(CanvasType::SolidColour), int(CanvasType::LoadedImage)))
+        d.canvasType = CanvasType(*canvas);
     d.canvasFileName = read("CanvasFileName", "");
-    if (const auto brush = rangedNumber(read("Brush", "1"), 1, 3))
-        d.brush = *brush;
+    if (const auto brush = rangedNumber(read("Brush", "1"), int(BrushType::Normal), int(BrushType::MixDark)))
+        d.brushType = BrushType(*brush);
     if (const auto width = rangedNumber(read("Width", "25"), 1, 75))
-        d.width = *width;
+        d.brushWidth = *width;
     d.webbed = read("Webbed", "1") == QLatin1String("1");
     d.mirror = read("Mirror", "1") == QLatin1String("1");
     if (const auto colour = colourFromText(read("DrawColor", "clRed")))
         d.drawColour = *colour & 0xFFFFFF;
-    if (const auto paint = rangedNumber(read("Paint", "2"), 1, 5))
-        d.paint = *paint;
+    if (const auto mode = rangedNumber(read("Paint", "2"), int(ColourMode::Solid), int(ColourMode::BlueGradient)))
+        d.colourMode = ColourMode(*mode);
     return d;
 }
 
@@ -105,59 +101,14 @@ void writeDefaults(const Defaults& d)
         store.writeString(DefaultsSection, QString::fromLatin1(name), value);
     };
     write("CanvasColor", colourToText(d.canvasColour));
-    write("Canvas", QString::number(d.canvas));
+    write("Canvas", QString::number(int(d.canvasType)));
     write("CanvasFileName", d.canvasFileName);
-    write("Brush", QString::number(d.brush));
-    write("Width", QString::number(d.width));
+    write("Brush", QString::number(int(d.brushType)));
+    write("Width", QString::number(d.brushWidth));
     write("Webbed", d.webbed ? QStringLiteral("1") : QStringLiteral("2"));
     write("Mirror", d.mirror ? QStringLiteral("1") : QStringLiteral("2"));
     write("DrawColor", colourToText(d.drawColour));
-    write("Paint", QString::number(d.paint));
-}
-
-void CustomColours::read()
-{
-    SettingsStore store(ModuleKey);
-    entries_.clear();
-    for (int i = 0; i < 16; ++i)
-        entries_.append(store.readString(ColorsSection, QStringLiteral("Color%1").arg(i),
-                                         QStringLiteral("Color%1=FFFFFF").arg(entryLetter(i))));
-}
-
-void CustomColours::write() const
-{
-    if (entries_.isEmpty())
-        return;
-    SettingsStore store(ModuleKey);
-    for (int i = 0; i < entries_.size(); ++i)
-        store.writeString(ColorsSection, QStringLiteral("Color%1").arg(i), entries_.at(i));
-}
-
-std::array<QColor, 16> CustomColours::colours() const
-{
-    std::array<QColor, 16> result;
-    result.fill(Qt::white);
-    for (int i = 0; i < 16 && i < entries_.size(); ++i) {
-        const QString& entry = entries_.at(i);
-        const int equals = entry.indexOf(u'=');
-        bool ok = false;
-        const uint value = equals < 0 ? 0 : entry.mid(equals + 1).toUInt(&ok, 16);
-        if (ok && value <= 0xFFFFFF)
-            result[size_t(i)] = colours::fromColourValue(value);
-    }
-    return result;
-}
-
-void CustomColours::setColours(const std::array<QColor, 16>& colours)
-{
-    entries_.clear();
-    for (int i = 0; i < 16; ++i) {
-        const QColor& c = colours[size_t(i)];
-        const uint value = colours::colourValue(c.red(), c.green(), c.blue());
-        entries_.append(QStringLiteral("Color%1=%2")
-                            .arg(entryLetter(i))
-                            .arg(QStringLiteral("%1").arg(value, 6, 16, QChar(u'0')).toUpper()));
-    }
+    write("Paint", QString::number(int(d.colourMode)));
 }
 
 } // namespace paint::settings

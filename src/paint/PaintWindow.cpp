@@ -3,7 +3,7 @@
 #include "app/Panel.h"
 #include "app/PictureStore.h"
 #include "paint/BmpCodec.h"
-#include "paint/CanvasRamps.h"
+#include "paint/CanvasView.h"
 #include "paint/ImageOps.h"
 #include "common/Colours.h"
 #include "common/HelpText.h"
@@ -18,47 +18,21 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPaintEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSlider>
 #include <QTimer>
 
+using paint::BrushType;
+using paint::CanvasType;
 using paint::ColourMode;
 using paint::ColourValue;
 using paint::Picture;
 using paint::sizeunits::Unit;
 using platform::MessageKind;
-
-namespace paint {
-
-// The picture on screen: sized to the bitmap, it paints what changed.
-class PictureView : public QWidget {
-public:
-    PictureView(const Picture& picture, QWidget* parent) : QWidget(parent), picture_(picture)
-    {
-        setObjectName(QStringLiteral("drw"));
-        setAttribute(Qt::WA_OpaquePaintEvent);
-        setMouseTracking(true);
-        setAccessibleName(QStringLiteral("Picture"));
-    }
-
-protected:
-    void paintEvent(QPaintEvent* event) override
-    {
-        QPainter painter(this);
-        const QRect area = event->rect() & QRect(QPoint(0, 0), picture_.size());
-        if (!area.isEmpty())
-            painter.drawImage(area, picture_.image(), area);
-    }
-
-private:
-    const Picture& picture_;
-};
-
-} // namespace paint
+using BarMenu = PaintWindow::BarMenu;
+using PickUpTarget = PaintWindow::PickUpTarget;
 
 namespace {
 
@@ -82,11 +56,22 @@ const QString NotInThisBuild = QStringLiteral("Not in this build yet");
 
 const QString CrLf = QStringLiteral("\r\n");
 
-const char* const BarCaptions[PaintWindow::BarButtons] = {
-    "File", "Canvas", "Brush", "Special-FX", "Color", "ZE-Vav", "Text-FX", "Utilities"};
-const char* const PanelNames[PaintWindow::BarButtons] = {
-    "SpeedMenu0", "SpeedMenu01", "SpeedMenu02", "SpeedMenu03",
-    "SpeedMenu04", "SpeedMenu05", "SpeedMenu06", "SpeedMenu07"};
+// The bar's menus in BarMenu order: caption, and the start of the object
+// names of their bar button and drop-down panel.
+struct BarMenuText {
+    const char* caption;
+    const char* name;
+};
+const BarMenuText BarMenus[PaintWindow::BarMenuCount] = {
+    {"File", "file"},         {"Canvas", "canvas"},  {"Brush", "brush"},
+    {"Special-FX", "effects"}, {"Color", "colour"},   {"ZE-Vav", "zeVav"},
+    {"Text-FX", "textEffects"}, {"Utilities", "utilities"},
+};
+
+// The canvas types in their order, with the start of the object names of
+// their button, lamp and thumbnail.
+const char* const CanvasNames[7] = {"solidCanvas", "redBlackCanvas", "greenWhiteCanvas", "blueCyanCanvas",
+                                    "orangeYellowCanvas", "magentaCanvas", "imageCanvas"};
 
 // The hint of every control that has one, by control name.
 QList<QPair<QString, QString>> controlHints()
@@ -108,56 +93,56 @@ QList<QPair<QString, QString>> controlHints()
         "Move indicator to select brush width, move left for a smaller brush, or right for a larger one.  ");
     const QString recent = QStringLiteral("Click here to open this previously saved file.  ");
     return {
-        {"CanvasColor", QStringLiteral("Selects a solid background color for future canvases.  ") + CrLf
-                            + QStringLiteral("Once selected, click \"New Canvas\" to create.  ")},
-        {"PickUpColor2", QStringLiteral("In pick up color mode you can select any color used in the drawing as the new canvas color.  ")
-                             + CrLf + pickUpHow + CrLf + QStringLiteral("Remember to click \"New Canvas\" afterwards.  ")},
-        {"RedGradientCanvas", ramp("a Red")},
-        {"GreenGradientCanvas", ramp("a Green")},
-        {"BlueGradientCanvas", ramp("a Blue")},
-        {"SunsetGradientCanvas", ramp("an Orange/Yellow")},
-        {"PurpleGradientCanvas", ramp("a Magenta")},
-        {"LoadCanvas", QStringLiteral("Allows you to select an existing image which will be stretched/shrunk to form your canvas.  Use \"New Canvas\" afterwards.  ")
-                           + CrLf + QStringLiteral("HINT - you can create your own gradients using the Razidi Rurid Wallpaper Maker module!  ")},
-        {"CreateNewCanvas", QStringLiteral("Creates a new blank canvas of the selected color/pattern.  ")},
-        {"Normal", QStringLiteral("Draw using selected color, regardless of what color is underneath.  ")},
-        {"MixLight", QStringLiteral("Mix selected paint color with color underneath (light) ")},
-        {"MixDark", QStringLiteral("Mix selected paint color with color underneath (dark) ")},
-        {"WidthPanel", width},
-        {"BrushWidth", width},
-        {"WebPattern", QStringLiteral("When the Webbed Pattern is turned on, lines are drawn from the point where you originally click.  ")
-                           + CrLf + CrLf + tryIt},
-        {"MirrorPattern", QStringLiteral("When the Mirror Pattern is turned on, identical lines are drawn in the other 3 corners of the canvas in the same position.  ")
-                              + CrLf + CrLf + tryIt},
-        {"ChangeDrawColor", QStringLiteral("Selects a solid draw color.  ")},
-        {"PickUpColor1", QStringLiteral("In pick up color mode you can select any color used in the drawing as the new pen color.  ")
-                             + CrLf + pickUpHow},
-        {"RandomColor", QStringLiteral("Draws each line in a random color - use this for dazzling patterns!  ")},
-        {"RedGradient", QStringLiteral("Turns the Drawing color into a Red Gradient.  ")},
-        {"GreenGradient", QStringLiteral("Turns the Drawing color into a Green Gradient.  ")},
-        {"BlueGradient", QStringLiteral("Turns the Drawing color into a Blue Gradient.  ")},
-        {"OpenFile", QStringLiteral("Opens a previous .bmp format drawing.   ")},
-        {"SaveFile", QStringLiteral("Saves the current drawing to disk in .bmp format.  ")},
-        {"SaveFileAs", QStringLiteral("Saves the current drawing to disk in .bmp format, under a different filename")},
-        {"CloseButton", QStringLiteral("Closes Duza Zidova, you will be prompted to save the current picture.  ")},
-        {"File1", recent},
-        {"File2", recent},
-        {"File3", recent},
-        {"File4", recent},
-        {"SetFirstColor", QStringLiteral("Select 1st color for replacement/outline functions")},
-        {"PickUpColor3", pickUpUtility("1st Color")},
-        {"SetSecondColor", QStringLiteral("Select 2nd color for replacement/outline functions")},
-        {"PickUpColor4", pickUpUtility("2nd Color")},
-        {"SetCM", QStringLiteral("Shows current image size in cm.  ")},
-        {"SetInches", QStringLiteral("Shows current image size in inches.  ")},
-        {"SetPixels", QStringLiteral("Shows current image size in pixels.  ")},
-        {"WidthBox", QStringLiteral("Enter new Width here.  ")},
-        {"HeightBox", QStringLiteral("Enter new Height here.  ")},
-        {"Reset", QStringLiteral("Click here to put back current image Width/Height ")},
-        {"Resize", QStringLiteral("Resizes current image to given Width/Height ")},
-        {"ReplaceColor", QStringLiteral("Replaces every instance of the \"1st Color\" with the \"2nd Color\".  ")},
-        {"OutlineObjects", QStringLiteral("Draws a line in \"2nd Color\" around the edges of each object with a background of \"1st Color\".  ")},
-        {"InvertImage", QStringLiteral("Inverts the entire image.  To undo, do a second time.  ")},
+        {"solidCanvasButton", QStringLiteral("Selects a solid background color for future canvases.  ") + CrLf
+            + QStringLiteral("Once selected, click \"New Canvas\" to create.  ")},
+        {"pickUpCanvasColourButton", QStringLiteral("In pick up color mode you can select any color used in the drawing as the new canvas color.  ")
+            + CrLf + pickUpHow + CrLf + QStringLiteral("Remember to click \"New Canvas\" afterwards.  ")},
+        {"redBlackCanvasButton", ramp("a Red")},
+        {"greenWhiteCanvasButton", ramp("a Green")},
+        {"blueCyanCanvasButton", ramp("a Blue")},
+        {"orangeYellowCanvasButton", ramp("an Orange/Yellow")},
+        {"magentaCanvasButton", ramp("a Magenta")},
+        {"loadCanvasButton", QStringLiteral("Allows you to select an existing image which will be stretched/shrunk to form your canvas.  Use \"New Canvas\" afterwards.  ")
+            + CrLf + QStringLiteral("HINT - you can create your own gradients using the Razidi Rurid Wallpaper Maker module!  ")},
+        {"newCanvasButton", QStringLiteral("Creates a new blank canvas of the selected color/pattern.  ")},
+        {"normalBrushButton", QStringLiteral("Draw using selected color, regardless of what color is underneath.  ")},
+        {"mixLightBrushButton", QStringLiteral("Mix selected paint color with color underneath (light) ")},
+        {"mixDarkBrushButton", QStringLiteral("Mix selected paint color with color underneath (dark) ")},
+        {"brushWidthLabel", width},
+        {"brushWidthSlider", width},
+        {"webbedButton", QStringLiteral("When the Webbed Pattern is turned on, lines are drawn from the point where you originally click.  ")
+            + CrLf + CrLf + tryIt},
+        {"mirrorButton", QStringLiteral("When the Mirror Pattern is turned on, identical lines are drawn in the other 3 corners of the canvas in the same position.  ")
+            + CrLf + CrLf + tryIt},
+        {"solidColourButton", QStringLiteral("Selects a solid draw color.  ")},
+        {"pickUpDrawColourButton", QStringLiteral("In pick up color mode you can select any color used in the drawing as the new pen color.  ")
+            + CrLf + pickUpHow},
+        {"randomColourButton", QStringLiteral("Draws each line in a random color - use this for dazzling patterns!  ")},
+        {"redGradientButton", QStringLiteral("Turns the Drawing color into a Red Gradient.  ")},
+        {"greenGradientButton", QStringLiteral("Turns the Drawing color into a Green Gradient.  ")},
+        {"blueGradientButton", QStringLiteral("Turns the Drawing color into a Blue Gradient.  ")},
+        {"openButton", QStringLiteral("Opens a previous .bmp format drawing.   ")},
+        {"saveButton", QStringLiteral("Saves the current drawing to disk in .bmp format.  ")},
+        {"saveAsButton", QStringLiteral("Saves the current drawing to disk in .bmp format, under a different filename")},
+        {"closeButton", QStringLiteral("Closes Duza Zidova, you will be prompted to save the current picture.  ")},
+        {"recentFileButton1", recent},
+        {"recentFileButton2", recent},
+        {"recentFileButton3", recent},
+        {"recentFileButton4", recent},
+        {"firstColourShape", QStringLiteral("Select 1st color for replacement/outline functions")},
+        {"pickUpFirstColourButton", pickUpUtility("1st Color")},
+        {"secondColourShape", QStringLiteral("Select 2nd color for replacement/outline functions")},
+        {"pickUpSecondColourButton", pickUpUtility("2nd Color")},
+        {"cmButton", QStringLiteral("Shows current image size in cm.  ")},
+        {"inchesButton", QStringLiteral("Shows current image size in inches.  ")},
+        {"pixelsButton", QStringLiteral("Shows current image size in pixels.  ")},
+        {"widthBox", QStringLiteral("Enter new Width here.  ")},
+        {"heightBox", QStringLiteral("Enter new Height here.  ")},
+        {"resetSizeButton", QStringLiteral("Click here to put back current image Width/Height ")},
+        {"resizeButton", QStringLiteral("Resizes current image to given Width/Height ")},
+        {"replaceColourButton", QStringLiteral("Replaces every instance of the \"1st Color\" with the \"2nd Color\".  ")},
+        {"outlineButton", QStringLiteral("Draws a line in \"2nd Color\" around the edges of each object with a background of \"1st Color\".  ")},
+        {"invertButton", QStringLiteral("Inverts the entire image.  To undo, do a second time.  ")},
     };
 }
 
@@ -223,7 +208,7 @@ QLabel* thumbnail(QWidget* parent, const QString& name, int x, int y, const QIma
 } // namespace
 
 PaintWindow::PaintWindow(const UtilityServices& services, QWidget* owner)
-    : QWidget(owner, Qt::Window), recent_(paint::settings::ModuleKey), services_(services)
+    : QWidget(owner, Qt::Window), services_(services), recent_(paint::settings::ModuleKey)
 {
     setObjectName(QStringLiteral("PaintWindow"));
     setWindowTitle(Caption);
@@ -231,7 +216,7 @@ PaintWindow::PaintWindow(const UtilityServices& services, QWidget* owner)
     setMinimumSize(620, 450);
     resize(760, 540);
     buildLayout();
-    FormCreate();
+    readStoredChoices();
 }
 
 PaintWindow::~PaintWindow() = default;
@@ -241,7 +226,7 @@ int PaintWindow::colourDepth() const
     return services_.colourDepth > 0 ? services_.colourDepth : 32;
 }
 
-void PaintWindow::FormCreate()
+void PaintWindow::readStoredChoices()
 {
     recent_.read();
     refreshRecentButtons();
@@ -249,20 +234,35 @@ void PaintWindow::FormCreate()
 
     const paint::settings::Defaults d = paint::settings::readDefaults();
     canvasColour_ = d.canvasColour;
-    canvasType_ = d.canvas;
+    canvasType_ = d.canvasType;
     canvasFileName_ = d.canvasFileName;
     if (!canvasFileName_.isEmpty())
         loadCanvasImage(canvasFileName_);
-    brushType_ = d.brush;
-    BrushWidth->setValue(d.width);
+    brushType_ = d.brushType;
+    brushWidthSlider_->setValue(d.brushWidth);
     webbed_ = d.webbed;
     mirror_ = d.mirror;
     stepper_.setDrawColour(d.drawColour);
-    stepper_.setMode(ColourMode(d.paint), picture_.pen());
+    stepper_.setMode(d.colourMode, picture_.pen());
     picture_.pen().width = brushWidth();
     refreshLamps();
     refreshColourShapes();
     setHints();
+}
+
+void PaintWindow::storeChoices() const
+{
+    paint::settings::Defaults d;
+    d.canvasColour = canvasColour_;
+    d.canvasType = canvasType_;
+    d.canvasFileName = canvasFileName_;
+    d.brushType = brushType_;
+    d.brushWidth = brushWidth();
+    d.webbed = webbed_;
+    d.mirror = mirror_;
+    d.drawColour = stepper_.drawColour();
+    d.colourMode = stepper_.mode();
+    paint::settings::writeDefaults(d);
 }
 
 // ---------------------------------------------------------------- layout
@@ -272,51 +272,51 @@ void PaintWindow::buildLayout()
     setAutoFillBackground(true);
     setPaletteColour(this, QPalette::Window, colours::MenuGrey);
 
-    FunctionPanel = new Panel(this);
-    FunctionPanel->setObjectName(QStringLiteral("FunctionPanel"));
-    FunctionPanel->setColour(colours::MenuGrey);
-    FunctionPanel->setGeometry(0, 0, width(), BarHeight);
+    menuBar_ = new Panel(this);
+    menuBar_->setObjectName(QStringLiteral("menuBar"));
+    menuBar_->setColour(colours::MenuGrey);
+    menuBar_->setGeometry(0, 0, width(), BarHeight);
     QFont barFont = font();
     barFont.setBold(true);
     const QFontMetrics barMetrics(barFont);
     int x = 2;
-    for (int i = 0; i < BarButtons; ++i) {
-        const QString caption = QString::fromLatin1(BarCaptions[i]);
+    for (int i = 0; i < BarMenuCount; ++i) {
+        const QString caption = QString::fromLatin1(BarMenus[i].caption);
         const int buttonWidth = std::max(74, barMetrics.horizontalAdvance(caption) + 16);
-        QPushButton* button = menuButton(FunctionPanel, QStringLiteral("SpeedButton%1").arg(i), caption,
-                                         QRect(x, 2, buttonWidth, 20));
+        QPushButton* button = menuButton(menuBar_, QString::fromLatin1(BarMenus[i].name) + QStringLiteral("BarButton"),
+                                         caption, QRect(x, 2, buttonWidth, 20));
         x += buttonWidth + 2;
         button->setMouseTracking(true);
         button->installEventFilter(this);
         barButtons_[size_t(i)] = button;
     }
-    HelpPanel = makeHelpPanel(FunctionPanel, QPoint(width() - 23, 2));
-    HelpPanel->setToolTip(buildHelpText(Caption, {
+    helpPanel_ = makeHelpPanel(menuBar_, QPoint(width() - 23, 2));
+    helpPanel_->setToolTip(buildHelpText(Caption, {
         {QStringLiteral("This module allows you to create dazzling multi-colored patterns regardless of artistic ability!  ")},
         {QStringLiteral("To start drawing, simply click anywhere on the canvas and move the mouse with the button held down.  ")},
         {QStringLiteral("To learn about the various menu options just pause the mouse over them.  ")},
     }));
 
-    SB1 = new QScrollArea(this);
-    SB1->setObjectName(QStringLiteral("SB1"));
-    SB1->setFrameShape(QFrame::NoFrame);
-    SB1->setWidgetResizable(false);
-    SB1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    SB1->viewport()->setMouseTracking(true);
-    SB1->viewport()->installEventFilter(this);
-    setPaletteColour(SB1->viewport(), QPalette::Window, colours::MenuGrey);
-    drw = new paint::PictureView(picture_, SB1);
-    drw->installEventFilter(this);
-    SB1->setWidget(drw);
-    SB1->setGeometry(0, BarHeight, width(), height() - BarHeight);
+    scrollArea_ = new QScrollArea(this);
+    scrollArea_->setObjectName(QStringLiteral("scrollArea"));
+    scrollArea_->setFrameShape(QFrame::NoFrame);
+    scrollArea_->setWidgetResizable(false);
+    scrollArea_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    scrollArea_->viewport()->setMouseTracking(true);
+    scrollArea_->viewport()->installEventFilter(this);
+    setPaletteColour(scrollArea_->viewport(), QPalette::Window, colours::MenuGrey);
+    canvasView_ = new paint::CanvasView(picture_, scrollArea_);
+    canvasView_->installEventFilter(this);
+    scrollArea_->setWidget(canvasView_);
+    scrollArea_->setGeometry(0, BarHeight, width(), height() - BarHeight);
 
-    for (int i = 0; i < BarButtons; ++i) {
+    for (int i = 0; i < BarMenuCount; ++i) {
         auto* panel = new Panel(this);
-        panel->setObjectName(QString::fromLatin1(PanelNames[i]));
+        panel->setObjectName(QString::fromLatin1(BarMenus[i].name) + QStringLiteral("DropDown"));
         panel->setColour(colours::MenuGrey);
         panel->setBevel(Panel::Bevel::Raised, 1);
         panel->hide();
-        SpeedMenu_[size_t(i)] = panel;
+        dropDowns_[size_t(i)] = panel;
     }
     buildFileMenu();
     buildCanvasMenu();
@@ -329,140 +329,160 @@ void PaintWindow::buildLayout()
 
 void PaintWindow::buildFileMenu()
 {
-    Panel* menu = SpeedMenu_[0];
+    Panel* menu = dropDowns_[size_t(BarMenu::File)];
     menu->resize(330, 8 * 22 + 8);
-    const auto row = [&](int index, const char* name, const QString& caption) {
-        return menuButton(menu, QString::fromLatin1(name), caption, QRect(4, 4 + index * 22, 322, 22));
+    const auto row = [&](int index, const QString& name, const QString& caption) {
+        return menuButton(menu, name, caption, QRect(4, 4 + index * 22, 322, 22));
     };
-    connect(row(0, "OpenFile", QStringLiteral("Open")), &QPushButton::clicked, this, &PaintWindow::OpenFileClick);
-    connect(row(1, "SaveFile", QStringLiteral("Save")), &QPushButton::clicked, this, &PaintWindow::SaveFileClick);
-    connect(row(2, "SaveFileAs", QStringLiteral("Save As")), &QPushButton::clicked, this, &PaintWindow::SaveFileAsClick);
-    connect(row(3, "CloseButton", QStringLiteral("Close")), &QPushButton::clicked, this, &PaintWindow::CloseButtonClick);
+    connect(row(0, QStringLiteral("openButton"), QStringLiteral("Open")), &QPushButton::clicked, this,
+            &PaintWindow::openFile);
+    connect(row(1, QStringLiteral("saveButton"), QStringLiteral("Save")), &QPushButton::clicked, this,
+            &PaintWindow::save);
+    connect(row(2, QStringLiteral("saveAsButton"), QStringLiteral("Save As")), &QPushButton::clicked, this,
+            &PaintWindow::saveAs);
+    connect(row(3, QStringLiteral("closeButton"), QStringLiteral("Close")), &QPushButton::clicked, this,
+            &PaintWindow::closeFromMenu);
     for (int slot = 1; slot <= RecentFiles::SlotCount; ++slot) {
-        QPushButton* button = row(3 + slot, QStringLiteral("File%1").arg(slot).toLatin1().constData(),
-                                  QStringLiteral("%1. ").arg(slot));
-        connect(button, &QPushButton::clicked, this, [this, slot] { FileSlotClick(slot); });
-        FileButtons[size_t(slot - 1)] = button;
+        QPushButton* button = row(3 + slot, QStringLiteral("recentFileButton%1").arg(slot), QStringLiteral("%1. ").arg(slot));
+        connect(button, &QPushButton::clicked, this, [this, slot] { openRecentFile(slot); });
+        recentFileButtons_[size_t(slot - 1)] = button;
     }
 }
 
 void PaintWindow::buildCanvasMenu()
 {
-    Panel* menu = SpeedMenu_[1];
+    Panel* menu = dropDowns_[size_t(BarMenu::Canvas)];
     menu->resize(210, 4 + 24 + 5 * 40 + 40 + 24 + 24 + 4);
+    const auto name = [](CanvasType type, const char* what) {
+        return QString::fromLatin1(CanvasNames[int(type) - 1]) + QString::fromLatin1(what);
+    };
+    const auto lampOf = [this](CanvasType type) -> QLabel*& { return canvasLamps_[size_t(int(type) - 1)]; };
     int y = 4;
-    QPushButton* solid = menuButton(menu, QStringLiteral("CanvasColor"), paint::ramps::caption(1), QRect(18, y, 140, 22));
-    connect(solid, &QPushButton::clicked, this, &PaintWindow::CanvasColorClick);
-    CanvasLamps[0] = lamp(menu, QStringLiteral("Canvas01"), 4, y + 5);
-    SelectedCanvasColor = colourShape(menu, QStringLiteral("SelectedCanvasColor"), QRect(166, y + 1, 36, 20));
-    connect(SelectedCanvasColor, &Panel::clicked, this, &PaintWindow::CanvasColorClick);
+    QPushButton* solid = menuButton(menu, name(CanvasType::SolidColour, "Button"),
+                                    paint::ramps::caption(CanvasType::SolidColour), QRect(18, y, 140, 22));
+    connect(solid, &QPushButton::clicked, this, &PaintWindow::selectSolidCanvas);
+    lampOf(CanvasType::SolidColour) = lamp(menu, name(CanvasType::SolidColour, "Lamp"), 4, y + 5);
+    canvasColourShape_ = colourShape(menu, QStringLiteral("canvasColourShape"), QRect(166, y + 1, 36, 20));
+    connect(canvasColourShape_, &Panel::clicked, this, &PaintWindow::selectSolidCanvas);
     y += 24;
-    const char* const names[5] = {"RedGradientCanvas", "GreenGradientCanvas", "BlueGradientCanvas",
-                                   "SunsetGradientCanvas", "PurpleGradientCanvas"};
-    for (int type = paint::ramps::FirstRampType; type <= paint::ramps::LastRampType; ++type) {
-        const int i = type - paint::ramps::FirstRampType;
-        QPushButton* button = menuButton(menu, QString::fromLatin1(names[i]), paint::ramps::caption(type),
-                                         QRect(18, y + 8, 140, 22));
-        connect(button, &QPushButton::clicked, this, [this, type] { CanvasTypeClick(type); });
-        CanvasLamps[size_t(type - 1)] = lamp(menu, QStringLiteral("Canvas0%1").arg(type), 4, y + 13);
-        thumbnail(menu, QStringLiteral("Thumb0%1").arg(type), 166, y + 1, paint::ramps::strip(type));
+    for (int number = int(paint::ramps::FirstRamp); number <= int(paint::ramps::LastRamp); ++number) {
+        const auto type = CanvasType(number);
+        QPushButton* button = menuButton(menu, name(type, "Button"), paint::ramps::caption(type), QRect(18, y + 8, 140, 22));
+        connect(button, &QPushButton::clicked, this, [this, type] { selectCanvasType(type); });
+        lampOf(type) = lamp(menu, name(type, "Lamp"), 4, y + 13);
+        thumbnail(menu, name(type, "Thumbnail"), 166, y + 1, paint::ramps::strip(type));
         y += 40;
     }
-    QPushButton* load = menuButton(menu, QStringLiteral("LoadCanvas"), paint::ramps::caption(7), QRect(18, y + 8, 140, 22));
-    connect(load, &QPushButton::clicked, this, &PaintWindow::LoadCanvasClick);
-    CanvasLamps[6] = lamp(menu, QStringLiteral("Canvas07"), 4, y + 13);
-    LoadedImage = thumbnail(menu, QStringLiteral("LoadedImage"), 166, y + 1, QImage());
+    QPushButton* load = menuButton(menu, QStringLiteral("loadCanvasButton"), paint::ramps::caption(CanvasType::LoadedImage),
+                                   QRect(18, y + 8, 140, 22));
+    connect(load, &QPushButton::clicked, this, &PaintWindow::selectCanvasImage);
+    lampOf(CanvasType::LoadedImage) = lamp(menu, name(CanvasType::LoadedImage, "Lamp"), 4, y + 13);
+    canvasImageThumbnail_ = thumbnail(menu, QStringLiteral("canvasImageThumbnail"), 166, y + 1, QImage());
     y += 40;
-    connect(menuButton(menu, QStringLiteral("CreateNewCanvas"), QStringLiteral("New Canvas"), QRect(18, y, 184, 22)),
-            &QPushButton::clicked, this, &PaintWindow::CreateNewCanvasClick);
+    connect(menuButton(menu, QStringLiteral("newCanvasButton"), QStringLiteral("New Canvas"), QRect(18, y, 184, 22)),
+            &QPushButton::clicked, this, &PaintWindow::newCanvas);
     y += 24;
-    connect(menuButton(menu, QStringLiteral("PickUpColor2"), QStringLiteral("Pick up color..."), QRect(18, y, 184, 22)),
-            &QPushButton::clicked, this, [this] { PickUpColorClick(2); });
+    connect(menuButton(menu, QStringLiteral("pickUpCanvasColourButton"), QStringLiteral("Pick up color..."),
+                       QRect(18, y, 184, 22)),
+            &QPushButton::clicked, this, [this] { startPickUp(PickUpTarget::CanvasColour); });
 }
 
 void PaintWindow::buildBrushMenu()
 {
-    Panel* menu = SpeedMenu_[2];
+    Panel* menu = dropDowns_[size_t(BarMenu::Brush)];
     menu->resize(200, 4 + 3 * 24 + 26 + 30 + 4);
-    const char* const names[3] = {"Normal", "MixLight", "MixDark"};
-    const char* const captions[3] = {"Normal Paint", "Mix Paint - Light", "Mix Paint - Dark"};
-    for (int type = 1; type <= 3; ++type) {
-        const int y = 4 + (type - 1) * 24;
-        connect(menuButton(menu, QString::fromLatin1(names[type - 1]), QString::fromLatin1(captions[type - 1]),
+    const struct { const char* name; const char* caption; BrushType brush; } brushes[3] = {
+        {"normalBrush", "Normal Paint", BrushType::Normal},
+        {"mixLightBrush", "Mix Paint - Light", BrushType::MixLight},
+        {"mixDarkBrush", "Mix Paint - Dark", BrushType::MixDark},
+    };
+    for (int i = 0; i < 3; ++i) {
+        const int y = 4 + i * 24;
+        const BrushType brush = brushes[i].brush;
+        const QString name = QString::fromLatin1(brushes[i].name);
+        connect(menuButton(menu, name + QStringLiteral("Button"), QString::fromLatin1(brushes[i].caption),
                            QRect(18, y, 178, 22)),
-                &QPushButton::clicked, this, [this, type] { BrushClick(type); });
-        BrushLamps[size_t(type - 1)] = lamp(menu, QStringLiteral("Brush0%1").arg(type), 4, y + 5);
+                &QPushButton::clicked, this, [this, brush] { selectBrush(brush); });
+        brushLamps_[size_t(i)] = lamp(menu, name + QStringLiteral("Lamp"), 4, y + 5);
     }
-    auto* widthPanel = new QLabel(QStringLiteral("Width"), menu);
-    widthPanel->setObjectName(QStringLiteral("WidthPanel"));
-    widthPanel->setGeometry(18, 4 + 3 * 24 + 2, 178, 22);
-    widthPanel->setStyleSheet(QStringLiteral("color: white; font-weight: bold; padding-left: 4px;"));
-    BrushWidth = new QSlider(Qt::Horizontal, menu);
-    BrushWidth->setObjectName(QStringLiteral("BrushWidth"));
-    BrushWidth->setAccessibleName(QStringLiteral("Brush width"));
-    BrushWidth->setRange(1, 75);
-    BrushWidth->setSingleStep(1);
-    BrushWidth->setPageStep(5);
-    BrushWidth->setTickInterval(1);
-    BrushWidth->setTickPosition(QSlider::TicksBelow);
-    BrushWidth->setGeometry(8, 4 + 3 * 24 + 26, 184, 28);
-    BrushWidth->setValue(25);
-    connect(BrushWidth, &QSlider::valueChanged, this, &PaintWindow::BrushWidthChange);
+    auto* widthLabel = new QLabel(QStringLiteral("Width"), menu);
+    widthLabel->setObjectName(QStringLiteral("brushWidthLabel"));
+    widthLabel->setGeometry(18, 4 + 3 * 24 + 2, 178, 22);
+    widthLabel->setStyleSheet(QStringLiteral("color: white; font-weight: bold; padding-left: 4px;"));
+    brushWidthSlider_ = new QSlider(Qt::Horizontal, menu);
+    brushWidthSlider_->setObjectName(QStringLiteral("brushWidthSlider"));
+    brushWidthSlider_->setAccessibleName(QStringLiteral("Brush width"));
+    brushWidthSlider_->setRange(1, 75);
+    brushWidthSlider_->setSingleStep(1);
+    brushWidthSlider_->setPageStep(5);
+    brushWidthSlider_->setTickInterval(1);
+    brushWidthSlider_->setTickPosition(QSlider::TicksBelow);
+    brushWidthSlider_->setGeometry(8, 4 + 3 * 24 + 26, 184, 28);
+    brushWidthSlider_->setValue(25);
+    connect(brushWidthSlider_, &QSlider::valueChanged, this, &PaintWindow::applyBrushWidth);
 }
 
 void PaintWindow::buildEffectsMenu()
 {
-    Panel* menu = SpeedMenu_[3];
+    Panel* menu = dropDowns_[size_t(BarMenu::Effects)];
     menu->resize(190, 4 + 2 * 24 + 4);
-    connect(menuButton(menu, QStringLiteral("WebPattern"), QStringLiteral("Webbed Pattern"), QRect(18, 4, 168, 22)),
-            &QPushButton::clicked, this, &PaintWindow::WebPatternClick);
-    FX01 = lamp(menu, QStringLiteral("FX01"), 4, 9);
-    connect(menuButton(menu, QStringLiteral("MirrorPattern"), QStringLiteral("Mirror Effect"), QRect(18, 28, 168, 22)),
-            &QPushButton::clicked, this, &PaintWindow::MirrorPatternClick);
-    FX02 = lamp(menu, QStringLiteral("FX02"), 4, 33);
+    connect(menuButton(menu, QStringLiteral("webbedButton"), QStringLiteral("Webbed Pattern"), QRect(18, 4, 168, 22)),
+            &QPushButton::clicked, this, &PaintWindow::toggleWebbed);
+    webbedLamp_ = lamp(menu, QStringLiteral("webbedLamp"), 4, 9);
+    connect(menuButton(menu, QStringLiteral("mirrorButton"), QStringLiteral("Mirror Effect"), QRect(18, 28, 168, 22)),
+            &QPushButton::clicked, this, &PaintWindow::toggleMirror);
+    mirrorLamp_ = lamp(menu, QStringLiteral("mirrorLamp"), 4, 33);
 }
 
 void PaintWindow::buildColourMenu()
 {
-    Panel* menu = SpeedMenu_[4];
+    Panel* menu = dropDowns_[size_t(BarMenu::Colour)];
     menu->resize(210, 4 + 6 * 24 + 4);
-    QPushButton* solid = menuButton(menu, QStringLiteral("ChangeDrawColor"), QStringLiteral("Solid Color"), QRect(18, 4, 140, 22));
-    connect(solid, &QPushButton::clicked, this, &PaintWindow::ChangeDrawColorClick);
-    ColorLamps[0] = lamp(menu, QStringLiteral("Color01"), 4, 9);
-    PrimaryDrawColor = colourShape(menu, QStringLiteral("PrimaryDrawColor"), QRect(166, 5, 36, 20));
-    connect(PrimaryDrawColor, &Panel::clicked, this, &PaintWindow::ChangeDrawColorClick);
-    const char* const names[4] = {"RandomColor", "RedGradient", "GreenGradient", "BlueGradient"};
-    const char* const captions[4] = {"Random Color", "Red Gradient", "Green Gradient", "Blue Gradient"};
+    QPushButton* solid = menuButton(menu, QStringLiteral("solidColourButton"), QStringLiteral("Solid Color"),
+                                    QRect(18, 4, 140, 22));
+    connect(solid, &QPushButton::clicked, this, &PaintWindow::selectSolidColour);
+    colourModeLamps_[0] = lamp(menu, QStringLiteral("solidColourLamp"), 4, 9);
+    drawColourShape_ = colourShape(menu, QStringLiteral("drawColourShape"), QRect(166, 5, 36, 20));
+    connect(drawColourShape_, &Panel::clicked, this, &PaintWindow::selectSolidColour);
+    const struct { const char* name; const char* caption; ColourMode mode; } modes[4] = {
+        {"randomColour", "Random Color", ColourMode::Random},
+        {"redGradient", "Red Gradient", ColourMode::RedGradient},
+        {"greenGradient", "Green Gradient", ColourMode::GreenGradient},
+        {"blueGradient", "Blue Gradient", ColourMode::BlueGradient},
+    };
     for (int i = 0; i < 4; ++i) {
         const int y = 4 + (i + 1) * 24;
-        const auto mode = ColourMode(i + 2);
-        connect(menuButton(menu, QString::fromLatin1(names[i]), QString::fromLatin1(captions[i]), QRect(18, y, 184, 22)),
-                &QPushButton::clicked, this, [this, mode] { ColourModeClick(mode); });
-        ColorLamps[size_t(i + 1)] = lamp(menu, QStringLiteral("Color0%1").arg(i + 2), 4, y + 5);
+        const ColourMode mode = modes[i].mode;
+        const QString name = QString::fromLatin1(modes[i].name);
+        connect(menuButton(menu, name + QStringLiteral("Button"), QString::fromLatin1(modes[i].caption),
+                           QRect(18, y, 184, 22)),
+                &QPushButton::clicked, this, [this, mode] { selectColourMode(mode); });
+        colourModeLamps_[size_t(int(mode) - 1)] = lamp(menu, name + QStringLiteral("Lamp"), 4, y + 5);
     }
-    connect(menuButton(menu, QStringLiteral("PickUpColor1"), QStringLiteral("Pick up color..."), QRect(18, 4 + 5 * 24, 184, 22)),
-            &QPushButton::clicked, this, [this] { PickUpColorClick(1); });
+    connect(menuButton(menu, QStringLiteral("pickUpDrawColourButton"), QStringLiteral("Pick up color..."),
+                       QRect(18, 4 + 5 * 24, 184, 22)),
+            &QPushButton::clicked, this, [this] { startPickUp(PickUpTarget::DrawColour); });
 }
 
 // The pattern generator and the text effects come in a later build: their
 // bar buttons keep their places, greyed, and say so.
 void PaintWindow::buildUnbuiltMenus()
 {
-    for (int index : {5, 6}) {
-        QPushButton* button = barButtons_[size_t(index)];
+    for (BarMenu menu : {BarMenu::ZeVav, BarMenu::TextEffects}) {
+        QPushButton* button = barButtons_[size_t(menu)];
         button->setEnabled(false);
         button->setToolTip(NotInThisBuild);
         button->setAccessibleDescription(NotInThisBuild);
-        SpeedMenu_[size_t(index)]->resize(200, 30);
+        dropDowns_[size_t(menu)]->resize(200, 30);
     }
 }
 
 void PaintWindow::buildUtilitiesMenu()
 {
-    Panel* menu = SpeedMenu_[7];
+    Panel* menu = dropDowns_[size_t(BarMenu::Utilities)];
     menu->resize(250, 330);
     menu->setCursor(Qt::ArrowCursor);
-    connect(menu, &Panel::clicked, this, [this] { SetUnitClick(Unit::Pixels); });
+    connect(menu, &Panel::clicked, this, [this] { showSizesIn(Unit::Pixels); });
     const auto label = [&](const QString& text, const QRect& geometry) {
         auto* l = new QLabel(text, menu);
         l->setGeometry(geometry);
@@ -472,33 +492,40 @@ void PaintWindow::buildUtilitiesMenu()
     };
     label(QStringLiteral("1st"), QRect(8, 4, 40, 14));
     label(QStringLiteral("Color"), QRect(8, 17, 40, 14));
-    SetFirstColor = colourShape(menu, QStringLiteral("SetFirstColor"), QRect(52, 6, 40, 24));
-    connect(SetFirstColor, &Panel::clicked, this, &PaintWindow::SetFirstColorClick);
-    connect(menuButton(menu, QStringLiteral("PickUpColor3"), QStringLiteral("Pick up color..."), QRect(100, 7, 146, 22)),
-            &QPushButton::clicked, this, [this] { PickUpColorClick(3); });
+    firstColourShape_ = colourShape(menu, QStringLiteral("firstColourShape"), QRect(52, 6, 40, 24));
+    connect(firstColourShape_, &Panel::clicked, this, &PaintWindow::chooseFirstColour);
+    connect(menuButton(menu, QStringLiteral("pickUpFirstColourButton"), QStringLiteral("Pick up color..."),
+                       QRect(100, 7, 146, 22)),
+            &QPushButton::clicked, this, [this] { startPickUp(PickUpTarget::FirstColour); });
     label(QStringLiteral("2nd"), QRect(8, 38, 40, 14));
     label(QStringLiteral("Color"), QRect(8, 51, 40, 14));
-    SetSecondColor = colourShape(menu, QStringLiteral("SetSecondColor"), QRect(52, 40, 40, 24));
-    connect(SetSecondColor, &Panel::clicked, this, &PaintWindow::SetSecondColorClick);
-    connect(menuButton(menu, QStringLiteral("PickUpColor4"), QStringLiteral("Pick up color..."), QRect(100, 41, 146, 22)),
-            &QPushButton::clicked, this, [this] { PickUpColorClick(4); });
+    secondColourShape_ = colourShape(menu, QStringLiteral("secondColourShape"), QRect(52, 40, 40, 24));
+    connect(secondColourShape_, &Panel::clicked, this, &PaintWindow::chooseSecondColour);
+    connect(menuButton(menu, QStringLiteral("pickUpSecondColourButton"), QStringLiteral("Pick up color..."),
+                       QRect(100, 41, 146, 22)),
+            &QPushButton::clicked, this, [this] { startPickUp(PickUpTarget::SecondColour); });
 
     label(QStringLiteral("Units:"), QRect(8, 74, 50, 20));
     const struct { const char* name; const char* caption; Unit unit; int x; } units[3] = {
-        {"SetCM", "cm", Unit::Cm, 58}, {"SetInches", "Inches", Unit::Inches, 112}, {"SetPixels", "Pixels", Unit::Pixels, 182}};
-    for (const auto& u : units) {
-        const Unit unit = u.unit;
-        connect(menuButton(menu, QString::fromLatin1(u.name), QString::fromLatin1(u.caption), QRect(u.x + 14, 73, 52, 22)),
-                &QPushButton::clicked, this, [this, unit] { SetUnitClick(unit); });
+        {"cm", "cm", Unit::Cm, 58}, {"inches", "Inches", Unit::Inches, 112}, {"pixels", "Pixels", Unit::Pixels, 182}};
+    std::array<QLabel*, 3> unitLamps{};
+    for (size_t i = 0; i < std::size(units); ++i) {
+        const Unit unit = units[i].unit;
+        const QString name = QString::fromLatin1(units[i].name);
+        connect(menuButton(menu, name + QStringLiteral("Button"), QString::fromLatin1(units[i].caption),
+                           QRect(units[i].x + 14, 73, 52, 22)),
+                &QPushButton::clicked, this, [this, unit] { showSizesIn(unit); });
+        unitLamps[i] = lamp(menu, name + QStringLiteral("Lamp"), units[i].x, 78);
     }
-    Cm = lamp(menu, QStringLiteral("Cm"), 58, 78);
-    Inches = lamp(menu, QStringLiteral("Inches"), 112, 78);
-    Pixels = lamp(menu, QStringLiteral("Pixels"), 182, 78);
+    cmLamp_ = unitLamps[0];
+    inchesLamp_ = unitLamps[1];
+    pixelsLamp_ = unitLamps[2];
 
-    const auto sizeBox = [&](const char* buttonName, const char* caption, const char* boxName, int y) {
-        QPushButton* button = menuButton(menu, QString::fromLatin1(buttonName), QString::fromLatin1(caption), QRect(8, y, 80, 22));
+    const auto sizeBox = [&](const char* name, const char* caption, int y) {
+        QPushButton* button = menuButton(menu, QString::fromLatin1(name) + QStringLiteral("Button"),
+                                         QString::fromLatin1(caption), QRect(8, y, 80, 22));
         auto* box = new QLineEdit(menu);
-        box->setObjectName(QString::fromLatin1(boxName));
+        box->setObjectName(QString::fromLatin1(name) + QStringLiteral("Box"));
         box->setAccessibleName(QStringLiteral("New %1").arg(QString::fromLatin1(caption).toLower()));
         box->setGeometry(96, y, 80, 22);
         box->installEventFilter(this);
@@ -512,20 +539,20 @@ void PaintWindow::buildUtilitiesMenu()
         connect(box, &QLineEdit::textChanged, this, [this, box] { sizeBoxChanged(box); });
         return box;
     };
-    WidthBox = sizeBox("WidthButton", "Width", "WidthBox", 102);
-    HeightBox = sizeBox("HeightButton", "Height", "HeightBox", 128);
+    widthBox_ = sizeBox("width", "Width", 102);
+    heightBox_ = sizeBox("height", "Height", 128);
 
-    const struct { const char* name; const char* caption; void (PaintWindow::*handler)(); } actions[5] = {
-        {"Reset", "Reset", &PaintWindow::ResetClick},
-        {"Resize", "Resize Image", &PaintWindow::ResizeClick},
-        {"ReplaceColor", "Replace 1st Color with 2nd", &PaintWindow::ReplaceColorClick},
-        {"OutlineObjects", "Outline ...", &PaintWindow::OutlineObjectsClick},
-        {"InvertImage", "Invert image", &PaintWindow::InvertImageClick},
+    const struct { const char* name; const char* caption; void (PaintWindow::*action)(); } actions[5] = {
+        {"resetSizeButton", "Reset", &PaintWindow::resetSizes},
+        {"resizeButton", "Resize Image", &PaintWindow::resizePicture},
+        {"replaceColourButton", "Replace 1st Color with 2nd", &PaintWindow::replaceFirstColour},
+        {"outlineButton", "Outline ...", &PaintWindow::outlineObjects},
+        {"invertButton", "Invert image", &PaintWindow::invertPicture},
     };
     for (int i = 0; i < 5; ++i)
         connect(menuButton(menu, QString::fromLatin1(actions[i].name), QString::fromLatin1(actions[i].caption),
                            QRect(8, 160 + i * 24, 238, 22)),
-                &QPushButton::clicked, this, actions[i].handler);
+                &QPushButton::clicked, this, actions[i].action);
     menu->resize(250, 160 + 5 * 24 + 6);
 }
 
@@ -538,20 +565,20 @@ void PaintWindow::setHints()
 
 // ---------------------------------------------------------------- state shown
 
-int PaintWindow::brushWidth() const { return BrushWidth->value(); }
+int PaintWindow::brushWidth() const { return brushWidthSlider_->value(); }
 
-QWidget* PaintWindow::dropDown(int index) const { return SpeedMenu_[size_t(index)]; }
+QPushButton* PaintWindow::barButton(BarMenu menu) const { return barButtons_[size_t(menu)]; }
 
-QWidget* PaintWindow::pictureView() const { return drw; }
+QWidget* PaintWindow::dropDown(BarMenu menu) const { return dropDowns_[size_t(menu)]; }
 
-QColor PaintWindow::barColour() const { return FunctionPanel->colour(); }
+QColor PaintWindow::barColour() const { return menuBar_->colour(); }
 
-int PaintWindow::openPanel() const
+PaintWindow::BarMenu PaintWindow::openDropDown() const
 {
-    for (int i = 0; i < BarButtons; ++i)
-        if (!SpeedMenu_[size_t(i)]->isHidden())
-            return i;
-    return -1;
+    for (int i = 0; i < BarMenuCount; ++i)
+        if (!dropDowns_[size_t(i)]->isHidden())
+            return BarMenu(i);
+    return BarMenu::None;
 }
 
 void PaintWindow::refreshLamps()
@@ -560,19 +587,23 @@ void PaintWindow::refreshLamps()
         lampLabel->setVisible(on);
         lampLabel->setAccessibleName(choice + (on ? QStringLiteral(": selected") : QStringLiteral(": not selected")));
     };
-    for (int type = 1; type <= 7; ++type)
-        light(CanvasLamps[size_t(type - 1)], canvasType_ == type, paint::ramps::caption(type));
+    for (int number = 1; number <= 7; ++number) {
+        const auto type = CanvasType(number);
+        light(canvasLamps_[size_t(number - 1)], canvasType_ == type, paint::ramps::caption(type));
+    }
     const char* const brushes[3] = {"Normal Paint", "Mix Paint - Light", "Mix Paint - Dark"};
-    for (int type = 1; type <= 3; ++type)
-        light(BrushLamps[size_t(type - 1)], brushType_ == type, QString::fromLatin1(brushes[type - 1]));
-    light(FX01, webbed_, QStringLiteral("Webbed Pattern"));
-    light(FX02, mirror_, QStringLiteral("Mirror Effect"));
+    for (int number = 1; number <= 3; ++number)
+        light(brushLamps_[size_t(number - 1)], brushType_ == BrushType(number),
+              QString::fromLatin1(brushes[number - 1]));
+    light(webbedLamp_, webbed_, QStringLiteral("Webbed Pattern"));
+    light(mirrorLamp_, mirror_, QStringLiteral("Mirror Effect"));
     const char* const modes[5] = {"Solid Color", "Random Color", "Red Gradient", "Green Gradient", "Blue Gradient"};
-    for (int mode = 1; mode <= 5; ++mode)
-        light(ColorLamps[size_t(mode - 1)], int(stepper_.mode()) == mode, QString::fromLatin1(modes[mode - 1]));
-    light(Cm, unit_ == Unit::Cm, QStringLiteral("cm"));
-    light(Inches, unit_ == Unit::Inches, QStringLiteral("Inches"));
-    light(Pixels, unit_ == Unit::Pixels, QStringLiteral("Pixels"));
+    for (int number = 1; number <= 5; ++number)
+        light(colourModeLamps_[size_t(number - 1)], stepper_.mode() == ColourMode(number),
+              QString::fromLatin1(modes[number - 1]));
+    light(cmLamp_, unit_ == Unit::Cm, QStringLiteral("cm"));
+    light(inchesLamp_, unit_ == Unit::Inches, QStringLiteral("Inches"));
+    light(pixelsLamp_, unit_ == Unit::Pixels, QStringLiteral("Pixels"));
 }
 
 void PaintWindow::loadLampPictures()
@@ -584,30 +615,30 @@ void PaintWindow::loadLampPictures()
 
 QList<QLabel*> PaintWindow::lamps() const
 {
-    QList<QLabel*> all(CanvasLamps.begin(), CanvasLamps.end());
-    all.append(QList<QLabel*>(BrushLamps.begin(), BrushLamps.end()));
-    all.append({FX01, FX02});
-    all.append(QList<QLabel*>(ColorLamps.begin(), ColorLamps.end()));
-    all.append({Cm, Inches, Pixels});
+    QList<QLabel*> all(canvasLamps_.begin(), canvasLamps_.end());
+    all.append(QList<QLabel*>(brushLamps_.begin(), brushLamps_.end()));
+    all.append({webbedLamp_, mirrorLamp_});
+    all.append(QList<QLabel*>(colourModeLamps_.begin(), colourModeLamps_.end()));
+    all.append({cmLamp_, inchesLamp_, pixelsLamp_});
     return all;
 }
 
 void PaintWindow::refreshColourShapes()
 {
-    const auto paint = [](Panel* shape, const QString& what, ColourValue value) {
+    const auto show = [](Panel* shape, const QString& what, ColourValue value) {
         shape->setColour(colours::fromColourValue(value));
         shape->setAccessibleName(describeColour(what, value));
     };
-    paint(SelectedCanvasColor, QStringLiteral("Canvas color"), canvasColour_);
-    paint(PrimaryDrawColor, QStringLiteral("Draw color"), stepper_.drawColour());
-    paint(SetFirstColor, QStringLiteral("1st Color"), firstColour_);
-    paint(SetSecondColor, QStringLiteral("2nd Color"), secondColour_);
+    show(canvasColourShape_, QStringLiteral("Canvas color"), canvasColour_);
+    show(drawColourShape_, QStringLiteral("Draw color"), stepper_.drawColour());
+    show(firstColourShape_, QStringLiteral("1st Color"), firstColour_);
+    show(secondColourShape_, QStringLiteral("2nd Color"), secondColour_);
 }
 
 void PaintWindow::refreshRecentButtons()
 {
     for (int slot = 1; slot <= RecentFiles::SlotCount; ++slot) {
-        QPushButton* button = FileButtons[size_t(slot - 1)];
+        QPushButton* button = recentFileButtons_[size_t(slot - 1)];
         button->setText(recent_.caption(slot));
         button->setEnabled(!recent_.slot(slot).isEmpty());
     }
@@ -651,46 +682,36 @@ void PaintWindow::createFirstCanvasIfPending()
 void PaintWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    FunctionPanel->setGeometry(0, 0, width(), BarHeight);
-    HelpPanel->move(FunctionPanel->width() - 23, 2);
-    SB1->setGeometry(0, BarHeight, width(), height() - BarHeight);
+    menuBar_->setGeometry(0, 0, width(), BarHeight);
+    helpPanel_->move(menuBar_->width() - 23, 2);
+    scrollArea_->setGeometry(0, BarHeight, width(), height() - BarHeight);
     if (firstCanvasPending_ && isMaximized())
         QTimer::singleShot(0, this, &PaintWindow::createFirstCanvasIfPending);
 }
 
 void PaintWindow::closeEvent(QCloseEvent* event)
 {
-    if (released_ || releaseWindow())
+    if (released_ || releaseIfAllowed())
         event->accept();
     else
         event->ignore();
 }
 
-bool PaintWindow::releaseWindow()
+bool PaintWindow::releaseIfAllowed()
 {
-    SaveCancelled = false;
-    if (!Saved) {
-        const int answer = platform::showMessage(this, MessageKind::Confirmation, SaveQuestion,
-                                                 platform::Yes | platform::No | platform::Cancel);
+    saveCancelled_ = false;
+    if (!saved_) {
+        const int answer = services_.dialogs.message(this, MessageKind::Confirmation, SaveQuestion,
+                                                     platform::Yes | platform::No | platform::Cancel);
         if (answer == platform::Cancel)
             return false;
         if (answer == platform::Yes) {
-            SaveFileClick();
-            if (SaveCancelled)
+            save();
+            if (saveCancelled_)
                 return false;
         }
     }
-    paint::settings::Defaults d;
-    d.canvasColour = canvasColour_;
-    d.canvas = canvasType_;
-    d.canvasFileName = canvasFileName_;
-    d.brush = brushType_;
-    d.width = brushWidth();
-    d.webbed = webbed_;
-    d.mirror = mirror_;
-    d.drawColour = stepper_.drawColour();
-    d.paint = int(stepper_.mode());
-    paint::settings::writeDefaults(d);
+    storeChoices();
     released_ = true;
     emit released();
     deleteLater();
@@ -700,33 +721,33 @@ bool PaintWindow::releaseWindow()
 bool PaintWindow::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    for (int i = 0; i < BarButtons; ++i) {
+    for (int i = 0; i < BarMenuCount; ++i) {
         if (watched == barButtons_[size_t(i)] && (type == QEvent::MouseMove || type == QEvent::Enter)) {
-            SpeedButtonMouseMove(i);
+            hoverBarButton(BarMenu(i));
             return false;
         }
     }
-    if (SB1 && (watched == drw || watched == SB1->viewport())) {
+    if (scrollArea_ && (watched == canvasView_ || watched == scrollArea_->viewport())) {
         const auto* widget = static_cast<QWidget*>(watched);
         const auto at = [&](QEvent* e) {
-            return drw->mapFrom(widget, static_cast<QMouseEvent*>(e)->position().toPoint());
+            return canvasView_->mapFrom(widget, static_cast<QMouseEvent*>(e)->position().toPoint());
         };
         switch (type) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
-            drwMouseDown(at(event));
+            pressOnCanvas(at(event));
             return true;
         case QEvent::MouseMove:
-            drwMouseMove(at(event));
+            moveOverCanvas(at(event));
             return true;
         case QEvent::MouseButtonRelease:
-            drwMouseUp();
+            releaseOnCanvas();
             return true;
         default:
             break;
         }
     }
-    if ((watched == WidthBox || watched == HeightBox)) {
+    if (watched == widthBox_ || watched == heightBox_) {
         auto* box = static_cast<QLineEdit*>(watched);
         if (type == QEvent::KeyPress) {
             const QString typed = static_cast<QKeyEvent*>(event)->text();
@@ -745,18 +766,18 @@ bool PaintWindow::eventFilter(QObject* watched, QEvent* event)
 
 // ---------------------------------------------------------------- hover menus
 
-void PaintWindow::SpeedButtonMouseMove(int button)
+void PaintWindow::hoverBarButton(BarMenu menu)
 {
-    if (PickUpMode != 0)
+    if (pickUpTarget_ != PickUpTarget::None)
         return;
-    showPanel(button);
+    showDropDown(menu);
 }
 
-void PaintWindow::showPanel(int index)
+void PaintWindow::showDropDown(BarMenu menu)
 {
-    for (int i = 0; i < BarButtons; ++i) {
-        Panel* panel = SpeedMenu_[size_t(i)];
-        if (i == index) {
+    for (int i = 0; i < BarMenuCount; ++i) {
+        Panel* panel = dropDowns_[size_t(i)];
+        if (BarMenu(i) == menu) {
             // Below its button, but never past the window's right edge.
             const int x = std::max(0, std::min(barButtons_[size_t(i)]->x(), width() - panel->width()));
             panel->move(x, BarHeight);
@@ -768,56 +789,55 @@ void PaintWindow::showPanel(int index)
     }
 }
 
-void PaintWindow::hideAllPanels()
+void PaintWindow::hideDropDowns()
 {
-    for (Panel* panel : SpeedMenu_)
+    for (Panel* panel : dropDowns_)
         panel->hide();
 }
 
 // ---------------------------------------------------------------- freehand
 
-void PaintWindow::drwMouseDown(QPoint at)
+void PaintWindow::pressOnCanvas(QPoint at)
 {
-    if (PickUpMode != 0) {
+    if (pickUpTarget_ != PickUpTarget::None) {
         unsetCursor();
-        drw->unsetCursor();
+        canvasView_->unsetCursor();
         for (QPushButton* button : barButtons_)
             button->show();
-        const ColourValue picked = fromQColor(FunctionPanel->colour());
-        switch (PickUpMode) {
-        case 1:
+        const ColourValue picked = fromQColor(menuBar_->colour());
+        switch (pickUpTarget_) {
+        case PickUpTarget::DrawColour:
             stepper_.setDrawColour(picked);
             stepper_.setMode(ColourMode::Solid, picture_.pen());
             break;
-        case 2:
-            canvasType_ = 1;
+        case PickUpTarget::CanvasColour:
+            canvasType_ = CanvasType::SolidColour;
             canvasColour_ = picked;
             break;
-        case 3: firstColour_ = picked; break;
-        case 4: secondColour_ = picked; break;
-        default: break;
+        case PickUpTarget::FirstColour: firstColour_ = picked; break;
+        case PickUpTarget::SecondColour: secondColour_ = picked; break;
+        case PickUpTarget::None: break;
         }
-        PickUpMode = 0;
-        FunctionPanel->setColour(colours::MenuGrey);
+        pickUpTarget_ = PickUpTarget::None;
+        menuBar_->setColour(colours::MenuGrey);
         refreshLamps();
         refreshColourShapes();
         return;
     }
-    PenDown = true;
-    X1 = at.x();
-    Y1 = at.y();
-    drwMouseMove(at);
+    penDown_ = true;
+    lineStart_ = at;
+    moveOverCanvas(at);
 }
 
-void PaintWindow::drwMouseMove(QPoint at)
+void PaintWindow::moveOverCanvas(QPoint at)
 {
-    if (PickUpMode != 0) {
+    if (pickUpTarget_ != PickUpTarget::None) {
         if (!picture_.isNull() && QRect(QPoint(0, 0), picture_.size()).contains(at))
-            FunctionPanel->setColour(colours::fromColourValue(picture_.colourAt(at.x(), at.y())));
+            menuBar_->setColour(colours::fromColourValue(picture_.colourAt(at.x(), at.y())));
         return;
     }
-    hideAllPanels();
-    if (!PenDown || picture_.isNull())
+    hideDropDowns();
+    if (!penDown_ || picture_.isNull())
         return;
     drawSegment(at);
 }
@@ -826,24 +846,22 @@ void PaintWindow::drawSegment(QPoint to)
 {
     const int w = picture_.width();
     const int h = picture_.height();
-    const QPoint from(X1, Y1);
-    stepper_.step(picture_.pen());
-    Saved = false;
+    const QPoint from = lineStart_;
+    stepper_.step(picture_.pen(), services_.random);
+    saved_ = false;
     QRect changed = picture_.drawLine(from, to);
     if (mirror_) {
         changed |= picture_.drawLine(QPoint(w - from.x(), from.y()), QPoint(w - to.x(), to.y()));
         changed |= picture_.drawLine(QPoint(from.x(), h - from.y()), QPoint(to.x(), h - to.y()));
         changed |= picture_.drawLine(QPoint(w - from.x(), h - from.y()), QPoint(w - to.x(), h - to.y()));
     }
-    if (!webbed_) {
-        X1 = to.x();
-        Y1 = to.y();
-    }
+    if (!webbed_)
+        lineStart_ = to;
     if (!changed.isEmpty())
-        drw->update(changed);
+        canvasView_->update(changed);
 }
 
-void PaintWindow::drwMouseUp() { PenDown = false; }
+void PaintWindow::releaseOnCanvas() { penDown_ = false; }
 
 // ---------------------------------------------------------------- canvas
 
@@ -851,7 +869,7 @@ bool PaintWindow::chooseColour(ColourValue& colour)
 {
     QColor chosen = colours::fromColourValue(colour);
     std::array<QColor, 16> custom = custom_.colours();
-    if (!platform::Dialogs::instance().chooseColour(this, chosen, custom))
+    if (!services_.dialogs.chooseColour(this, chosen, custom))
         return false;
     custom_.setColours(custom);
     custom_.write();
@@ -859,10 +877,10 @@ bool PaintWindow::chooseColour(ColourValue& colour)
     return true;
 }
 
-void PaintWindow::CanvasColorClick()
+void PaintWindow::selectSolidCanvas()
 {
-    if (canvasType_ != 1) {
-        canvasType_ = 1;
+    if (canvasType_ != CanvasType::SolidColour) {
+        canvasType_ = CanvasType::SolidColour;
         refreshLamps();
         return;
     }
@@ -870,16 +888,16 @@ void PaintWindow::CanvasColorClick()
         refreshColourShapes();
 }
 
-void PaintWindow::CanvasTypeClick(int type)
+void PaintWindow::selectCanvasType(CanvasType type)
 {
     canvasType_ = type;
     refreshLamps();
 }
 
-void PaintWindow::LoadCanvasClick()
+void PaintWindow::selectCanvasImage()
 {
-    if (CanvasImageLoaded && canvasType_ != 7) {
-        canvasType_ = 7;
+    if (canvasImageLoaded_ && canvasType_ != CanvasType::LoadedImage) {
+        canvasType_ = CanvasType::LoadedImage;
         refreshLamps();
         return;
     }
@@ -890,7 +908,7 @@ void PaintWindow::loadCanvasImage(const QString& name)
 {
     QString path = name;
     if (path.isEmpty()) {
-        path = platform::Dialogs::instance().openFileName(this, Caption, openDialogName_, DialogFilter);
+        path = services_.dialogs.openFileName(this, Caption, openDialogName_, DialogFilter);
         if (path.isEmpty())
             return;
     }
@@ -902,32 +920,32 @@ void PaintWindow::loadCanvasImage(const QString& name)
         // not tried again at the next start.
         SettingsStore(paint::settings::ModuleKey)
             .writeString(QStringLiteral("Defaults"), QStringLiteral("CanvasFileName"), QString());
-        CanvasImageLoaded = false;
+        canvasImageLoaded_ = false;
         return;
     }
-    CanvasImage = *image;
+    canvasImage_ = *image;
     canvasFileName_ = path;
-    CanvasImageLoaded = true;
-    LoadedImage->setPixmap(QPixmap::fromImage(CanvasImage.scaled(36, 36, Qt::IgnoreAspectRatio)));
+    canvasImageLoaded_ = true;
+    canvasImageThumbnail_->setPixmap(QPixmap::fromImage(canvasImage_.scaled(36, 36, Qt::IgnoreAspectRatio)));
 }
 
-void PaintWindow::CreateNewCanvasClick()
+void PaintWindow::newCanvas()
 {
-    hideAllPanels();
+    hideDropDowns();
     createCanvas();
 }
 
 bool PaintWindow::askToSave()
 {
-    if (Saved)
+    if (saved_)
         return true;
-    const int answer = platform::showMessage(this, MessageKind::Confirmation, SaveQuestion,
-                                             platform::Yes | platform::No | platform::Cancel);
+    const int answer = services_.dialogs.message(this, MessageKind::Confirmation, SaveQuestion,
+                                                 platform::Yes | platform::No | platform::Cancel);
     if (answer == platform::Cancel)
         return false;
     // A save that failed or was cancelled must not let the drawing go: the
     // user said it was worth keeping.
-    if (answer == platform::Yes && !SaveFileClick())
+    if (answer == platform::Yes && !save())
         return false;
     return true;
 }
@@ -937,71 +955,71 @@ bool PaintWindow::createCanvas()
     if (!askToSave())
         return false;
     firstCanvasPending_ = false;
-    const QSize wanted(std::max(1, SB1->width() - 4), std::max(1, height() - BarHeight - 4));
+    const QSize wanted(std::max(1, scrollArea_->width() - 4), std::max(1, height() - BarHeight - 4));
     if (auto fresh = Picture::create(wanted.width(), wanted.height(), paint::formatForDepth(colourDepth()))) {
         fresh->pen() = picture_.pen();
         picture_ = std::move(*fresh);
     } else {
-        platform::showMessage(this, MessageKind::Information, OutOfMemory);
+        services_.dialogs.message(this, MessageKind::Information, OutOfMemory, platform::Ok);
         if (picture_.isNull()) {
-            platform::showMessage(this, MessageKind::Warning, GeneralError);
+            services_.dialogs.message(this, MessageKind::Warning, GeneralError, platform::Ok);
             return true;
         }
     }
     stepper_.restart(picture_.pen());
     fileName_.clear();
-    Saved = true;
+    saved_ = true;
     setCaptionFromFile();
-    ResetClick();
-    picture_.pen().mode = paint::RasterMode(brushType_ - 1);
-    if (canvasType_ == 1)
+    resetSizes();
+    picture_.pen().mode = paint::rasterMode(brushType_);
+    if (canvasType_ == CanvasType::SolidColour)
         picture_.fill(canvasColour_);
-    else if (canvasType_ == 7)
-        picture_.stretchDraw(CanvasImage);
+    else if (canvasType_ == CanvasType::LoadedImage)
+        picture_.stretchDraw(canvasImage_);
     else
         picture_.stretchDraw(paint::ramps::strip(canvasType_));
     picture_.pen().width = brushWidth();
-    drw->resize(picture_.size());
-    drw->update();
+    canvasView_->resize(picture_.size());
+    canvasView_->update();
     return true;
 }
 
-void PaintWindow::PickUpColorClick(int mode)
+void PaintWindow::startPickUp(PickUpTarget target)
 {
     setCursor(Qt::CrossCursor);
-    drw->setCursor(Qt::CrossCursor);
+    canvasView_->setCursor(Qt::CrossCursor);
     for (QPushButton* button : barButtons_)
         button->hide();
-    hideAllPanels();
-    PickUpMode = mode;
+    hideDropDowns();
+    pickUpTarget_ = target;
 }
 
 // ---------------------------------------------------------------- brush, effects, colour
 
-void PaintWindow::BrushClick(int type)
+void PaintWindow::selectBrush(BrushType brush)
 {
-    brushType_ = type;
-    picture_.pen().mode = paint::RasterMode(type - 1);
+    brushType_ = brush;
+    picture_.pen().mode = paint::rasterMode(brush);
     refreshLamps();
 }
 
-void PaintWindow::BrushWidthChange(int width) { picture_.pen().width = width; }
+void PaintWindow::applyBrushWidth(int width) { picture_.pen().width = width; }
 
-void PaintWindow::WebPatternClick()
+void PaintWindow::toggleWebbed()
 {
     webbed_ = !webbed_;
     refreshLamps();
 }
 
-void PaintWindow::MirrorPatternClick()
+void PaintWindow::toggleMirror()
 {
     mirror_ = !mirror_;
     refreshLamps();
 }
 
-void PaintWindow::ChangeDrawColorClick()
+void PaintWindow::selectSolidColour()
 {
-    hideAllPanels();
+    hideDropDowns();
     if (stepper_.mode() == ColourMode::Solid) {
         ColourValue colour = stepper_.drawColour();
         if (chooseColour(colour)) {
@@ -1015,9 +1033,9 @@ void PaintWindow::ChangeDrawColorClick()
     refreshColourShapes();
 }
 
-void PaintWindow::ColourModeClick(ColourMode mode)
+void PaintWindow::selectColourMode(ColourMode mode)
 {
-    hideAllPanels();
+    hideDropDowns();
     stepper_.setMode(mode, picture_.pen());
     refreshLamps();
 }
@@ -1026,59 +1044,59 @@ void PaintWindow::restorePen()
 {
     stepper_.restart(picture_.pen());
     picture_.pen().width = brushWidth();
-    picture_.pen().mode = paint::RasterMode(brushType_ - 1);
+    picture_.pen().mode = paint::rasterMode(brushType_);
 }
 
 // ---------------------------------------------------------------- files
 
-bool PaintWindow::SaveFileClick()
+bool PaintWindow::save()
 {
-    SpeedMenu_[0]->hide();
+    dropDowns_[size_t(BarMenu::File)]->hide();
     if (fileName_.isEmpty())
-        return SaveFileAsClick();
+        return saveAs();
     if (paint::bmp::writeFile(fileName_, picture_.image())) {
-        Saved = true;
+        saved_ = true;
         setCaptionFromFile();
         if (recent_.add(fileName_))
             refreshRecentButtons();
         return true;
     }
-    SaveCancelled = true;
+    saveCancelled_ = true;
     fileName_.clear();
-    Saved = false;
+    saved_ = false;
     setCaptionFromFile();
-    platform::showMessage(this, MessageKind::Information, CouldNotSave);
+    services_.dialogs.message(this, MessageKind::Information, CouldNotSave, platform::Ok);
     return false;
 }
 
-bool PaintWindow::SaveFileAsClick()
+bool PaintWindow::saveAs()
 {
-    SpeedMenu_[0]->hide();
-    QString path = platform::Dialogs::instance().saveFileName(this, Caption, fileName_, DialogFilter, DefaultSuffix);
+    dropDowns_[size_t(BarMenu::File)]->hide();
+    QString path = services_.dialogs.saveFileName(this, Caption, fileName_, DialogFilter, DefaultSuffix);
     if (path.isEmpty()) {
-        SaveCancelled = true;
+        saveCancelled_ = true;
         return false;
     }
     if (QFileInfo(path).suffix().isEmpty())
         path += QLatin1Char('.') + DefaultSuffix;
     fileName_ = path;
-    return SaveFileClick();
+    return save();
 }
 
-void PaintWindow::OpenFileClick()
+void PaintWindow::openFile()
 {
-    SpeedMenu_[0]->hide();
+    dropDowns_[size_t(BarMenu::File)]->hide();
     if (askToSave()) {
-        const QString path = platform::Dialogs::instance().openFileName(this, Caption, openDialogName_, DialogFilter);
+        const QString path = services_.dialogs.openFileName(this, Caption, openDialogName_, DialogFilter);
         if (!path.isEmpty())
             openPicture(path, false);
     }
     restorePen();
 }
 
-void PaintWindow::FileSlotClick(int slot)
+void PaintWindow::openRecentFile(int slot)
 {
-    SpeedMenu_[0]->hide();
+    dropDowns_[size_t(BarMenu::File)]->hide();
     const QString path = recent_.slot(slot);
     if (!path.isEmpty() && askToSave())
         openPicture(path, true);
@@ -1094,7 +1112,8 @@ bool PaintWindow::openPicture(const QString& path, bool fromRecentSlot)
     auto loaded = image ? Picture::fromImage(*image) : std::nullopt;
     if (!loaded) {
         openDialogName_.clear();
-        platform::showMessage(this, MessageKind::Information, fromRecentSlot ? UnableToLoad : NotValidBmp);
+        services_.dialogs.message(this, MessageKind::Information, fromRecentSlot ? UnableToLoad : NotValidBmp,
+                                  platform::Ok);
         return false;
     }
     // A recent file goes to the top of the list before it is shown; an
@@ -1105,7 +1124,7 @@ bool PaintWindow::openPicture(const QString& path, bool fromRecentSlot)
     replacePicture(std::move(*loaded));
     fileName_ = path;
     setCaptionFromFile();
-    Saved = true;
+    saved_ = true;
     if (!fromRecentSlot && recent_.add(path))
         refreshRecentButtons();
     return true;
@@ -1115,31 +1134,31 @@ void PaintWindow::replacePicture(Picture picture)
 {
     firstCanvasPending_ = false;   // an opened picture is not replaced by the first canvas
     picture_ = std::move(picture);
-    drw->resize(picture_.size());
-    drw->update();
+    canvasView_->resize(picture_.size());
+    canvasView_->update();
 }
 
-void PaintWindow::CloseButtonClick()
+void PaintWindow::closeFromMenu()
 {
-    SpeedMenu_[0]->hide();
+    dropDowns_[size_t(BarMenu::File)]->hide();
     close();
 }
 
 // ---------------------------------------------------------------- utilities
 
-void PaintWindow::SetFirstColorClick()
+void PaintWindow::chooseFirstColour()
 {
     if (chooseColour(firstColour_))
         refreshColourShapes();
 }
 
-void PaintWindow::SetSecondColorClick()
+void PaintWindow::chooseSecondColour()
 {
     if (chooseColour(secondColour_))
         refreshColourShapes();
 }
 
-void PaintWindow::SetUnitClick(Unit unit)
+void PaintWindow::showSizesIn(Unit unit)
 {
     unit_ = unit;
     refreshLamps();
@@ -1150,8 +1169,8 @@ void PaintWindow::showUnitValues()
 {
     // Writing a box runs its change rule, which turns the shown value back
     // into pixels: the same numbers again for every unit.
-    WidthBox->setText(paint::sizeunits::display(newWidth_, unit_));
-    HeightBox->setText(paint::sizeunits::display(newHeight_, unit_));
+    widthBox_->setText(paint::sizeunits::display(newWidth_, unit_));
+    heightBox_->setText(paint::sizeunits::display(newHeight_, unit_));
 }
 
 void PaintWindow::sizeBoxChanged(QLineEdit* box)
@@ -1163,64 +1182,64 @@ void PaintWindow::sizeBoxChanged(QLineEdit* box)
         return;
     }
     const int pixels = paint::sizeunits::pixelsFrom(clean, unit_);
-    if (box == WidthBox)
+    if (box == widthBox_)
         newWidth_ = pixels;
     else
         newHeight_ = pixels;
 }
 
-void PaintWindow::ResetClick()
+void PaintWindow::resetSizes()
 {
     newWidth_ = picture_.width();
     newHeight_ = picture_.height();
-    SetUnitClick(unit_);
+    showSizesIn(unit_);
 }
 
-void PaintWindow::ResizeClick()
+void PaintWindow::resizePicture()
 {
     if (QSize(newWidth_, newHeight_) == picture_.size()) {
-        platform::showMessage(this, MessageKind::Information, NoNewSize);
+        services_.dialogs.message(this, MessageKind::Information, NoNewSize, platform::Ok);
         return;
     }
-    Saved = false;
+    saved_ = false;
     // A size no bitmap file can hold would make a picture that can never be
     // saved; it fails as a picture too big for memory does, before the
     // question.
     const qint64 w = newWidth_;
     const qint64 h = newHeight_;
     if (w <= 0 || h <= 0 || w > paint::bmp::MaxSide || h > paint::bmp::MaxSide || w * h > paint::bmp::MaxPixels) {
-        platform::showMessage(this, MessageKind::Information, OutOfMemory);
+        services_.dialogs.message(this, MessageKind::Information, OutOfMemory, platform::Ok);
         return;
     }
-    const bool stretch = platform::showMessage(this, MessageKind::Confirmation, ResizeQuestion,
-                                               platform::Yes | platform::No)
+    const bool stretch = services_.dialogs.message(this, MessageKind::Confirmation, ResizeQuestion,
+                                                   platform::Yes | platform::No)
                          == platform::Yes;
     auto result = paint::imageops::resized(picture_, QSize(newWidth_, newHeight_),
                                           paint::formatForDepth(colourDepth()), stretch);
     if (!result) {
-        platform::showMessage(this, MessageKind::Information, OutOfMemory);
+        services_.dialogs.message(this, MessageKind::Information, OutOfMemory, platform::Ok);
         return;
     }
     replacePicture(std::move(*result));
 }
 
-void PaintWindow::ReplaceColorClick()
+void PaintWindow::replaceFirstColour()
 {
-    Saved = false;
+    saved_ = false;
     paint::imageops::replaceColour(picture_, firstColour_, secondColour_);
-    drw->update();
+    canvasView_->update();
 }
 
-void PaintWindow::OutlineObjectsClick()
+void PaintWindow::outlineObjects()
 {
-    Saved = false;
+    saved_ = false;
     paint::imageops::outline(picture_, firstColour_, secondColour_);
-    drw->update();
+    canvasView_->update();
 }
 
-void PaintWindow::InvertImageClick()
+void PaintWindow::invertPicture()
 {
-    Saved = false;
+    saved_ = false;
     paint::imageops::invert(picture_);
-    drw->update();
+    canvasView_->update();
 }

@@ -1,5 +1,8 @@
 #pragma once
-#include "paint/ColourModes.h"
+#include "paint/BrushType.h"
+#include "paint/CanvasRamps.h"
+#include "paint/ColourStepper.h"
+#include "paint/CustomColours.h"
 #include "paint/PaintSettings.h"
 #include "paint/Picture.h"
 #include "paint/SizeUnits.h"
@@ -18,7 +21,7 @@ class QScrollArea;
 class QSlider;
 
 namespace paint {
-class PictureView;
+class CanvasView;
 }
 
 // Duza Zidova: the paint window. One picture in memory, painted on with
@@ -31,7 +34,15 @@ class PaintWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr int BarHeight = 24;
-    static constexpr int BarButtons = 8;
+
+    // The menus of the bar, left to right: each is a bar button with a
+    // drop-down panel below it. None: no drop-down is open.
+    enum class BarMenu { None = -1, File, Canvas, Brush, Effects, Colour, ZeVav, TextEffects, Utilities };
+    static constexpr int BarMenuCount = 8;
+
+    // What a press on the picture gives its colour to while a colour is
+    // being picked up; None while the pen draws.
+    enum class PickUpTarget { None, DrawColour, CanvasColour, FirstColour, SecondColour };
 
     explicit PaintWindow(const UtilityServices& services, QWidget* owner = nullptr);
     ~PaintWindow() override;
@@ -39,22 +50,23 @@ public:
     // State the other parts of the window and the tests look at.
     const paint::Picture& picture() const { return picture_; }
     paint::Picture& picture() { return picture_; }
-    bool saved() const { return Saved; }
-    bool saveCancelled() const { return SaveCancelled; }
-    bool penDown() const { return PenDown; }
-    QPoint lastPoint() const { return QPoint(X1, Y1); }
+    bool saved() const { return saved_; }
+    bool saveCancelled() const { return saveCancelled_; }
+    bool penDown() const { return penDown_; }
+    // Where the next segment starts: the press point while the web is on.
+    QPoint lineStart() const { return lineStart_; }
     QString fileName() const { return fileName_; }
-    int canvasType() const { return canvasType_; }
+    paint::CanvasType canvasType() const { return canvasType_; }
     paint::ColourValue canvasColour() const { return canvasColour_; }
     QString canvasFileName() const { return canvasFileName_; }
-    bool canvasImageLoaded() const { return CanvasImageLoaded; }
-    const QImage& canvasImage() const { return CanvasImage; }
-    int brushType() const { return brushType_; }
+    bool canvasImageLoaded() const { return canvasImageLoaded_; }
+    const QImage& canvasImage() const { return canvasImage_; }
+    paint::BrushType brushType() const { return brushType_; }
     int brushWidth() const;
     bool webbed() const { return webbed_; }
     bool mirrored() const { return mirror_; }
     const paint::ColourStepper& colours() const { return stepper_; }
-    int pickUpMode() const { return PickUpMode; }
+    PickUpTarget pickUpTarget() const { return pickUpTarget_; }
     paint::ColourValue firstColour() const { return firstColour_; }
     paint::ColourValue secondColour() const { return secondColour_; }
     paint::sizeunits::Unit unit() const { return unit_; }
@@ -63,45 +75,55 @@ public:
     const paint::settings::CustomColours& customColours() const { return custom_; }
     // The colour the menu bar shows (the pick-up preview).
     QColor barColour() const;
-    // Which drop-down panel is open: 0..7, or -1 for none.
-    int openPanel() const;
+    BarMenu openDropDown() const;
 
-    // Handlers, named after the control and event that trigger them.
+    // The window became the active one: the lamps take the shared lamp
+    // picture, and the first time the window maximises and makes its canvas.
     void activated();
-    void SpeedButtonMouseMove(int button);
-    void drwMouseDown(QPoint at);
-    void drwMouseMove(QPoint at);
-    void drwMouseUp();
+
+    // The pointer over a bar button opens its drop-down, except while a
+    // colour is being picked up.
+    void hoverBarButton(BarMenu menu);
+    // The mouse on the picture: strokes, or the pick-up of a colour.
+    void pressOnCanvas(QPoint at);
+    void moveOverCanvas(QPoint at);
+    void releaseOnCanvas();
+
     // Canvas menu
-    void CanvasColorClick();
-    void CanvasTypeClick(int type);   // the five ramp buttons, types 2..6
-    void LoadCanvasClick();
-    void CreateNewCanvasClick();
-    void PickUpColorClick(int mode);  // 1..4
+    // Selects the solid canvas; when it already is, asks for its colour.
+    void selectSolidCanvas();
+    void selectCanvasType(paint::CanvasType type);
+    // Selects the loaded image as canvas; asks for an image when one is
+    // loaded and selected already, or none is loaded.
+    void selectCanvasImage();
+    void newCanvas();
+    void startPickUp(PickUpTarget target);
     // Brush and Special-FX menus
-    void BrushClick(int type);        // 1..3
-    void BrushWidthChange(int width);
-    void WebPatternClick();
-    void MirrorPatternClick();
+    void selectBrush(paint::BrushType brush);
+    void applyBrushWidth(int width);
+    void toggleWebbed();
+    void toggleMirror();
     // Color menu
-    void ChangeDrawColorClick();
-    void ColourModeClick(paint::ColourMode mode); // random and the gradients
+    // Selects the solid colour mode; when it already is, asks for the colour.
+    void selectSolidColour();
+    void selectColourMode(paint::ColourMode mode); // random and the gradients
     // File menu
-    void OpenFileClick();
+    void openFile();
     // True when the picture reached the disk.
-    bool SaveFileClick();
-    bool SaveFileAsClick();
-    void CloseButtonClick();
-    void FileSlotClick(int slot);     // 1..4
+    bool save();
+    bool saveAs();
+    void closeFromMenu();
+    void openRecentFile(int slot);     // 1..4
     // Utilities menu
-    void SetFirstColorClick();
-    void SetSecondColorClick();
-    void SetUnitClick(paint::sizeunits::Unit unit);
-    void ResetClick();
-    void ResizeClick();
-    void ReplaceColorClick();
-    void OutlineObjectsClick();
-    void InvertImageClick();
+    void chooseFirstColour();
+    void chooseSecondColour();
+    void showSizesIn(paint::sizeunits::Unit unit);
+    // Puts the picture's own size back into the size boxes.
+    void resetSizes();
+    void resizePicture();
+    void replaceFirstColour();
+    void outlineObjects();
+    void invertPicture();
 
     // Makes a canvas of the selected type, asking about unsaved work first.
     // False when the user cancelled.
@@ -110,11 +132,11 @@ public:
     // still waiting for the maximised size.
     void createFirstCanvasIfPending();
 
-    QPushButton* barButton(int index) const { return barButtons_[size_t(index)]; }
-    QWidget* dropDown(int index) const;
-    QLineEdit* widthBox() const { return WidthBox; }
-    QLineEdit* heightBox() const { return HeightBox; }
-    QWidget* pictureView() const;
+    QPushButton* barButton(BarMenu menu) const;
+    QWidget* dropDown(BarMenu menu) const;
+    QLineEdit* widthBox() const { return widthBox_; }
+    QLineEdit* heightBox() const { return heightBox_; }
+    paint::CanvasView* canvasView() const { return canvasView_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -127,19 +149,20 @@ signals:
     void released();
 
 private:
-    void FormCreate();
+    void readStoredChoices();
+    void storeChoices() const;
     void buildLayout();
+    void buildFileMenu();
     void buildCanvasMenu();
     void buildBrushMenu();
     void buildEffectsMenu();
     void buildColourMenu();
-    void buildFileMenu();
-    void buildUtilitiesMenu();
     void buildUnbuiltMenus();
+    void buildUtilitiesMenu();
     void setHints();
 
-    void hideAllPanels();
-    void showPanel(int index);
+    void hideDropDowns();
+    void showDropDown(BarMenu menu);
     void refreshLamps();
     void loadLampPictures();
     QList<QLabel*> lamps() const;
@@ -149,7 +172,6 @@ private:
 
     // The save question; false when the user cancelled.
     bool askToSave();
-    bool confirmSaveQuestion();
     void restorePen();
     void loadCanvasImage(const QString& name);
     bool openPicture(const QString& path, bool fromRecentSlot);
@@ -158,28 +180,30 @@ private:
     void showUnitValues();
     void sizeBoxChanged(QLineEdit* box);
     void drawSegment(QPoint to);
-    bool releaseWindow();
+    // The close question; on yes or no the defaults are stored and the
+    // window released. False when the window stays.
+    bool releaseIfAllowed();
     int colourDepth() const;
 
+    UtilityServices services_;
     paint::Picture picture_;
     paint::ColourStepper stepper_;
     paint::settings::CustomColours custom_;
     RecentFiles recent_;
 
-    // Transient state, under the names the rest of the program knows.
-    bool PenDown = false;
-    int X1 = 0;
-    int Y1 = 0;
-    bool Saved = true;
-    bool SaveCancelled = false;
-    int PickUpMode = 0;
-    QImage CanvasImage;
-    bool CanvasImageLoaded = false;
+    bool penDown_ = false;
+    QPoint lineStart_;
+    bool saved_ = true;
+    // Set by a save that was cancelled or failed, so closing stops.
+    bool saveCancelled_ = false;
+    PickUpTarget pickUpTarget_ = PickUpTarget::None;
+    QImage canvasImage_;
+    bool canvasImageLoaded_ = false;
 
-    int canvasType_ = 1;
+    paint::CanvasType canvasType_ = paint::CanvasType::SolidColour;
     paint::ColourValue canvasColour_ = 0x00FFFF;
     QString canvasFileName_;
-    int brushType_ = 1;
+    paint::BrushType brushType_ = paint::BrushType::Normal;
     bool webbed_ = true;
     bool mirror_ = true;
     QString fileName_;           // the current file; empty for a new picture
@@ -191,31 +215,30 @@ private:
     int newHeight_ = 0;
     bool activatedOnce_ = false;
     bool firstCanvasPending_ = false;
-    UtilityServices services_;
     bool released_ = false;
 
     // Controls
-    Panel* FunctionPanel = nullptr;
-    Panel* HelpPanel = nullptr;
-    std::array<QPushButton*, BarButtons> barButtons_{};
-    std::array<Panel*, BarButtons> SpeedMenu_{};
-    QScrollArea* SB1 = nullptr;
-    paint::PictureView* drw = nullptr;
-    std::array<QLabel*, 7> CanvasLamps{};
-    std::array<QLabel*, 3> BrushLamps{};
-    QLabel* FX01 = nullptr;
-    QLabel* FX02 = nullptr;
-    std::array<QLabel*, 5> ColorLamps{};
-    QLabel* Cm = nullptr;
-    QLabel* Inches = nullptr;
-    QLabel* Pixels = nullptr;
-    QLabel* LoadedImage = nullptr;
-    Panel* SelectedCanvasColor = nullptr;
-    Panel* PrimaryDrawColor = nullptr;
-    Panel* SetFirstColor = nullptr;
-    Panel* SetSecondColor = nullptr;
-    QSlider* BrushWidth = nullptr;
-    std::array<QPushButton*, 4> FileButtons{};
-    QLineEdit* WidthBox = nullptr;
-    QLineEdit* HeightBox = nullptr;
+    Panel* menuBar_ = nullptr;
+    Panel* helpPanel_ = nullptr;
+    std::array<QPushButton*, BarMenuCount> barButtons_{};
+    std::array<Panel*, BarMenuCount> dropDowns_{};
+    QScrollArea* scrollArea_ = nullptr;
+    paint::CanvasView* canvasView_ = nullptr;
+    std::array<QLabel*, 7> canvasLamps_{};       // by canvas type
+    std::array<QLabel*, 3> brushLamps_{};        // by brush type
+    QLabel* webbedLamp_ = nullptr;
+    QLabel* mirrorLamp_ = nullptr;
+    std::array<QLabel*, 5> colourModeLamps_{};   // by colour mode
+    QLabel* cmLamp_ = nullptr;
+    QLabel* inchesLamp_ = nullptr;
+    QLabel* pixelsLamp_ = nullptr;
+    QLabel* canvasImageThumbnail_ = nullptr;
+    Panel* canvasColourShape_ = nullptr;
+    Panel* drawColourShape_ = nullptr;
+    Panel* firstColourShape_ = nullptr;
+    Panel* secondColourShape_ = nullptr;
+    QSlider* brushWidthSlider_ = nullptr;
+    std::array<QPushButton*, RecentFiles::SlotCount> recentFileButtons_{};
+    QLineEdit* widthBox_ = nullptr;
+    QLineEdit* heightBox_ = nullptr;
 };

@@ -1,14 +1,14 @@
+#include "paint/BrushType.h"
 #include "paint/CanvasRamps.h"
-#include "paint/ColourModes.h"
+#include "paint/ColourStepper.h"
 #include "paint/SizeUnits.h"
+#include "platform/Random.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cstdlib>
 #include <vector>
-
-#include "platform/Random.h"
 
 using namespace paint;
 
@@ -19,10 +19,11 @@ std::vector<int> gradientRun(ColourMode mode, int steps, int shift)
 {
     ColourStepper stepper;
     Pen pen;
+    platform::Random random;
     stepper.setMode(mode, pen);
     std::vector<int> values;
     for (int i = 0; i < steps; ++i) {
-        stepper.step(pen);
+        stepper.step(pen, random);
         EXPECT_EQ(pen.colour & ~(0xFFu << shift), 0u) << "only one channel is lit";
         values.push_back(int(pen.colour >> shift & 0xFF));
     }
@@ -31,7 +32,7 @@ std::vector<int> gradientRun(ColourMode mode, int steps, int shift)
 
 } // namespace
 
-TEST(ColourStepTest, RedGradientBouncesAndEndsAt210After300Steps)
+TEST(ColourStepperTest, RedGradientBouncesAndEndsAt210After300Steps)
 {
     const std::vector<int> red = gradientRun(ColourMode::RedGradient, 600, 0);
     EXPECT_EQ(red[0], 1);
@@ -46,11 +47,12 @@ TEST(ColourStepTest, RedGradientBouncesAndEndsAt210After300Steps)
 
     ColourStepper stepper;
     Pen pen;
+    platform::Random random;
     stepper.setMode(ColourMode::RedGradient, pen);
     EXPECT_EQ(pen.colour, 0u);
     EXPECT_TRUE(stepper.rising());
     for (int i = 0; i < 300; ++i)
-        stepper.step(pen);
+        stepper.step(pen, random);
     EXPECT_EQ(pen.colour, 210u);
     EXPECT_FALSE(stepper.rising());
     // A new canvas starts the ramp again, rising.
@@ -61,7 +63,7 @@ TEST(ColourStepTest, RedGradientBouncesAndEndsAt210After300Steps)
     EXPECT_FALSE(stepper.rising());
 }
 
-TEST(ColourStepTest, GreenAndBlueGradientsStartAtTwo)
+TEST(ColourStepperTest, GreenAndBlueGradientsStartAtTwo)
 {
     for (const auto& [mode, shift] : {std::pair(ColourMode::GreenGradient, 8), std::pair(ColourMode::BlueGradient, 16)}) {
         ColourStepper stepper;
@@ -78,7 +80,7 @@ TEST(ColourStepTest, GreenAndBlueGradientsStartAtTwo)
     }
 }
 
-TEST(ColourStepTest, SolidAndRandomModes)
+TEST(ColourStepperTest, SolidAndRandomModes)
 {
     ColourStepper stepper;
     Pen pen;
@@ -92,12 +94,13 @@ TEST(ColourStepTest, SolidAndRandomModes)
     stepper.restart(pen);
     EXPECT_EQ(pen.colour, 0x123456u);
 
-    auto& random = platform::Random::instance();
+    // The colours come from the generator handed in, three draws a step.
+    platform::Random random;
     random.seed(4711);
     platform::Random expected;
     expected.seed(4711);
     for (int i = 0; i < 3000; ++i) {
-        stepper.step(pen);
+        stepper.step(pen, random);
         const int r = expected.below(255), g = expected.below(255), b = expected.below(255);
         ASSERT_EQ(pen.colour, ColourValue(r | g << 8 | b << 16)) << i;
         ASSERT_NE(pen.colour & 0xFF, 0xFFu);
@@ -108,27 +111,33 @@ TEST(ColourStepTest, SolidAndRandomModes)
     stepper.setDrawColour(0x00FF00);
     stepper.setMode(ColourMode::Solid, pen);
     EXPECT_EQ(pen.colour, 0x00FF00u);
+    // Solid and gradient steps draw nothing from the generator.
+    const std::uint32_t before = random.seedValue();
     pen.colour = 7;
-    stepper.step(pen);
+    stepper.step(pen, random);
     EXPECT_EQ(pen.colour, 0x00FF00u);
+    stepper.setMode(ColourMode::GreenGradient, pen);
+    stepper.step(pen, random);
+    EXPECT_EQ(random.seedValue(), before);
 }
 
 TEST(CanvasRampTest, StripsRunEvenlyToAnExactMiddle)
 {
     struct Expected {
-        int type, width, height;
+        CanvasType type;
+        int width, height;
         QRgb top, middle, bottom;
     };
     const Expected ramps[] = {
-        {2, 4, 234, qRgb(255, 0, 0), qRgb(0, 0, 0), qRgb(255, 0, 0)},
-        {3, 5, 240, qRgb(0, 255, 0), qRgb(255, 255, 255), qRgb(0, 255, 0)},
-        {4, 5, 227, qRgb(0, 0, 255), qRgb(0, 247, 255), qRgb(0, 8, 255)},
-        {5, 4, 239, qRgb(255, 99, 0), qRgb(255, 255, 0), qRgb(255, 99, 0)},
-        {6, 1, 255, qRgb(65, 0, 0), qRgb(255, 0, 255), qRgb(65, 0, 0)},
+        {CanvasType::RedBlack, 4, 234, qRgb(255, 0, 0), qRgb(0, 0, 0), qRgb(255, 0, 0)},
+        {CanvasType::GreenWhite, 5, 240, qRgb(0, 255, 0), qRgb(255, 255, 255), qRgb(0, 255, 0)},
+        {CanvasType::BlueCyan, 5, 227, qRgb(0, 0, 255), qRgb(0, 247, 255), qRgb(0, 8, 255)},
+        {CanvasType::OrangeYellow, 4, 239, qRgb(255, 99, 0), qRgb(255, 255, 0), qRgb(255, 99, 0)},
+        {CanvasType::Magenta, 1, 255, qRgb(65, 0, 0), qRgb(255, 0, 255), qRgb(65, 0, 0)},
     };
     for (const Expected& e : ramps) {
         const QImage strip = ramps::strip(e.type);
-        ASSERT_EQ(strip.size(), QSize(e.width, e.height)) << e.type;
+        ASSERT_EQ(strip.size(), QSize(e.width, e.height)) << int(e.type);
         EXPECT_EQ(strip.format(), QImage::Format_RGB32);
         EXPECT_EQ(strip.pixel(0, 0), e.top);
         EXPECT_EQ(strip.pixel(0, e.height - 1), e.bottom);
@@ -136,7 +145,7 @@ TEST(CanvasRampTest, StripsRunEvenlyToAnExactMiddle)
         EXPECT_EQ(strip.pixel(0, e.height / 2), e.middle);
         for (int y = 0; y < e.height; ++y) {
             for (int x = 1; x < e.width; ++x)
-                ASSERT_EQ(strip.pixel(x, y), strip.pixel(0, y)) << e.type << " row " << y;
+                ASSERT_EQ(strip.pixel(x, y), strip.pixel(0, y)) << int(e.type) << " row " << y;
             // Each half changes evenly: no channel moves by more than the
             // rounding of its step from one row to the next.
             if (y > 0 && y != e.height / 2 && y != (e.height + 1) / 2) {
@@ -146,14 +155,14 @@ TEST(CanvasRampTest, StripsRunEvenlyToAnExactMiddle)
                     const int from = channel(y < half ? e.top : e.bottom), to = channel(e.middle);
                     const int step = std::abs(channel(strip.pixel(0, y)) - channel(strip.pixel(0, y - 1)));
                     const double even = std::abs(to - from) / double((e.height - 1) / 2);
-                    ASSERT_LE(std::abs(step - even), 1.0) << e.type << " row " << y;
+                    ASSERT_LE(std::abs(step - even), 1.0) << int(e.type) << " row " << y;
                 }
             }
         }
     }
-    EXPECT_EQ(qRed(ramps::strip(2).pixel(0, 58)), 127);
-    EXPECT_TRUE(ramps::strip(1).isNull());
-    EXPECT_TRUE(ramps::strip(7).isNull());
+    EXPECT_EQ(qRed(ramps::strip(CanvasType::RedBlack).pixel(0, 58)), 127);
+    EXPECT_TRUE(ramps::strip(CanvasType::SolidColour).isNull());
+    EXPECT_TRUE(ramps::strip(CanvasType::LoadedImage).isNull());
 }
 
 TEST(CanvasRampTest, RedBlackIsRed123AQuarterDownIn16Bits)
@@ -161,8 +170,8 @@ TEST(CanvasRampTest, RedBlackIsRed123AQuarterDownIn16Bits)
     auto p16 = Picture::create(100, 400, PixelFormat::Rgb565);
     auto p32 = Picture::create(100, 400, PixelFormat::Rgb32);
     ASSERT_TRUE(p16 && p32);
-    p16->stretchDraw(ramps::strip(2));
-    p32->stretchDraw(ramps::strip(2));
+    p16->stretchDraw(ramps::strip(CanvasType::RedBlack));
+    p32->stretchDraw(ramps::strip(CanvasType::RedBlack));
     for (int x : {0, 50, 99}) {
         EXPECT_EQ(p16->colourAt(x, 100) & 0xFF, 123u);
         EXPECT_EQ(p32->colourAt(x, 100) & 0xFF, 127u);
@@ -174,9 +183,16 @@ TEST(CanvasRampTest, Captions)
     const char* captions[] = {"Solid Color", "Red/Black", "Green/White", "Blue/Cyan", "Orange/Yellow", "Magenta",
                               "Load Canvas"};
     for (int type = 1; type <= 7; ++type)
-        EXPECT_EQ(ramps::caption(type), QString::fromLatin1(captions[type - 1]));
-    EXPECT_TRUE(ramps::caption(0).isEmpty());
-    EXPECT_TRUE(ramps::caption(8).isEmpty());
+        EXPECT_EQ(ramps::caption(CanvasType(type)), QString::fromLatin1(captions[type - 1]));
+    EXPECT_TRUE(ramps::caption(CanvasType(0)).isEmpty());
+    EXPECT_TRUE(ramps::caption(CanvasType(8)).isEmpty());
+}
+
+TEST(BrushTypeTest, EachBrushPaintsInItsRasterMode)
+{
+    EXPECT_EQ(rasterMode(BrushType::Normal), RasterMode::Copy);
+    EXPECT_EQ(rasterMode(BrushType::MixLight), RasterMode::MergeNotDest);
+    EXPECT_EQ(rasterMode(BrushType::MixDark), RasterMode::MaskNotDest);
 }
 
 using sizeunits::Unit;

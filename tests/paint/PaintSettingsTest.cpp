@@ -14,7 +14,7 @@ QString stored(const QString& section, const QString& name)
     return SettingsStore(ModuleKey).readString(section, name, QStringLiteral("<missing>"));
 }
 
-TEST(PatternSettings, ColoursAreWrittenByNameOrAsEightHexDigits)
+TEST(PaintSettingsTest, ColoursAreWrittenByNameOrAsEightHexDigits)
 {
     EXPECT_EQ(colourToText(0x0000FF), "clRed");
     EXPECT_EQ(colourToText(0x00FFFF), "clYellow");
@@ -33,7 +33,7 @@ TEST(PatternSettings, ColoursAreWrittenByNameOrAsEightHexDigits)
     EXPECT_FALSE(colourFromText(""));
 }
 
-TEST(PatternSettings, NumbersAreReadWithANoughtInFront)
+TEST(PaintSettingsTest, NumbersAreReadWithANoughtInFront)
 {
     EXPECT_EQ(numberFromText(""), 0);
     EXPECT_EQ(numberFromText("25"), 25);
@@ -42,34 +42,34 @@ TEST(PatternSettings, NumbersAreReadWithANoughtInFront)
     EXPECT_FALSE(numberFromText("abc"));
 }
 
-TEST(PatternSettings, FirstStartGivesTheDefaults)
+TEST(PaintSettingsTest, FirstStartGivesTheDefaults)
 {
     ScopedConfigDir config;
     const Defaults d = readDefaults();
     EXPECT_EQ(d.canvasColour, 0x00FFFFu);
-    EXPECT_EQ(d.canvas, 1);
+    EXPECT_EQ(d.canvasType, paint::CanvasType::SolidColour);
     EXPECT_TRUE(d.canvasFileName.isEmpty());
-    EXPECT_EQ(d.brush, 1);
-    EXPECT_EQ(d.width, 25);
+    EXPECT_EQ(d.brushType, paint::BrushType::Normal);
+    EXPECT_EQ(d.brushWidth, 25);
     EXPECT_TRUE(d.webbed);
     EXPECT_TRUE(d.mirror);
     EXPECT_EQ(d.drawColour, 0x0000FFu);
-    EXPECT_EQ(d.paint, 2);
+    EXPECT_EQ(d.colourMode, paint::ColourMode::Random);
 }
 
-TEST(PatternSettings, DefaultsRoundTripInTheirStoredForm)
+TEST(PaintSettingsTest, DefaultsRoundTripInTheirStoredForm)
 {
     ScopedConfigDir config;
     Defaults d;
     d.canvasColour = 0xFF8000;
-    d.canvas = 4;
+    d.canvasType = paint::CanvasType::BlueCyan;
     d.canvasFileName = "/tmp/canvas.bmp";
-    d.brush = 3;
-    d.width = 75;
+    d.brushType = paint::BrushType::MixDark;
+    d.brushWidth = 75;
     d.webbed = false;
     d.mirror = true;
     d.drawColour = 0x00FF00;
-    d.paint = 5;
+    d.colourMode = paint::ColourMode::BlueGradient;
     writeDefaults(d);
 
     const QString section = QStringLiteral("Defaults");
@@ -83,17 +83,17 @@ TEST(PatternSettings, DefaultsRoundTripInTheirStoredForm)
 
     const Defaults back = readDefaults();
     EXPECT_EQ(back.canvasColour, d.canvasColour);
-    EXPECT_EQ(back.canvas, 4);
+    EXPECT_EQ(back.canvasType, paint::CanvasType::BlueCyan);
     EXPECT_EQ(back.canvasFileName, d.canvasFileName);
-    EXPECT_EQ(back.brush, 3);
-    EXPECT_EQ(back.width, 75);
+    EXPECT_EQ(back.brushType, paint::BrushType::MixDark);
+    EXPECT_EQ(back.brushWidth, 75);
     EXPECT_FALSE(back.webbed);
     EXPECT_TRUE(back.mirror);
     EXPECT_EQ(back.drawColour, 0x00FF00u);
-    EXPECT_EQ(back.paint, 5);
+    EXPECT_EQ(back.colourMode, paint::ColourMode::BlueGradient);
 }
 
-TEST(PatternSettings, UnreadableOrOutOfRangeValuesKeepTheirDefaults)
+TEST(PaintSettingsTest, UnreadableOrOutOfRangeValuesKeepTheirDefaults)
 {
     ScopedConfigDir config;
     SettingsStore store(ModuleKey);
@@ -105,49 +105,43 @@ TEST(PatternSettings, UnreadableOrOutOfRangeValuesKeepTheirDefaults)
     store.writeString(section, "Webbed", "yes"); // only "1" means on
     store.writeString(section, "CanvasColor", "clNoSuchColour");
     const Defaults d = readDefaults();
-    EXPECT_EQ(d.canvas, 1);
-    EXPECT_EQ(d.width, 25);
-    EXPECT_EQ(d.brush, 1);
-    EXPECT_EQ(d.paint, 4);
+    EXPECT_EQ(d.canvasType, paint::CanvasType::SolidColour);
+    EXPECT_EQ(d.brushWidth, 25);
+    EXPECT_EQ(d.brushType, paint::BrushType::Normal);
+    EXPECT_EQ(d.colourMode, paint::ColourMode::GreenGradient);
     EXPECT_FALSE(d.webbed);
     EXPECT_TRUE(d.mirror);
     EXPECT_EQ(d.canvasColour, 0x00FFFFu);
 }
 
-TEST(PatternSettings, CustomColoursDefaultToWhiteEntriesAndRoundTrip)
+TEST(PaintSettingsTest, EveryStoredChoiceReadsBackUpToTheLastOne)
 {
     ScopedConfigDir config;
-    CustomColours custom;
-    custom.read();
-    ASSERT_EQ(custom.entries().size(), 16);
-    EXPECT_EQ(custom.entries().first(), "ColorA=FFFFFF");
-    EXPECT_EQ(custom.entries().last(), "ColorP=FFFFFF");
-    EXPECT_EQ(custom.colours()[5], QColor(Qt::white));
+    SettingsStore store(ModuleKey);
+    const QString section = QStringLiteral("Defaults");
+    const auto readWith = [&](const char* name, const QString& text) {
+        store.writeString(section, name, text);
+        return readDefaults();
+    };
+    for (int type = 1; type <= 7; ++type)
+        EXPECT_EQ(int(readWith("Canvas", QString::number(type)).canvasType), type);
+    EXPECT_EQ(readWith("Canvas", "7").canvasType, paint::CanvasType::LoadedImage);
+    EXPECT_EQ(readWith("Canvas", "8").canvasType, paint::CanvasType::SolidColour);
+    EXPECT_EQ(readWith("Canvas", "0").canvasType, paint::CanvasType::SolidColour);
 
-    std::array<QColor, 16> colours = custom.colours();
-    colours[0] = QColor(255, 128, 0);
-    colours[15] = QColor(1, 2, 3);
-    custom.setColours(colours);
-    EXPECT_EQ(custom.entries().first(), "ColorA=0080FF");   // red in the low byte
-    EXPECT_EQ(custom.entries().last(), "ColorP=030201");
-    custom.write();
-    EXPECT_EQ(stored("Colors", "Color0"), "ColorA=0080FF");
-    EXPECT_EQ(stored("Colors", "Color15"), "ColorP=030201");
+    EXPECT_EQ(readWith("Brush", "2").brushType, paint::BrushType::MixLight);
+    EXPECT_EQ(readWith("Brush", "3").brushType, paint::BrushType::MixDark);
+    EXPECT_EQ(readWith("Brush", "4").brushType, paint::BrushType::Normal);
 
-    CustomColours again;
-    again.read();
-    EXPECT_EQ(again.colours()[0], QColor(255, 128, 0));
-    EXPECT_EQ(again.colours()[15], QColor(1, 2, 3));
-}
+    EXPECT_EQ(readWith("Paint", "1").colourMode, paint::ColourMode::Solid);
+    EXPECT_EQ(readWith("Paint", "5").colourMode, paint::ColourMode::BlueGradient);
+    EXPECT_EQ(readWith("Paint", "6").colourMode, paint::ColourMode::Random);
+    EXPECT_EQ(readWith("Paint", "0").colourMode, paint::ColourMode::Random);
 
-TEST(PatternSettings, ADamagedCustomColourEntryShowsWhite)
-{
-    ScopedConfigDir config;
-    SettingsStore(ModuleKey).writeString("Colors", "Color3", "ColorD=not hex");
-    CustomColours custom;
-    custom.read();
-    EXPECT_EQ(custom.entries().at(3), "ColorD=not hex");
-    EXPECT_EQ(custom.colours()[3], QColor(Qt::white));
+    EXPECT_EQ(readWith("Width", "1").brushWidth, 1);
+    EXPECT_EQ(readWith("Width", "75").brushWidth, 75);
+    EXPECT_EQ(readWith("Width", "76").brushWidth, 25);
+    EXPECT_EQ(readWith("Width", "0").brushWidth, 25);
 }
 
 } // namespace

@@ -1,50 +1,63 @@
 #include "paint/PaintWindow.h"
 
-#include "../app/LauncherFixture.h"
+#include "TestServices.h"
+#include "../common/ScopedConfigDir.h"
 #include "paint/BmpCodec.h"
+#include "paint/CanvasView.h"
 #include "common/SettingsStore.h"
 #include "platform/Random.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
+#include <gtest/gtest.h>
 
 static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace {
 
+using paint::CanvasType;
 using paint::ColourMode;
 using paint::ColourValue;
 using platform::MessageKind;
+using BarMenu = PaintWindow::BarMenu;
+using PickUpTarget = PaintWindow::PickUpTarget;
 
 const QString SaveQuestion = "Do you wish to save your current pattern?";
 const QString CouldNotSave = "Could not Save.  \rPossible Causes :- Disk Full, Unformatted, CD-ROM, "
                              "Write Protected or Corrupted";
 constexpr ColourValue Yellow = 0x00FFFF;
 
-class PatternWindowTest : public LauncherTest {
+class PaintWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        LauncherTest::SetUp();
-        mm->ColourDepth = 24;
-        platform::Random::instance().setSeedLocked(false);
-        platform::Random::instance().seed(1234);
-        menu->setFactory(PaintWindow::MenuEntry, [](QWidget* owner) { return new PaintWindow(owner); });
         window = open();
         ASSERT_TRUE(window);
     }
 
+    void TearDown() override
+    {
+        delete window.data();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // The window as the program shows it: built, shown, activated, with its
+    // first canvas made.
     PaintWindow* open()
     {
-        menu->openEntry(PaintWindow::MenuEntry);
-        auto* w = qobject_cast<PaintWindow*>(menu->window(PaintWindow::MenuEntry));
-        if (!w || !QTest::qWaitForWindowExposed(w))
+        auto* w = new PaintWindow(t.services);
+        w->show();
+        if (!QTest::qWaitForWindowExposed(w)) {
+            delete w;
             return nullptr;
+        }
         w->activated();
         w->createFirstCanvasIfPending();
         return w;
@@ -56,31 +69,25 @@ protected:
         window->picture() = *paint::Picture::create(width, height, paint::PixelFormat::Rgb32);
         window->picture().fill(0xFFFFFF);
         window->picture().pen().width = window->brushWidth();
-        window->ResetClick();
-    }
-
-    QString clickedOnce(const char* name)
-    {
-        auto* button = window->findChild<QPushButton*>(QString::fromLatin1(name));
-        if (!button)
-            return QStringLiteral("no button ") + name;
-        button->click();
-        return {};
+        window->resetSizes();
     }
 
     QLabel* lampNamed(const char* name) { return window->findChild<QLabel*>(QString::fromLatin1(name)); }
 
+    // Every case starts as on a first run: no stored defaults, no recent files.
+    ScopedConfigDir config;
     QTemporaryDir files;
-    PaintWindow* window = nullptr;
+    TestServices t;
+    QPointer<PaintWindow> window;
 };
 
-TEST_F(PatternWindowTest, FirstStartPaintsAYellowCanvasWithRandomColoursWebAndMirror)
+TEST_F(PaintWindowTest, FirstStartPaintsAYellowCanvasWithRandomColoursWebAndMirror)
 {
     EXPECT_EQ(window->windowTitle(), "Duza Zidova");
     EXPECT_TRUE(window->saved());
     EXPECT_FALSE(window->picture().isNull());
     EXPECT_EQ(window->picture().format(), paint::PixelFormat::Rgb24);
-    EXPECT_EQ(window->picture().width(), window->pictureView()->parentWidget()->width() - 4);
+    EXPECT_EQ(window->picture().width(), window->canvasView()->parentWidget()->width() - 4);
     EXPECT_EQ(window->picture().height(), window->height() - PaintWindow::BarHeight - 4);
     EXPECT_EQ(window->picture().colourAt(0, 0), Yellow);
     EXPECT_EQ(window->picture().colourAt(window->picture().width() - 1, window->picture().height() - 1), Yellow);
@@ -89,14 +96,14 @@ TEST_F(PatternWindowTest, FirstStartPaintsAYellowCanvasWithRandomColoursWebAndMi
     EXPECT_EQ(window->picture().pen().width, 25);
     EXPECT_TRUE(window->webbed());
     EXPECT_TRUE(window->mirrored());
-    EXPECT_TRUE(lampNamed("Canvas01")->isVisibleTo(window->dropDown(1)));
-    EXPECT_FALSE(lampNamed("Canvas02")->isVisibleTo(window->dropDown(1)));
-    EXPECT_TRUE(lampNamed("Color02")->isVisibleTo(window->dropDown(4)));
-    EXPECT_EQ(lampNamed("FX01")->accessibleName(), "Webbed Pattern: selected");
-    EXPECT_EQ(lampNamed("Brush02")->accessibleName(), "Mix Paint - Light: not selected");
-    EXPECT_EQ(window->findChild<QWidget*>("SelectedCanvasColor")->accessibleName(),
+    EXPECT_TRUE(lampNamed("solidCanvasLamp")->isVisibleTo(window->dropDown(BarMenu::Canvas)));
+    EXPECT_FALSE(lampNamed("redBlackCanvasLamp")->isVisibleTo(window->dropDown(BarMenu::Canvas)));
+    EXPECT_TRUE(lampNamed("randomColourLamp")->isVisibleTo(window->dropDown(BarMenu::Colour)));
+    EXPECT_EQ(lampNamed("webbedLamp")->accessibleName(), "Webbed Pattern: selected");
+    EXPECT_EQ(lampNamed("mixLightBrushLamp")->accessibleName(), "Mix Paint - Light: not selected");
+    EXPECT_EQ(window->findChild<QWidget*>("canvasColourShape")->accessibleName(),
               "Canvas color: red 255, green 255, blue 0");
-    EXPECT_FALSE(lampNamed("FX01")->pixmap().isNull()) << "lamps carry the shared lamp picture";
+    EXPECT_FALSE(lampNamed("webbedLamp")->pixmap().isNull()) << "lamps carry the shared lamp picture";
     // The window cannot be made smaller than 620 x 450.
     window->showNormal();
     window->resize(300, 200);
@@ -104,12 +111,107 @@ TEST_F(PatternWindowTest, FirstStartPaintsAYellowCanvasWithRandomColoursWebAndMi
     EXPECT_GE(window->height(), 450);
 }
 
-TEST_F(PatternWindowTest, APressPaintsFourMirroredDotsAndCountsAsOneColourStep)
+TEST_F(PaintWindowTest, BuiltFromTheServicesAloneItShowsTheBarAndThePicture)
+{
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->isWindow());
+    EXPECT_EQ(window->minimumSize(), QSize(620, 450));
+    // Eight bar buttons, left to right, on a bar 24 high across the window.
+    const char* captions[] = {"File", "Canvas", "Brush", "Special-FX", "Color", "ZE-Vav", "Text-FX", "Utilities"};
+    int lastRight = 0;
+    for (int i = 0; i < PaintWindow::BarMenuCount; ++i) {
+        QPushButton* button = window->barButton(BarMenu(i));
+        ASSERT_TRUE(button) << i;
+        EXPECT_EQ(button->text(), captions[i]);
+        EXPECT_TRUE(button->isVisible()) << captions[i];
+        EXPECT_GT(button->x(), lastRight) << captions[i];
+        lastRight = button->geometry().right();
+    }
+    QWidget* bar = window->barButton(BarMenu::File)->parentWidget();
+    EXPECT_EQ(bar->geometry(), QRect(0, 0, window->width(), PaintWindow::BarHeight));
+    auto* help = window->findChild<QWidget*>("HelpPanel");
+    ASSERT_TRUE(help);
+    EXPECT_EQ(help->x(), bar->width() - 23);
+    EXPECT_TRUE(help->toolTip().startsWith("Duza Zidova\r\n\r\n"));
+    // The picture sits at the top left, below the bar, as large as the bitmap.
+    EXPECT_EQ(window->canvasView()->accessibleName(), "Picture");
+    EXPECT_EQ(window->canvasView()->size(), window->picture().size());
+    EXPECT_EQ(window->canvasView()->mapTo(window, QPoint(0, 0)), QPoint(0, PaintWindow::BarHeight));
+    // The lamps show the shared lamp picture of the services.
+    EXPECT_EQ(lampNamed("webbedLamp")->pixmap().toImage(), t.pictures.picture("BackLight").toImage());
+}
+
+TEST_F(PaintWindowTest, NewCanvasesTakeThePixelFormatOfTheServicesColourDepth)
+{
+    const std::pair<int, paint::PixelFormat> depths[] = {
+        {8, paint::PixelFormat::Indexed8}, {15, paint::PixelFormat::Rgb555}, {16, paint::PixelFormat::Rgb565},
+        {32, paint::PixelFormat::Rgb32},   {0, paint::PixelFormat::Rgb32},
+    };
+    for (const auto& [depth, format] : depths) {
+        TestServices other(depth);
+        PaintWindow deep(other.services);
+        ASSERT_TRUE(deep.createCanvas()) << depth;
+        EXPECT_EQ(deep.picture().format(), format) << depth;
+        EXPECT_EQ(deep.picture().colourAt(3, 3), Yellow) << depth;
+    }
+}
+
+TEST_F(PaintWindowTest, RandomColoursComeFromTheServicesGenerator)
+{
+    useCanvasOfSize(120, 90);
+    window->toggleMirror();
+    ASSERT_EQ(window->colours().mode(), ColourMode::Random);
+    platform::Random::instance().seed(5);
+    t.random.seed(777);
+    platform::Random expected;
+    expected.seed(777);
+    for (int stroke = 0; stroke < 3; ++stroke) {
+        const QPoint at(20 + 30 * stroke, 40);
+        window->pressOnCanvas(at);
+        window->releaseOnCanvas();
+        const int red = expected.below(255), green = expected.below(255), blue = expected.below(255);
+        const ColourValue colour = ColourValue(red | green << 8 | blue << 16);
+        EXPECT_EQ(window->picture().pen().colour, colour) << stroke;
+        EXPECT_EQ(window->picture().colourAt(at.x(), at.y()), colour) << stroke;
+    }
+    EXPECT_EQ(platform::Random::instance().seedValue(), 5u) << "the program-wide generator is not used";
+}
+
+TEST_F(PaintWindowTest, TheRealMouseDrawsPicksUpAndClosesTheMenus)
+{
+    useCanvasOfSize(200, 150);
+    window->toggleMirror();
+    window->selectColourMode(ColourMode::Solid);
+    QWidget* view = window->canvasView();
+    QTest::mousePress(view, Qt::LeftButton, {}, QPoint(40, 40));
+    EXPECT_TRUE(window->penDown());
+    EXPECT_EQ(window->lineStart(), QPoint(40, 40));
+    EXPECT_EQ(window->picture().colourAt(40, 40), 0x0000FFu) << "a red dot";
+    QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(40, 40));
+    EXPECT_FALSE(window->penDown());
+    EXPECT_FALSE(window->saved());
+
+    window->hoverBarButton(BarMenu::Colour);
+    ASSERT_EQ(window->openDropDown(), BarMenu::Colour);
+    QTest::mouseMove(view, QPoint(150, 120));
+    EXPECT_EQ(window->openDropDown(), BarMenu::None);
+
+    // Picking up the red of the dot as the 1st colour: the bar previews it.
+    window->startPickUp(PickUpTarget::FirstColour);
+    QTest::mouseMove(view, QPoint(41, 40));
+    EXPECT_EQ(window->barColour(), QColor(255, 0, 0));
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(41, 40));
+    EXPECT_EQ(window->firstColour(), 0x0000FFu);
+    EXPECT_EQ(window->pickUpTarget(), PickUpTarget::None);
+    EXPECT_EQ(window->findChild<QWidget*>("firstColourShape")->accessibleName(), "1st Color: red 255, green 0, blue 0");
+}
+
+TEST_F(PaintWindowTest, APressPaintsFourMirroredDotsAndCountsAsOneColourStep)
 {
     useCanvasOfSize(400, 300);
-    window->ColourModeClick(ColourMode::RedGradient);
-    window->drwMouseDown(QPoint(50, 40));
-    window->drwMouseUp();
+    window->selectColourMode(ColourMode::RedGradient);
+    window->pressOnCanvas(QPoint(50, 40));
+    window->releaseOnCanvas();
     EXPECT_FALSE(window->saved());
     EXPECT_FALSE(window->penDown());
     const paint::Picture& p = window->picture();
@@ -122,72 +224,72 @@ TEST_F(PatternWindowTest, APressPaintsFourMirroredDotsAndCountsAsOneColourStep)
     EXPECT_EQ(p.colourAt(200, 150), 0xFFFFFFu);
 }
 
-TEST_F(PatternWindowTest, WebbedStrokesFanFromThePressPointAndPlainOnesFollowThePointer)
+TEST_F(PaintWindowTest, WebbedStrokesFanFromThePressPointAndPlainOnesFollowThePointer)
 {
     useCanvasOfSize(400, 300);
-    window->MirrorPatternClick();
+    window->toggleMirror();
     ASSERT_FALSE(window->mirrored());
-    window->drwMouseDown(QPoint(20, 20));
-    window->drwMouseMove(QPoint(100, 20));
-    window->drwMouseMove(QPoint(20, 100));
-    EXPECT_EQ(window->lastPoint(), QPoint(20, 20));
-    window->drwMouseUp();
+    window->pressOnCanvas(QPoint(20, 20));
+    window->moveOverCanvas(QPoint(100, 20));
+    window->moveOverCanvas(QPoint(20, 100));
+    EXPECT_EQ(window->lineStart(), QPoint(20, 20));
+    window->releaseOnCanvas();
     // Without the mirror the other quarters stay white.
     EXPECT_EQ(window->picture().colourAt(380, 280), 0xFFFFFFu);
 
-    window->WebPatternClick();
+    window->toggleWebbed();
     ASSERT_FALSE(window->webbed());
-    window->drwMouseDown(QPoint(200, 200));
-    window->drwMouseMove(QPoint(250, 210));
-    EXPECT_EQ(window->lastPoint(), QPoint(250, 210));
-    window->drwMouseMove(QPoint(300, 220));
-    EXPECT_EQ(window->lastPoint(), QPoint(300, 220));
-    window->drwMouseUp();
+    window->pressOnCanvas(QPoint(200, 200));
+    window->moveOverCanvas(QPoint(250, 210));
+    EXPECT_EQ(window->lineStart(), QPoint(250, 210));
+    window->moveOverCanvas(QPoint(300, 220));
+    EXPECT_EQ(window->lineStart(), QPoint(300, 220));
+    window->releaseOnCanvas();
     // Moving without the button draws nothing and keeps the last point.
     const QImage before = window->picture().image().copy();
-    window->drwMouseMove(QPoint(10, 290));
+    window->moveOverCanvas(QPoint(10, 290));
     EXPECT_EQ(window->picture().image(), before);
 }
 
-TEST_F(PatternWindowTest, HoverOpensOnePanelAndThePictureClosesThem)
+TEST_F(PaintWindowTest, HoverOpensOneDropDownAndThePictureClosesThem)
 {
-    window->SpeedButtonMouseMove(1);
-    EXPECT_EQ(window->openPanel(), 1);
-    window->SpeedButtonMouseMove(7);
-    EXPECT_EQ(window->openPanel(), 7);
-    window->drwMouseMove(QPoint(5, 5));
-    EXPECT_EQ(window->openPanel(), -1);
+    window->hoverBarButton(BarMenu::Canvas);
+    EXPECT_EQ(window->openDropDown(), BarMenu::Canvas);
+    window->hoverBarButton(BarMenu::Utilities);
+    EXPECT_EQ(window->openDropDown(), BarMenu::Utilities);
+    window->moveOverCanvas(QPoint(5, 5));
+    EXPECT_EQ(window->openDropDown(), BarMenu::None);
     // Real pointer movement over a bar button does the same.
-    QTest::mouseMove(window->barButton(2), QPoint(10, 10));
-    EXPECT_EQ(window->openPanel(), 2);
+    QTest::mouseMove(window->barButton(BarMenu::Brush), QPoint(10, 10));
+    EXPECT_EQ(window->openDropDown(), BarMenu::Brush);
     // The pattern and text menus are not in this build: greyed, and they say so.
-    EXPECT_FALSE(window->barButton(5)->isEnabled());
-    EXPECT_EQ(window->barButton(6)->toolTip(), "Not in this build yet");
+    EXPECT_FALSE(window->barButton(BarMenu::ZeVav)->isEnabled());
+    EXPECT_EQ(window->barButton(BarMenu::TextEffects)->toolTip(), "Not in this build yet");
 }
 
-TEST_F(PatternWindowTest, NewCanvasAsksAboutUnsavedWorkAndCancelKeepsEverything)
+TEST_F(PaintWindowTest, NewCanvasAsksAboutUnsavedWorkAndCancelKeepsEverything)
 {
     useCanvasOfSize(200, 100);
-    window->drwMouseDown(QPoint(30, 30));
-    window->drwMouseUp();
+    window->pressOnCanvas(QPoint(30, 30));
+    window->releaseOnCanvas();
     const QImage drawn = window->picture().image().copy();
-    dialogs.scripted.answers = {platform::Cancel};
+    t.dialogs.answers = {platform::Cancel};
     EXPECT_FALSE(window->createCanvas());
-    ASSERT_EQ(dialogs.scripted.asked.size(), 1);
-    EXPECT_EQ(dialogs.scripted.asked[0].text, SaveQuestion);
-    EXPECT_EQ(dialogs.scripted.asked[0].kind, MessageKind::Confirmation);
+    ASSERT_EQ(t.dialogs.asked.size(), 1);
+    EXPECT_EQ(t.dialogs.asked[0].text, SaveQuestion);
+    EXPECT_EQ(t.dialogs.asked[0].kind, MessageKind::Confirmation);
     EXPECT_EQ(window->picture().image(), drawn);
     EXPECT_FALSE(window->saved());
     EXPECT_EQ(window->windowTitle(), "Duza Zidova");
 
     // No: a fresh canvas of the selected ramp, and a gradient restarts rising.
-    window->ColourModeClick(ColourMode::GreenGradient);
+    window->selectColourMode(ColourMode::GreenGradient);
     for (int i = 0; i < 300; ++i)
-        window->drwMouseMove(QPoint(30 + i % 7, 30));
-    window->drwMouseDown(QPoint(10, 10));
-    window->drwMouseUp();
-    window->CanvasTypeClick(2);
-    dialogs.scripted.answers = {platform::No};
+        window->moveOverCanvas(QPoint(30 + i % 7, 30));
+    window->pressOnCanvas(QPoint(10, 10));
+    window->releaseOnCanvas();
+    window->selectCanvasType(CanvasType::RedBlack);
+    t.dialogs.answers = {platform::No};
     EXPECT_TRUE(window->createCanvas());
     EXPECT_TRUE(window->saved());
     EXPECT_EQ(window->picture().pen().colour, 256u);
@@ -196,83 +298,83 @@ TEST_F(PatternWindowTest, NewCanvasAsksAboutUnsavedWorkAndCancelKeepsEverything)
     EXPECT_EQ(window->newSize(), window->picture().size());
 }
 
-TEST_F(PatternWindowTest, PickingUpAColourPreviewsOnTheBarAndDrawsNothing)
+TEST_F(PaintWindowTest, PickingUpAColourPreviewsOnTheBarAndDrawsNothing)
 {
     useCanvasOfSize(200, 100);
     window->picture().pen().mode = paint::RasterMode::Copy;
     window->picture().fill(0x336699);
-    window->PickUpColorClick(2);
-    EXPECT_EQ(window->pickUpMode(), 2);
-    EXPECT_TRUE(window->barButton(0)->isHidden());
-    window->drwMouseMove(QPoint(20, 20));
+    window->startPickUp(PickUpTarget::CanvasColour);
+    EXPECT_EQ(window->pickUpTarget(), PickUpTarget::CanvasColour);
+    EXPECT_TRUE(window->barButton(BarMenu::File)->isHidden());
+    window->moveOverCanvas(QPoint(20, 20));
     EXPECT_EQ(window->barColour(), QColor(0x99, 0x66, 0x33));
     const QImage before = window->picture().image().copy();
-    window->drwMouseDown(QPoint(20, 20));
-    window->drwMouseUp();
-    EXPECT_EQ(window->pickUpMode(), 0);
-    EXPECT_FALSE(window->barButton(0)->isHidden());
+    window->pressOnCanvas(QPoint(20, 20));
+    window->releaseOnCanvas();
+    EXPECT_EQ(window->pickUpTarget(), PickUpTarget::None);
+    EXPECT_FALSE(window->barButton(BarMenu::File)->isHidden());
     EXPECT_EQ(window->barColour(), QColor(182, 182, 170));
-    EXPECT_EQ(window->canvasType(), 1);
+    EXPECT_EQ(window->canvasType(), CanvasType::SolidColour);
     EXPECT_EQ(window->canvasColour(), 0x336699u);
     EXPECT_EQ(window->picture().image(), before);
     EXPECT_TRUE(window->saved());
 
-    // Mode 1 makes it the solid draw colour; modes 3 and 4 the utility colours.
-    window->PickUpColorClick(1);
-    window->drwMouseMove(QPoint(5, 5));
-    window->drwMouseDown(QPoint(5, 5));
+    // Picked up for the draw colour it becomes the solid colour; for the 2nd colour, that one.
+    window->startPickUp(PickUpTarget::DrawColour);
+    window->moveOverCanvas(QPoint(5, 5));
+    window->pressOnCanvas(QPoint(5, 5));
     EXPECT_EQ(window->colours().mode(), ColourMode::Solid);
     EXPECT_EQ(window->colours().drawColour(), 0x336699u);
     EXPECT_EQ(window->picture().pen().colour, 0x336699u);
-    window->PickUpColorClick(4);
-    window->drwMouseMove(QPoint(5, 5));
-    window->drwMouseDown(QPoint(5, 5));
+    window->startPickUp(PickUpTarget::SecondColour);
+    window->moveOverCanvas(QPoint(5, 5));
+    window->pressOnCanvas(QPoint(5, 5));
     EXPECT_EQ(window->secondColour(), 0x336699u);
 }
 
-TEST_F(PatternWindowTest, ColourDialogsSetColoursAndKeepTheCustomColours)
+TEST_F(PaintWindowTest, ColourDialogsSetColoursAndKeepTheCustomColours)
 {
-    window->ColourModeClick(ColourMode::Solid);
-    dialogs.scripted.colours = {QColor(10, 20, 30)};
-    dialogs.scripted.customColour = QColor(255, 0, 0);
-    window->ChangeDrawColorClick();
-    EXPECT_EQ(dialogs.scripted.colourDialogs, 1);
+    window->selectColourMode(ColourMode::Solid);
+    t.dialogs.colours = {QColor(10, 20, 30)};
+    t.dialogs.customColour = QColor(255, 0, 0);
+    window->selectSolidColour();
+    EXPECT_EQ(t.dialogs.colourDialogs, 1);
     EXPECT_EQ(window->colours().drawColour(), 0x1E140Au);
     EXPECT_EQ(window->picture().pen().colour, 0x1E140Au);
     EXPECT_EQ(SettingsStore(paint::settings::ModuleKey).readString("Colors", "Color0", ""), "ColorA=0000FF");
     EXPECT_EQ(SettingsStore(paint::settings::ModuleKey).readString("Colors", "Color1", ""), "ColorB=FFFFFF");
 
     // Cancel changes nothing.
-    dialogs.scripted.colours = {QColor()};
-    window->SetFirstColorClick();
+    t.dialogs.colours = {QColor()};
+    window->chooseFirstColour();
     EXPECT_EQ(window->firstColour(), 0x000000u);
 
     // "Solid Color" on the canvas menu first only selects the solid type.
-    window->CanvasTypeClick(3);
-    window->CanvasColorClick();
-    EXPECT_EQ(window->canvasType(), 1);
-    EXPECT_EQ(dialogs.scripted.colourDialogs, 2);
-    dialogs.scripted.colours = {QColor(0, 0, 255)};
-    window->CanvasColorClick();
+    window->selectCanvasType(CanvasType::GreenWhite);
+    window->selectSolidCanvas();
+    EXPECT_EQ(window->canvasType(), CanvasType::SolidColour);
+    EXPECT_EQ(t.dialogs.colourDialogs, 2);
+    t.dialogs.colours = {QColor(0, 0, 255)};
+    window->selectSolidCanvas();
     EXPECT_EQ(window->canvasColour(), 0xFF0000u);
 }
 
-TEST_F(PatternWindowTest, LoadCanvasSelectsALoadedImageBeforeAskingForAnother)
+TEST_F(PaintWindowTest, LoadCanvasSelectsALoadedImageBeforeAskingForAnother)
 {
     const QString path = files.filePath("canvas.bmp");
     QImage strip(2, 2, QImage::Format_RGB32);
     strip.fill(QColor(0, 128, 0));
     ASSERT_TRUE(paint::bmp::writeFile(path, strip));
-    dialogs.scripted.fileNames = {path};
-    window->LoadCanvasClick();
+    t.dialogs.fileNames = {path};
+    window->selectCanvasImage();
     EXPECT_TRUE(window->canvasImageLoaded());
     EXPECT_EQ(window->canvasFileName(), path);
-    EXPECT_EQ(window->canvasType(), 1) << "loading does not change the type";
-    EXPECT_EQ(dialogs.scripted.fileDialogs, QStringList{"Duza Zidova"});
+    EXPECT_EQ(window->canvasType(), CanvasType::SolidColour) << "loading does not change the type";
+    EXPECT_EQ(t.dialogs.fileDialogs, QStringList{"Duza Zidova"});
 
-    window->LoadCanvasClick();
-    EXPECT_EQ(window->canvasType(), 7);
-    EXPECT_EQ(dialogs.scripted.fileDialogs.size(), 1);
+    window->selectCanvasImage();
+    EXPECT_EQ(window->canvasType(), CanvasType::LoadedImage);
+    EXPECT_EQ(t.dialogs.fileDialogs.size(), 1);
     window->createCanvas();
     EXPECT_EQ(window->picture().colourAt(window->picture().width() / 2, 3), 0x008000u);
 
@@ -283,130 +385,134 @@ TEST_F(PatternWindowTest, LoadCanvasSelectsALoadedImageBeforeAskingForAnother)
     ASSERT_TRUE(out.open(QIODevice::WriteOnly));
     out.write("not a bitmap");
     out.close();
-    dialogs.scripted.fileNames = {junk};
-    window->LoadCanvasClick();
+    t.dialogs.fileNames = {junk};
+    window->selectCanvasImage();
     EXPECT_FALSE(window->canvasImageLoaded());
-    EXPECT_TRUE(dialogs.scripted.asked.isEmpty());
+    EXPECT_TRUE(t.dialogs.asked.isEmpty());
     EXPECT_EQ(SettingsStore(paint::settings::ModuleKey).readString("Defaults", "CanvasFileName", "x"), "");
     EXPECT_EQ(window->canvasFileName(), path) << "the window keeps its previous name";
 }
 
-TEST_F(PatternWindowTest, SaveAsWritesTheBitmapAndOpenReadsItBack)
+TEST_F(PaintWindowTest, SaveAsWritesTheBitmapAndOpenReadsItBack)
 {
     useCanvasOfSize(64, 48);
-    window->drwMouseDown(QPoint(10, 10));
-    window->drwMouseUp();
+    window->pressOnCanvas(QPoint(10, 10));
+    window->releaseOnCanvas();
     const QString path = files.filePath("drawing");
-    dialogs.scripted.fileNames = {path};
-    EXPECT_TRUE(window->SaveFileClick());
+    t.dialogs.fileNames = {path};
+    EXPECT_TRUE(window->save());
     EXPECT_EQ(window->fileName(), path + ".bmp");
     EXPECT_EQ(window->windowTitle(), "Duza Zidova - " + path + ".bmp");
     EXPECT_TRUE(window->saved());
     EXPECT_EQ(window->recentFiles().slot(1), path + ".bmp");
-    EXPECT_TRUE(window->findChild<QPushButton*>("File1")->isEnabled());
-    EXPECT_EQ(window->findChild<QPushButton*>("File1")->text(), "1. " + path + ".bmp");
-    EXPECT_FALSE(window->findChild<QPushButton*>("File2")->isEnabled());
+    EXPECT_TRUE(window->findChild<QPushButton*>("recentFileButton1")->isEnabled());
+    EXPECT_EQ(window->findChild<QPushButton*>("recentFileButton1")->text(), "1. " + path + ".bmp");
+    EXPECT_FALSE(window->findChild<QPushButton*>("recentFileButton2")->isEnabled());
     const QImage drawn = window->picture().image().copy();
 
-    window->InvertImageClick();
+    window->invertPicture();
     EXPECT_FALSE(window->saved());
-    dialogs.scripted.answers = {platform::No};
-    dialogs.scripted.fileNames = {path + ".bmp"};
-    window->OpenFileClick();
+    t.dialogs.answers = {platform::No};
+    t.dialogs.fileNames = {path + ".bmp"};
+    window->openFile();
     EXPECT_TRUE(window->saved());
     EXPECT_EQ(window->picture().image(), drawn);
     EXPECT_EQ(window->picture().format(), paint::PixelFormat::Rgb32);
     EXPECT_EQ(window->picture().pen().width, 25);
 }
 
-TEST_F(PatternWindowTest, AFailedSaveSaysSoForgetsTheNameAndKeepsTheWindowOpen)
+TEST_F(PaintWindowTest, AFailedSaveSaysSoForgetsTheNameAndKeepsTheWindowOpen)
 {
     useCanvasOfSize(32, 32);
-    window->drwMouseDown(QPoint(10, 10));
-    window->drwMouseUp();
+    window->pressOnCanvas(QPoint(10, 10));
+    window->releaseOnCanvas();
     const QString path = files.filePath("missing-folder/drawing.bmp");
-    dialogs.scripted.fileNames = {path};
-    EXPECT_FALSE(window->SaveFileAsClick());
-    ASSERT_EQ(dialogs.scripted.asked.size(), 1);
-    EXPECT_EQ(dialogs.scripted.asked[0].text, CouldNotSave);
+    t.dialogs.fileNames = {path};
+    EXPECT_FALSE(window->saveAs());
+    ASSERT_EQ(t.dialogs.asked.size(), 1);
+    EXPECT_EQ(t.dialogs.asked[0].text, CouldNotSave);
     EXPECT_TRUE(window->saveCancelled());
     EXPECT_FALSE(window->saved());
     EXPECT_TRUE(window->fileName().isEmpty());
     EXPECT_EQ(window->windowTitle(), "Duza Zidova");
 
     // Closing: Yes, and the save dialog cancelled, keeps the window up.
-    dialogs.scripted.asked.clear();
-    dialogs.scripted.answers = {platform::Yes};
+    QSignalSpy released(window.data(), &PaintWindow::released);
+    t.dialogs.asked.clear();
+    t.dialogs.answers = {platform::Yes};
     EXPECT_FALSE(window->close());
-    EXPECT_TRUE(menu->windowOpen(PaintWindow::MenuEntry));
-    // Cancel keeps it too; No lets it go.
-    dialogs.scripted.answers = {platform::Cancel};
+    EXPECT_EQ(released.count(), 0);
+    // Cancel keeps it too; No lets it go, once, and the window is destroyed.
+    t.dialogs.answers = {platform::Cancel};
     EXPECT_FALSE(window->close());
-    dialogs.scripted.answers = {platform::No};
+    EXPECT_EQ(released.count(), 0);
+    t.dialogs.answers = {platform::No};
     EXPECT_TRUE(window->close());
-    EXPECT_FALSE(menu->windowOpen(PaintWindow::MenuEntry));
+    EXPECT_EQ(released.count(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
 }
 
-TEST_F(PatternWindowTest, OpenRefusesOtherFilesAndAlwaysRestoresThePen)
+TEST_F(PaintWindowTest, OpenRefusesOtherFilesAndAlwaysRestoresThePen)
 {
     const QString icon = files.filePath("picture.ico");
     ASSERT_TRUE(paint::bmp::writeFile(icon, QImage(4, 4, QImage::Format_RGB32)));
-    window->ColourModeClick(ColourMode::RedGradient);
+    window->selectColourMode(ColourMode::RedGradient);
     for (int i = 0; i < 5; ++i)
-        window->drwMouseMove(QPoint(3, 3));   // no stroke: the pen is not stepped
-    window->drwMouseDown(QPoint(3, 3));
-    window->drwMouseUp();
+        window->moveOverCanvas(QPoint(3, 3));   // no stroke: the pen is not stepped
+    window->pressOnCanvas(QPoint(3, 3));
+    window->releaseOnCanvas();
     EXPECT_EQ(window->picture().pen().colour, 1u);
     const QImage drawn = window->picture().image().copy();
-    dialogs.scripted.answers = {platform::No};
-    dialogs.scripted.fileNames = {icon};
-    window->OpenFileClick();
-    ASSERT_EQ(dialogs.scripted.asked.size(), 2);
-    EXPECT_EQ(dialogs.scripted.asked[1].text, "File Corrupted or not a valid .BMP format file");
+    t.dialogs.answers = {platform::No};
+    t.dialogs.fileNames = {icon};
+    window->openFile();
+    ASSERT_EQ(t.dialogs.asked.size(), 2);
+    EXPECT_EQ(t.dialogs.asked[1].text, "File Corrupted or not a valid .BMP format file");
     EXPECT_EQ(window->picture().image(), drawn);
     EXPECT_FALSE(window->saved());
     EXPECT_EQ(window->picture().pen().colour, 0u) << "the red gradient starts again";
 
     // Cancel at the save question: nothing opened, the pen still restored.
-    window->drwMouseDown(QPoint(3, 3));
-    window->drwMouseUp();
-    dialogs.scripted.answers = {platform::Cancel};
-    window->OpenFileClick();
+    window->pressOnCanvas(QPoint(3, 3));
+    window->releaseOnCanvas();
+    t.dialogs.answers = {platform::Cancel};
+    window->openFile();
     EXPECT_EQ(window->picture().pen().colour, 0u);
-    EXPECT_EQ(dialogs.scripted.fileDialogs.size(), 1);
+    EXPECT_EQ(t.dialogs.fileDialogs.size(), 1);
 }
 
-TEST_F(PatternWindowTest, ASaveThatDoesNotHappenKeepsTheDrawing)
+TEST_F(PaintWindowTest, ASaveThatDoesNotHappenKeepsTheDrawing)
 {
     useCanvasOfSize(60, 40);
-    window->drwMouseDown(QPoint(20, 20));
-    window->drwMouseUp();
+    window->pressOnCanvas(QPoint(20, 20));
+    window->releaseOnCanvas();
     const QImage drawn = window->picture().image().copy();
     // Yes, then the save dialog cancelled: no new canvas.
-    dialogs.scripted.answers = {platform::Yes};
+    t.dialogs.answers = {platform::Yes};
     EXPECT_FALSE(window->createCanvas());
     EXPECT_EQ(window->picture().image(), drawn);
     // Yes, then a save that fails: no new canvas either.
-    dialogs.scripted.answers = {platform::Yes};
-    dialogs.scripted.fileNames = {files.filePath("gone/drawing.bmp")};
+    t.dialogs.answers = {platform::Yes};
+    t.dialogs.fileNames = {files.filePath("gone/drawing.bmp")};
     EXPECT_FALSE(window->createCanvas());
     EXPECT_EQ(window->picture().image(), drawn);
-    EXPECT_EQ(dialogs.scripted.asked.last().text, CouldNotSave);
+    EXPECT_EQ(t.dialogs.asked.last().text, CouldNotSave);
     // Before Open: the open dialog is not shown, the pen is still restored.
-    window->ColourModeClick(ColourMode::BlueGradient);
-    window->drwMouseDown(QPoint(20, 20));
-    window->drwMouseUp();
-    dialogs.scripted.answers = {platform::Yes};
-    dialogs.scripted.fileDialogs.clear();
-    window->OpenFileClick();
-    EXPECT_EQ(dialogs.scripted.fileDialogs, QStringList{"Duza Zidova"}) << "only the save dialog";
+    window->selectColourMode(ColourMode::BlueGradient);
+    window->pressOnCanvas(QPoint(20, 20));
+    window->releaseOnCanvas();
+    t.dialogs.answers = {platform::Yes};
+    t.dialogs.fileDialogs.clear();
+    window->openFile();
+    EXPECT_EQ(t.dialogs.fileDialogs, QStringList{"Duza Zidova"}) << "only the save dialog";
     EXPECT_EQ(window->picture().pen().colour, 65536u);
     EXPECT_FALSE(window->saved());
 
     // Yes and a save that works: the new canvas follows.
     const QString path = files.filePath("kept.bmp");
-    dialogs.scripted.answers = {platform::Yes};
-    dialogs.scripted.fileNames = {path};
+    t.dialogs.answers = {platform::Yes};
+    t.dialogs.fileNames = {path};
     EXPECT_TRUE(window->createCanvas());
     EXPECT_TRUE(window->saved());
     EXPECT_EQ(window->windowTitle(), "Duza Zidova");
@@ -415,32 +521,50 @@ TEST_F(PatternWindowTest, ASaveThatDoesNotHappenKeepsTheDrawing)
     EXPECT_EQ(written->size(), drawn.size());
 }
 
-TEST_F(PatternWindowTest, HintsAndHelpReadAsWritten)
+TEST_F(PaintWindowTest, HintsAndHelpReadAsWritten)
 {
     const QString crlf = "\r\n";
     const std::pair<const char*, QString> hints[] = {
-        {"OpenFile", "Opens a previous .bmp format drawing.   "},
-        {"SaveFileAs", "Saves the current drawing to disk in .bmp format, under a different filename"},
-        {"File3", "Click here to open this previously saved file.  "},
-        {"MixLight", "Mix selected paint color with color underneath (light) "},
-        {"BrushWidth", "Move indicator to select brush width, move left for a smaller brush, or right for a larger one.  "},
-        {"SunsetGradientCanvas", "Creates an Orange/Yellow Gradient backdrop for future canvases.  Use \"New Canvas\" afterwards.  "},
-        {"CanvasColor", "Selects a solid background color for future canvases.  " + crlf
+        {"openButton", "Opens a previous .bmp format drawing.   "},
+        {"saveAsButton", "Saves the current drawing to disk in .bmp format, under a different filename"},
+        {"recentFileButton3", "Click here to open this previously saved file.  "},
+        {"mixLightBrushButton", "Mix selected paint color with color underneath (light) "},
+        {"brushWidthSlider", "Move indicator to select brush width, move left for a smaller brush, or right for a larger one.  "},
+        {"orangeYellowCanvasButton", "Creates an Orange/Yellow Gradient backdrop for future canvases.  Use \"New Canvas\" afterwards.  "},
+        {"solidCanvasButton", "Selects a solid background color for future canvases.  " + crlf
                             + "Once selected, click \"New Canvas\" to create.  "},
-        {"WebPattern", "When the Webbed Pattern is turned on, lines are drawn from the point where you originally click.  "
+        {"webbedButton", "When the Webbed Pattern is turned on, lines are drawn from the point where you originally click.  "
                            + crlf + crlf
                            + "To get a better idea of what it does, try drawing with this option off and then with it on.  "},
-        {"PickUpColor4", "In pick up color mode you can select any color used in the drawing as the 2nd Color in "
+        {"pickUpSecondColourButton", "In pick up color mode you can select any color used in the drawing as the 2nd Color in "
                          "Replacement/Outline functions.  " + crlf
                          + "Just move the mouse pointer over the color you wish to use (it will be shown on the menu bar) and click.  "},
-        {"Reset", "Click here to put back current image Width/Height "},
-        {"InvertImage", "Inverts the entire image.  To undo, do a second time.  "},
+        {"resetSizeButton", "Click here to put back current image Width/Height "},
+        {"invertButton", "Inverts the entire image.  To undo, do a second time.  "},
     };
     for (const auto& [name, text] : hints) {
         auto* widget = window->findChild<QWidget*>(QString::fromLatin1(name));
         ASSERT_TRUE(widget) << name;
         EXPECT_EQ(widget->toolTip(), text) << name;
     }
+    // No control of the built drop-downs lost its hint: every choice, box
+    // and colour shape has one, except the size captions and the colour
+    // samples beside the two "Solid Color" buttons.
+    int controls = 0;
+    for (BarMenu menu : {BarMenu::File, BarMenu::Canvas, BarMenu::Brush, BarMenu::Effects, BarMenu::Colour,
+                         BarMenu::Utilities}) {
+        for (QWidget* control : window->dropDown(menu)->findChildren<QWidget*>()) {
+            const QString name = control->objectName();
+            const bool choice = qobject_cast<QPushButton*>(control) || qobject_cast<QLineEdit*>(control)
+                                || qobject_cast<QSlider*>(control) || name.endsWith("Shape");
+            if (!choice || name == "widthButton" || name == "heightButton" || name == "canvasColourShape"
+                || name == "drawColourShape")
+                continue;
+            ++controls;
+            EXPECT_FALSE(control->toolTip().isEmpty()) << name.toStdString();
+        }
+    }
+    EXPECT_EQ(controls, 8 + 9 + 3 + 1 + 2 + 6 + 4 + 3 + 2 + 5) << "controls in the drop-downs";
     EXPECT_EQ(window->findChild<QWidget*>("HelpPanel")->toolTip(),
               "Duza Zidova" + crlf + crlf
                   + "This module allows you to create dazzling multi-colored patterns regardless of artistic ability!  " + crlf
@@ -448,17 +572,17 @@ TEST_F(PatternWindowTest, HintsAndHelpReadAsWritten)
                   + "To learn about the various menu options just pause the mouse over them.  " + crlf);
 }
 
-TEST_F(PatternWindowTest, RecentFilesOpenAndMoveToTheTop)
+TEST_F(PaintWindowTest, RecentFilesOpenAndMoveToTheTop)
 {
     useCanvasOfSize(16, 16);
     QStringList paths;
     for (int i = 1; i <= 4; ++i) {
         paths << files.filePath(QStringLiteral("f%1.bmp").arg(i));
-        dialogs.scripted.fileNames = {paths.last()};
-        ASSERT_TRUE(window->SaveFileAsClick());
+        t.dialogs.fileNames = {paths.last()};
+        ASSERT_TRUE(window->saveAs());
     }
     // f3 is in slot 3: it swaps with slot 1.
-    window->FileSlotClick(3);
+    window->openRecentFile(3);
     EXPECT_EQ(window->fileName(), paths[2]);
     EXPECT_EQ(window->recentFiles().slot(1), paths[2]);
     EXPECT_EQ(window->recentFiles().slot(2), paths[1]);
@@ -467,85 +591,85 @@ TEST_F(PatternWindowTest, RecentFilesOpenAndMoveToTheTop)
 
     // A listed file that has gone says so and stays listed.
     QFile::remove(paths[3]);
-    window->FileSlotClick(4);
-    ASSERT_FALSE(dialogs.scripted.asked.isEmpty());
-    EXPECT_EQ(dialogs.scripted.asked.last().text, "Unable to load file");
+    window->openRecentFile(4);
+    ASSERT_FALSE(t.dialogs.asked.isEmpty());
+    EXPECT_EQ(t.dialogs.asked.last().text, "Unable to load file");
     EXPECT_EQ(window->recentFiles().slot(4), paths[3]);
     EXPECT_EQ(window->fileName(), paths[2]);
 }
 
-TEST_F(PatternWindowTest, SizeBoxesShowThePictureInEachUnit)
+TEST_F(PaintWindowTest, SizeBoxesShowThePictureInEachUnit)
 {
     useCanvasOfSize(640, 400);
     EXPECT_EQ(window->widthBox()->text(), "640");
     EXPECT_EQ(window->heightBox()->text(), "400");
-    window->SetUnitClick(paint::sizeunits::Unit::Cm);
+    window->showSizesIn(paint::sizeunits::Unit::Cm);
     EXPECT_EQ(window->widthBox()->text(), "17.30");
     EXPECT_EQ(window->heightBox()->text(), "10.81");
     EXPECT_EQ(window->newSize(), QSize(640, 400));
-    window->SetUnitClick(paint::sizeunits::Unit::Pixels);
+    window->showSizesIn(paint::sizeunits::Unit::Pixels);
     EXPECT_EQ(window->widthBox()->text(), "640");
     EXPECT_EQ(window->heightBox()->text(), "400");
 
     // Typing: a full stop never goes in for pixels, letters are cleaned out.
     QLineEdit* box = window->widthBox();
-    window->SpeedButtonMouseMove(7);
+    window->hoverBarButton(BarMenu::Utilities);
     box->setFocus();
     box->clear();
     QTest::keyClicks(box, "1.2a");
     EXPECT_EQ(box->text(), "12");
     EXPECT_EQ(window->newSize(), QSize(12, 400));
 
-    dialogs.scripted.answers = {platform::Yes};
-    window->ResizeClick();
+    t.dialogs.answers = {platform::Yes};
+    window->resizePicture();
     EXPECT_EQ(window->picture().size(), QSize(12, 400));
     EXPECT_FALSE(window->saved());
 
-    window->ResetClick();
-    dialogs.scripted.asked.clear();
-    window->ResizeClick();
-    ASSERT_EQ(dialogs.scripted.asked.size(), 1);
-    EXPECT_EQ(dialogs.scripted.asked[0].text, "You have not specified a new size");
+    window->resetSizes();
+    t.dialogs.asked.clear();
+    window->resizePicture();
+    ASSERT_EQ(t.dialogs.asked.size(), 1);
+    EXPECT_EQ(t.dialogs.asked[0].text, "You have not specified a new size");
 }
 
-TEST_F(PatternWindowTest, ResizeAsksHowAndRefusesSizesNoFileCanHold)
+TEST_F(PaintWindowTest, ResizeAsksHowAndRefusesSizesNoFileCanHold)
 {
     useCanvasOfSize(40, 30);
     window->picture().setPixelAt(39, 29, window->picture().storedPixel(0x0000FF));
     window->widthBox()->setText("80");
-    dialogs.scripted.answers = {platform::No};
-    window->ResizeClick();
-    ASSERT_EQ(dialogs.scripted.asked.size(), 1);
-    EXPECT_EQ(dialogs.scripted.asked[0].text, "Do you want the existing image resized to fit the new dimensions?");
-    EXPECT_EQ(dialogs.scripted.asked[0].buttons, platform::Yes | platform::No);
+    t.dialogs.answers = {platform::No};
+    window->resizePicture();
+    ASSERT_EQ(t.dialogs.asked.size(), 1);
+    EXPECT_EQ(t.dialogs.asked[0].text, "Do you want the existing image resized to fit the new dimensions?");
+    EXPECT_EQ(t.dialogs.asked[0].buttons, platform::Yes | platform::No);
     EXPECT_EQ(window->picture().size(), QSize(80, 30));
     EXPECT_EQ(window->picture().colourAt(39, 29), 0x0000FFu) << "drawn unscaled at the top left";
     EXPECT_EQ(window->picture().colourAt(79, 29), 0xFFFFFFu) << "white where it grew";
 
     // Too wide for any bitmap file: refused before the question.
-    dialogs.scripted.asked.clear();
+    t.dialogs.asked.clear();
     window->widthBox()->setText("99999");
-    window->ResizeClick();
-    ASSERT_EQ(dialogs.scripted.asked.size(), 1);
-    EXPECT_EQ(dialogs.scripted.asked[0].text, "Out of Memory");
+    window->resizePicture();
+    ASSERT_EQ(t.dialogs.asked.size(), 1);
+    EXPECT_EQ(t.dialogs.asked[0].text, "Out of Memory");
     EXPECT_EQ(window->picture().size(), QSize(80, 30));
 }
 
-TEST_F(PatternWindowTest, SizeBoxesLimitTypingButShowAnySizeInFull)
+TEST_F(PaintWindowTest, SizeBoxesLimitTypingButShowAnySizeInFull)
 {
     useCanvasOfSize(40000, 1);
-    window->SetUnitClick(paint::sizeunits::Unit::Cm);
+    window->showSizesIn(paint::sizeunits::Unit::Cm);
     EXPECT_EQ(window->widthBox()->text(), "1081.08");
     EXPECT_EQ(window->newSize(), QSize(40000, 1));
-    window->ResetClick();
-    dialogs.scripted.asked.clear();
-    window->ResizeClick();
-    ASSERT_EQ(dialogs.scripted.asked.size(), 1);
-    EXPECT_EQ(dialogs.scripted.asked[0].text, "You have not specified a new size");
+    window->resetSizes();
+    t.dialogs.asked.clear();
+    window->resizePicture();
+    ASSERT_EQ(t.dialogs.asked.size(), 1);
+    EXPECT_EQ(t.dialogs.asked[0].text, "You have not specified a new size");
 
     // Typing stops at six characters; in cm one full stop goes in.
     QLineEdit* box = window->heightBox();
-    window->SpeedButtonMouseMove(7);
+    window->hoverBarButton(BarMenu::Utilities);
     box->setFocus();
     box->clear();
     QTest::keyClicks(box, "12.3.4567");
@@ -553,13 +677,13 @@ TEST_F(PatternWindowTest, SizeBoxesLimitTypingButShowAnySizeInFull)
     EXPECT_EQ(window->newSize().height(), qRound(12.345 * 37));
 }
 
-TEST_F(PatternWindowTest, StoredDefaultsAreWrittenWhenTheWindowGoesAndReadNextTime)
+TEST_F(PaintWindowTest, StoredDefaultsAreWrittenWhenTheWindowGoesAndReadNextTime)
 {
-    window->CanvasTypeClick(5);
-    window->BrushClick(2);
-    window->findChild<QSlider*>("BrushWidth")->setValue(40);
-    window->WebPatternClick();
-    window->ColourModeClick(ColourMode::BlueGradient);
+    window->selectCanvasType(CanvasType::OrangeYellow);
+    window->selectBrush(paint::BrushType::MixLight);
+    window->findChild<QSlider*>("brushWidthSlider")->setValue(40);
+    window->toggleWebbed();
+    window->selectColourMode(ColourMode::BlueGradient);
     ASSERT_TRUE(window->saved());
     EXPECT_TRUE(window->close());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -575,8 +699,8 @@ TEST_F(PatternWindowTest, StoredDefaultsAreWrittenWhenTheWindowGoesAndReadNextTi
 
     window = open();
     ASSERT_TRUE(window);
-    EXPECT_EQ(window->canvasType(), 5);
-    EXPECT_EQ(window->brushType(), 2);
+    EXPECT_EQ(window->canvasType(), CanvasType::OrangeYellow);
+    EXPECT_EQ(window->brushType(), paint::BrushType::MixLight);
     EXPECT_EQ(window->picture().pen().mode, paint::RasterMode::MergeNotDest);
     EXPECT_EQ(window->picture().pen().width, 40);
     EXPECT_FALSE(window->webbed());
@@ -584,16 +708,16 @@ TEST_F(PatternWindowTest, StoredDefaultsAreWrittenWhenTheWindowGoesAndReadNextTi
     EXPECT_EQ(window->picture().colourAt(0, 0), 0x0063FFu) << "orange at the top of Orange/Yellow";
 }
 
-TEST_F(PatternWindowTest, UtilitiesReplaceOutlineAndInvertMarkThePictureChanged)
+TEST_F(PaintWindowTest, UtilitiesReplaceOutlineAndInvertMarkThePictureChanged)
 {
     useCanvasOfSize(50, 40);
-    window->ReplaceColorClick();   // black does not occur: nothing changes but the flag
+    window->replaceFirstColour();   // black does not occur: nothing changes but the flag
     EXPECT_FALSE(window->saved());
     EXPECT_EQ(window->picture().colourAt(10, 10), 0xFFFFFFu);
     const QImage before = window->picture().image().copy();
-    window->InvertImageClick();
+    window->invertPicture();
     EXPECT_EQ(window->picture().colourAt(10, 10), 0x000000u);
-    window->InvertImageClick();
+    window->invertPicture();
     EXPECT_EQ(window->picture().image(), before);
 }
 

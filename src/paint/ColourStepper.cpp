@@ -1,4 +1,4 @@
-#include "paint/ColourModes.h"
+#include "paint/ColourStepper.h"
 
 #include "platform/Random.h"
 
@@ -41,13 +41,12 @@ void ColourStepper::setMode(ColourMode mode, Pen& pen)
 
 void ColourStepper::restart(Pen& pen) { setMode(mode_, pen); }
 
-void ColourStepper::step(Pen& pen)
+void ColourStepper::step(Pen& pen, platform::Random& random)
 {
     switch (mode_) {
     case ColourMode::Solid: pen.colour = drawColour_; return;
     case ColourMode::Random: {
         // Red, green, blue in this order, each 0..254: 255 never occurs.
-        auto& random = platform::Random::instance();
         const int red = random.below(255);
         const int green = random.below(255);
         const int blue = random.below(255);

@@ -1,6 +1,10 @@
 #pragma once
 #include "paint/Picture.h"
 
+namespace platform {
+class Random;
+}
+
 namespace paint {
 
 // The five colour modes of the freehand tools, as numbered in the settings.
@@ -8,7 +12,8 @@ enum class ColourMode { Solid = 1, Random = 2, RedGradient = 3, GreenGradient = 
 
 // Steps the pen colour once per drawn segment.
 //   Solid: the draw colour.
-//   Random: red, green and blue each uniform 0..254 from platform::Random.
+//   Random: red, green and blue each uniform 0..254 from the generator the
+//   caller hands in.
 //   Gradients: one channel v, rising by 1 until it reaches 256, which turns
 //   it into 254 falling; falling by 1 until it reaches 0, which turns it into
 //   2 rising. Starting values: red 0, green 1, blue 1, rising.
@@ -25,8 +30,8 @@ public:
     // The pen colour of the mode's start, as after a new canvas or an opened
     // file (gradients restart rising; random leaves the pen alone).
     void restart(Pen& pen);
-    // One step before a segment.
-    void step(Pen& pen);
+    // One step before a segment; only the random mode draws on random.
+    void step(Pen& pen, platform::Random& random);
 
     bool rising() const;   // direction of the present gradient mode (false in the others)
 
