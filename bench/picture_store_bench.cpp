@@ -40,8 +40,8 @@ void BM_DicePictures(benchmark::State& state)
     for (auto _ : state) {
         benchmark::DoNotOptimize(diceart::dieFace().cacheKey());
         benchmark::DoNotOptimize(diceart::pip().cacheKey());
-        benchmark::DoNotOptimize(diceart::rollButton(false).cacheKey());
-        benchmark::DoNotOptimize(diceart::rollButton(true).cacheKey());
+        benchmark::DoNotOptimize(diceart::rollButtonFace(false).cacheKey());
+        benchmark::DoNotOptimize(diceart::rollButtonFace(true).cacheKey());
     }
 }
 BENCHMARK(BM_DicePictures)->Unit(benchmark::kMillisecond);
