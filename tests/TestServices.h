@@ -14,10 +14,8 @@
 // into a recording device (opened, instruments set), a sound switch the test
 // holds, the shared pictures of a 24-bit display, scripted dialogs, a clock
 // that moves only when told and a random generator with a fixed seed.
-//
-// The dialogs, clock and random generator are also installed as the
-// program-wide ones for the fixture's lifetime, for the rules that still ask
-// those directly.
+// Nothing is installed program-wide: a window that goes around its services
+// meets the real dialogs and clock, and its tests notice.
 struct TestServices {
     explicit TestServices(int colourDepth = 24)
         : midi(std::make_unique<platform::RecordingMidi>())
@@ -27,16 +25,9 @@ struct TestServices {
         , pictures(colourDepth)
         , services{effects, pictures, colourDepth, dialogs, clock, random}
     {
-        platform::Dialogs::install(&dialogs);
-        platform::Clock::install(&clock);
         midiService.startUp();
         recorded->messages.clear();
         random.seed(1);
-    }
-    ~TestServices()
-    {
-        platform::Dialogs::install(nullptr);
-        platform::Clock::install(nullptr);
     }
     TestServices(const TestServices&) = delete;
     TestServices& operator=(const TestServices&) = delete;
