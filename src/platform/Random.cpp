@@ -1,20 +1,11 @@
 #include "platform/Random.h"
 
-#include "platform/Clock.h"
-
 namespace platform {
 
 Random& Random::instance()
 {
     static Random generator;
     return generator;
-}
-
-void Random::randomize()
-{
-    if (seedLocked_)
-        return;
-    state_ = static_cast<std::uint32_t>(Clock::instance().now().time().msecsSinceStartOfDay());
 }
 
 int Random::below(int range)

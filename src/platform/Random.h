@@ -12,20 +12,13 @@ public:
 
     void seed(std::uint32_t value) { state_ = value; }
     std::uint32_t seedValue() const { return state_; }
-    // Seeds from the installed clock's time of day in milliseconds.
-    void randomize();
     // Uniform integer in 0 .. range-1; 0 when range is not positive.
     int below(int range);
     // Uniform integer in low .. high inclusive.
     int between(int low, int high) { return low + below(high - low + 1); }
 
-    // When locked, randomize() changes nothing, so a test can fix the
-    // sequence even across code that re-seeds from the clock.
-    void setSeedLocked(bool locked) { seedLocked_ = locked; }
-
 private:
     std::uint32_t state_ = 0;
-    bool seedLocked_ = false;
 };
 
 } // namespace platform
