@@ -1,6 +1,7 @@
 #include "app/SplashWindow.h"
 
 #include "app/Artwork.h"
+#include "app/LazyPicture.h"
 #include "app/Panel.h"
 #include "common/Colours.h"
 #include "common/Palette.h"
@@ -70,10 +71,9 @@ void SplashWindow::buildLayout()
     bevel->setGeometry(17, 30, 503, 85);
     bevel->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    logo_ = new QLabel(background_);
+    logo_ = new LazyPicture(artwork::splashLogo, background_);
     logo_->setObjectName(QStringLiteral("logo"));
     logo_->setGeometry(20, 33, 497, 79);
-    logo_->setPixmap(artwork::splashLogo());
     logo_->setAccessibleName(QStringLiteral("Orvik 2000"));
 
     splashLine(background_, QStringLiteral("Millennium Edition v1.01"), 16, true, QColor(0, 0, 128),

@@ -1,7 +1,7 @@
 #pragma once
 #include <QWidget>
 
-class QLabel;
+class LazyPicture;
 class QTimer;
 class Panel;
 
@@ -32,7 +32,7 @@ private:
     void buildLayout();
 
     Panel* background_ = nullptr;
-    QLabel* logo_ = nullptr;
+    LazyPicture* logo_ = nullptr;
     QTimer* closeTimer_ = nullptr;
     bool ended_ = false;
     bool painted_ = false;

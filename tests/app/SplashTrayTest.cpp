@@ -1,5 +1,6 @@
 #include "LauncherFixture.h"
 
+#include "app/LazyPicture.h"
 #include "app/MidiService.h"
 #include "app/PictureStore.h"
 #include "app/SoundEffects.h"
@@ -19,7 +20,7 @@ const std::vector<std::uint32_t> Instruments{
     0x01C0, 0x64C1, 0x62C2, 0x2EC3, 0x37C4, 0x2FC5, 0x6CC6, 0x6BC7,
     0x72C8, 0x73C9, 0x7FCA, 0x7BCB, 0x6ACC, 0x74CD, 0x75CE, 0x76CF};
 
-QLabel* logo(SplashWindow& splash) { return splash.findChild<QLabel*>("logo"); }
+LazyPicture* logo(SplashWindow& splash) { return splash.findChild<LazyPicture*>("logo"); }
 
 } // namespace
 
@@ -32,6 +33,7 @@ TEST_F(LauncherTest, SplashIsABorderlessTopmostWindowOfFixedSizeWithItsTimerRunn
     EXPECT_EQ(splash().closeTimer()->interval(), 7000);
     ASSERT_NE(logo(splash()), nullptr);
     EXPECT_EQ(logo(splash())->size(), QSize(497, 79));
+    EXPECT_EQ(logo(splash())->picture().size(), QSize(497, 79));
     bool seen = false;
     for (QLabel* label : splash().findChildren<QLabel*>())
         seen = seen || label->text() == "Millennium Edition v1.01";
@@ -152,8 +154,10 @@ TEST_F(LauncherTest, NothingTheSplashDoesNotShowIsMadeBeforeItIsPainted)
     EXPECT_FALSE(launcher->midi().started());
     EXPECT_FALSE(launcher->services().pictures.drawn());
     EXPECT_FALSE(launcher->menuBuilt());
+    EXPECT_FALSE(logo(splash())->drawn());
     launcher->start();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&splash()));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return logo(splash())->drawn(); }, 2000));
     EXPECT_TRUE(QTest::qWaitFor([this] { return launcher->menuBuilt(); }, 2000));
     // Once painted, the device opens a moment later with the sixteen
     // channels' instruments, and the menu is ready before the splash ends.
