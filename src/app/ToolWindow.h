@@ -1,5 +1,6 @@
 #pragma once
 #include "app/UtilityServices.h"
+#include "app/UtilityWindow.h"
 #include "app/WindowDrag.h"
 
 #include <QWidget>
@@ -10,7 +11,7 @@ class Panel;
 // a yellow "?" panel whose tool tip is the window's help text, and a close
 // panel. Each window exists once; it says when it goes (released), so the
 // next choice on the program menu creates a fresh one.
-class ToolWindow : public QWidget {
+class ToolWindow : public QWidget, public UtilityWindow {
     Q_OBJECT
 public:
     // owner is the window that owns this one and destroys it with itself
@@ -32,11 +33,11 @@ public:
     // window manager's close) and by the close panel. A window with unsaved
     // work asks its own question here; one that says yes stops what must stop
     // (timers, notes) before it goes. Yes by default.
-    virtual bool queryClose() { return true; }
+    bool queryClose() override { return true; }
 
     // Lets the window go: says so with released(), hides, and is destroyed
     // once the current event has been handled. Once only.
-    void release();
+    void release() override;
     bool isReleased() const { return released_; }
 
 signals:
