@@ -6,17 +6,14 @@
 #include "common/Palette.h"
 #include "common/SettingsStore.h"
 #include "organisers/DayGrid.h"
-#include "organisers/YearPlannerPrint.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
-#include "platform/Printing.h"
 
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QPrinter>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTableWidget>
@@ -101,6 +98,7 @@ QPixmap commandGlyph(AnniversariesWindow::Command command)
 
 AnniversariesWindow::AnniversariesWindow(const UtilityServices& services, QWidget* owner)
     : ToolWindow(services, owner, ClientSize)
+    , printer_(services.dialogs, this, {platform::MessageKind::Information, PrintFailedText})
 {
     setObjectName(QStringLiteral("AnniversariesWindow"));
     setWindowTitle(Caption);
@@ -440,21 +438,7 @@ bool AnniversariesWindow::saveUnderNewName()
     return saveToCurrentFile();
 }
 
-QPrinter* AnniversariesWindow::printer()
-{
-    if (!printer_)
-        printer_ = platform::Printing::instance().currentPrinter();
-    if (!printer_)
-        services().dialogs.message(this, platform::MessageKind::Information,
-                                   platform::Printing::noPrinterText(), platform::Ok);
-    return printer_.get();
-}
-
-void AnniversariesWindow::printSetup()
-{
-    if (QPrinter* p = printer())
-        platform::Printing::instance().printerSetup(this, *p);
-}
+void AnniversariesWindow::printSetup() { printer_.setUp(); }
 
 void AnniversariesWindow::printSelectedMonth() { printMonths(selectedMonth_, selectedMonth_); }
 
@@ -463,22 +447,9 @@ void AnniversariesWindow::printYear() { printMonths(1, planner::MonthCount); }
 void AnniversariesWindow::printMonths(int firstMonth, int lastMonth)
 {
     endEdits();
-    QPrinter* p = printer();
-    if (!p || !platform::Printing::instance().printDialog(this, *p))
-        return;
-    p->setPageOrientation(QPageLayout::Portrait);
-    // One job per copy, so the printer must not multiply them again.
-    const int copies = qMax(1, p->copyCount());
-    p->setCopyCount(1);
-    for (int copy = 0; copy < copies; ++copy) {
-        const auto lines = planner::printLayout(planner_, firstMonth, lastMonth,
-                                                services().clock.now(), QLocale());
-        if (!planner::printLines(*p, lines)) {
-            services().dialogs.message(this, platform::MessageKind::Information, PrintFailedText,
-                                       platform::Ok);
-            return;
-        }
-    }
+    printer_.print(QPageLayout::Portrait, [&] {
+        return planner::printLayout(planner_, firstMonth, lastMonth, services().clock.now(), QLocale());
+    });
 }
 
 void AnniversariesWindow::closeToMenu() { closeIfAllowed(); }

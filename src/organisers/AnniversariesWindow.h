@@ -1,5 +1,6 @@
 #pragma once
 #include "app/ToolWindow.h"
+#include "common/TextPrinter.h"
 #include "organisers/YearPlanner.h"
 
 #include <array>
@@ -8,7 +9,6 @@
 class DayGrid;
 class Panel;
 class QLabel;
-class QPrinter;
 class QPushButton;
 class QStackedWidget;
 class QTableWidget;
@@ -94,7 +94,6 @@ private:
     // was not, so the caller must not throw it away.
     bool offerToSave();
     void printMonths(int firstMonth, int lastMonth);
-    QPrinter* printer();
     void showPlanner();
     void endEdits();
     void entryEdited(int month, QTableWidgetItem* item);
@@ -106,7 +105,7 @@ private:
     // Where the open dialog starts; emptied when that file could not be read.
     QString lastOpenedFile_;
     QString currentFile_;
-    std::unique_ptr<QPrinter> printer_;
+    TextPrinter printer_;
 
     QLabel* topBorder_ = nullptr;
     Panel* monthPanel_ = nullptr;

@@ -12,16 +12,13 @@
 #include "organisers/TimingGrid.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
-#include "platform/Printing.h"
 
 #include <QAction>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPointer>
-#include <QPrinter>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
@@ -70,7 +67,9 @@ constexpr std::uint8_t NoteOnTenths = 0x99;  // channel 9
 } // namespace
 
 StopwatchWindow::StopwatchWindow(const UtilityServices& services, QWidget* owner)
-    : ToolWindow(services, owner, ClientSize), recent_(QStringLiteral("Orvik 2000\\Stopwatch"))
+    : ToolWindow(services, owner, ClientSize)
+    , recent_(QStringLiteral("Orvik 2000\\Stopwatch"))
+    , printer_(services.dialogs, this, {platform::MessageKind::Warning, PrintFailed})
 {
     setObjectName(QStringLiteral("StopwatchWindow"));
     setWindowTitle(IdleCaption);
@@ -557,25 +556,11 @@ bool StopwatchWindow::saveTimingsAs()
     return saveTimings();
 }
 
-QPrinter* StopwatchWindow::printer()
-{
-    if (!printer_)
-        printer_ = platform::Printing::instance().currentPrinter();
-    return printer_.get();
-}
-
 void StopwatchWindow::printSetup()
 {
     hideFileMenu();
-    if (running_)
-        return;
-    QPrinter* p = printer();
-    if (!p) {
-        services().dialogs.message(this, platform::MessageKind::Information,
-                                   platform::Printing::noPrinterText(), platform::Ok);
-        return;
-    }
-    platform::Printing::instance().printerSetup(this, *p);
+    if (!running_)
+        printer_.setUp();
 }
 
 void StopwatchWindow::printTimings()
@@ -587,58 +572,8 @@ void StopwatchWindow::printTimings()
         services().dialogs.message(this, platform::MessageKind::Information, EmptyPrint, platform::Ok);
         return;
     }
-    QPrinter* p = printer();
-    if (!p) {
-        services().dialogs.message(this, platform::MessageKind::Information,
-                                   platform::Printing::noPrinterText(), platform::Ok);
-        return;
-    }
-    if (!platform::Printing::instance().printDialog(this, *p))
-        return;
-    p->setPageOrientation(QPageLayout::Landscape);
-    // Each copy is a job of its own; the printer must not multiply them again.
-    const int copies = qMax(p->copyCount(), 1);
-    p->setCopyCount(1);
-    printJobs_ = 0;
-    for (int copy = 0; copy < copies; ++copy) {
-        if (!printJob(*p)) {
-            services().dialogs.message(this, platform::MessageKind::Warning, PrintFailed, platform::Ok);
-            break;
-        }
-        ++printJobs_;
-    }
-}
-
-bool StopwatchWindow::printJob(QPrinter& printer)
-{
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const auto fontFor = [](PrintLine::Font kind, bool underlined) {
-        QFont font(QStringLiteral("Courier New"));
-        font.setStyleHint(QFont::TypeWriter);
-        font.setPointSize(kind == PrintLine::Font::Title ? 24 : kind == PrintLine::Font::Date ? 14 : 12);
-        font.setUnderline(underlined);
-        return font;
-    };
-    const QFontMetrics titleMetrics(fontFor(PrintLine::Font::Title, false), &printer);
-    const int indent = titleIndent(page.width(), titleMetrics.horizontalAdvance(PrintTitle),
-                                   titleMetrics.horizontalAdvance(QLatin1Char(' ')));
-    int y = 0;
-    for (const PrintLine& line : printLines(list_, indent, services().clock.now(), QLocale())) {
-        const QFont font = fontFor(line.font, line.underlined);
-        const QFontMetrics metrics(font, &printer);
-        if (y > 0 && y + metrics.height() > page.height()) {
-            if (!printer.newPage())
-                return false;
-            y = 0;
-        }
-        painter.setFont(font);
-        painter.drawText(0, y + metrics.ascent(), line.text);
-        y += metrics.height();
-    }
-    return painter.end();
+    printer_.print(QPageLayout::Landscape,
+                   [this] { return printLines(list_, services().clock.now(), QLocale()); });
 }
 
 void StopwatchWindow::closeToMenu()

@@ -1,6 +1,7 @@
 #pragma once
 #include "app/ToolWindow.h"
 #include "common/RecentFiles.h"
+#include "common/TextPrinter.h"
 #include "organisers/StartStopButton.h"
 #include "organisers/TimingList.h"
 
@@ -12,7 +13,6 @@ class DigitDisplay;
 class Panel;
 class QAction;
 class QLabel;
-class QPrinter;
 class QPushButton;
 class QTimer;
 class StartStopPicture;
@@ -32,8 +32,6 @@ public:
     bool saved() const { return saved_; }
     QString fileName() const { return fileName_; }
     const RecentFiles& recentFiles() const { return recent_; }
-    // Print jobs sent by the last Print command (one per copy).
-    int printJobs() const { return printJobs_; }
 
     void activated() override;
     void deactivated() override;
@@ -94,8 +92,6 @@ private:
     // and the save did not happen, so nothing may be thrown away.
     bool offerToSave();
     void openFile(const QString& path, bool remember);
-    bool printJob(QPrinter& printer);
-    QPrinter* printer();
 
     void refreshGrid();
     void refreshCell(int column, int row);
@@ -114,8 +110,7 @@ private:
     bool updatingGrid_ = false;
     // The reserved sound flag of the digit ticks: nothing turns it on.
     bool digitTicks_ = false;
-    int printJobs_ = 0;
-    std::unique_ptr<QPrinter> printer_;
+    TextPrinter printer_;
 
     QLabel* topBorder_ = nullptr;
     Panel* functionBar_ = nullptr;

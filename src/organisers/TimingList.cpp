@@ -12,6 +12,9 @@ namespace {
 
 const QString FirstLine = QStringLiteral("    001");
 constexpr int PrintLabelWidth = 50;
+constexpr int TitlePointSize = 24;
+constexpr int StampPointSize = 14;
+constexpr int BodyPointSize = 12;
 
 QString twoDigits(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
 
@@ -245,29 +248,6 @@ bool writeTimingFile(const QString& path, const TimingList& list)
 
 // ---------------------------------------------------------------- printing
 
-int titleIndent(int pageWidth, int titleWidth, int spaceWidth)
-{
-    if (spaceWidth <= 0)
-        return 0;
-    const int k = ((pageWidth - titleWidth) / 2) / spaceWidth;
-    return k < 0 ? 0 : k + 1;
-}
-
-QString printDateLine(const QDate& date, const QLocale& locale)
-{
-    return QStringLiteral("Date : ") + locale.dayName(date.dayOfWeek(), QLocale::LongFormat)
-           + QLatin1Char(' ') + QString::number(date.day()) + QLatin1Char(' ')
-           + locale.monthName(date.month(), QLocale::LongFormat) + QLatin1Char(' ')
-           + QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0'));
-}
-
-QString printTimeLine(const QTime& time)
-{
-    const int hour = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
-    return QStringLiteral("Time : ") + twoDigits(hour) + QLatin1Char(':') + twoDigits(time.minute())
-           + (time.hour() < 12 ? QStringLiteral(" AM") : QStringLiteral(" PM"));
-}
-
 QStringList splitLabel(const QString& label)
 {
     QStringList parts;
@@ -284,7 +264,7 @@ QStringList splitLabel(const QString& label)
     return parts;
 }
 
-QVector<PrintLine> printRowLines(const Row& row)
+QList<TextPrinter::Line> printRowLines(const Row& row)
 {
     const QStringList label = splitLabel(row[Label]);
     const QString elapsed = twoDigits(cellNumber(row[Hours])) + QLatin1Char(':')
@@ -292,32 +272,24 @@ QVector<PrintLine> printRowLines(const Row& row)
                             + twoDigits(cellNumber(row[Seconds])) + QLatin1Char(':')
                             + twoDigits(cellNumber(row[Hundredths]));
     // The number with the space before it; from 1000 on it keeps every digit.
-    QVector<PrintLine> lines;
-    lines.append({PrintLine::Font::Body,
-                  QLatin1Char(' ') + row[Number].mid(3).leftJustified(7) + label.first().leftJustified(53)
+    QList<TextPrinter::Line> lines;
+    lines.append({QLatin1Char(' ') + row[Number].mid(3).leftJustified(7) + label.first().leftJustified(53)
                       + row[StartTime].leftJustified(12) + row[EndTime].leftJustified(12) + elapsed,
-                  true});
+                  BodyPointSize, true});
     for (qsizetype i = 1; i < label.size(); ++i)
-        lines.append({PrintLine::Font::Body, (spaces(8) + label.at(i)).leftJustified(88), true});
+        lines.append({(spaces(8) + label.at(i)).leftJustified(88), BodyPointSize, true});
     return lines;
 }
 
-QVector<PrintLine> printLines(const TimingList& list, int titleSpaces, const QDateTime& now,
-                              const QLocale& locale)
+QList<TextPrinter::Line> printLines(const TimingList& list, const QDateTime& now, const QLocale& locale)
 {
-    using Font = PrintLine::Font;
-    QVector<PrintLine> lines = {
-        {Font::Title, spaces(titleSpaces) + PrintTitle},
-        {Font::Title, QString()},
-        {Font::Date, printDateLine(now.date(), locale)},
-        {Font::Date, printTimeLine(now.time())},
-        {Font::Date, QString()},
-        {Font::Body, PrintHeading},
-        {Font::Body, QString()},
-    };
+    using Line = TextPrinter::Line;
+    QList<Line> lines{{PrintTitle, TitlePointSize, false, true}, {QString(), TitlePointSize}};
+    lines.append(TextPrinter::dateTimeStamp(now.date(), now.time(), locale));
+    lines.append(QList<Line>{{QString(), StampPointSize}, {PrintHeading, BodyPointSize}, {QString(), BodyPointSize}});
     for (int r = 1; r < list.lastRow(); ++r)
-        lines += printRowLines(list.row(r));
-    lines.append({Font::Body, QString()});
+        lines.append(printRowLines(list.row(r)));
+    lines.append({QString(), BodyPointSize});
     return lines;
 }
 

@@ -1,4 +1,6 @@
 #pragma once
+#include "common/TextPrinter.h"
+
 #include <QDate>
 #include <QLocale>
 #include <QString>
@@ -112,24 +114,9 @@ bool writeTimingFile(const QString& path, const TimingList& list);
 
 // --- printing --------------------------------------------------------------
 
-struct PrintLine {
-    enum class Font { Title, Date, Body };
-    Font font = Font::Body;
-    QString text;
-    bool underlined = false;
-};
-
 inline const QString PrintTitle = QStringLiteral("* Timing List *");
 inline const QString PrintHeading = QStringLiteral(
     "Timing  Description                                          Start  Time  End  Time    Elapsed");
-
-// Spaces before the title: k + 1 with k = ((page - title) div 2) div space,
-// none when k is negative.
-int titleIndent(int pageWidth, int titleWidth, int spaceWidth);
-
-// "Date : Monday 7 December 2026" and "Time : 10:45 AM".
-QString printDateLine(const QDate& date, const QLocale& locale);
-QString printTimeLine(const QTime& time);
 
 // A label split for print: the first part on the timing line, then the
 // continuation lines, each at most 50 characters, broken after the last
@@ -137,11 +124,9 @@ QString printTimeLine(const QTime& time);
 QStringList splitLabel(const QString& label);
 
 // The printed lines of one timing row (underlined, fixed-width fields).
-QVector<PrintLine> printRowLines(const Row& row);
+QList<TextPrinter::Line> printRowLines(const Row& row);
 
-// Everything one print job writes, line by line; the title's indent is
-// worked out by the caller from the printer's font metrics.
-QVector<PrintLine> printLines(const TimingList& list, int titleSpaces, const QDateTime& now,
-                              const QLocale& locale);
+// Everything one print job writes, line by line.
+QList<TextPrinter::Line> printLines(const TimingList& list, const QDateTime& now, const QLocale& locale);
 
 } // namespace timing

@@ -19,6 +19,12 @@ const std::array<QString, MonthCount> MonthNames{
     QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
     QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
 
+// Point sizes of the printed list.
+constexpr int TitlePointSize = 20;
+constexpr int StampPointSize = 14;
+constexpr int MonthPointSize = 12;
+constexpr int DayPointSize = 10;
+
 QString oneLine(QString text)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
@@ -148,72 +154,29 @@ bool writePlannerFile(const QString& path, const YearPlanner& planner)
     return file.commit();
 }
 
-int pointSize(PrintLine::Style style)
+QList<TextPrinter::Line> printLayout(const YearPlanner& planner, int firstMonth, int lastMonth,
+                                     const QDateTime& now, const QLocale& locale)
 {
-    switch (style) {
-    case PrintLine::Style::Title: return 20;
-    case PrintLine::Style::Stamp: return 14;
-    case PrintLine::Style::MonthName: return 12;
-    case PrintLine::Style::Day: return 10;
-    }
-    return 10;
-}
-
-QString printedDate(const QDate& date, const QLocale& locale)
-{
-    return QStringLiteral("Date : %1 %2 %3 %4")
-        .arg(locale.dayName(date.dayOfWeek(), QLocale::LongFormat))
-        .arg(date.day())
-        .arg(locale.monthName(date.month(), QLocale::LongFormat))
-        .arg(date.year());
-}
-
-QString printedTime(const QTime& time)
-{
-    const int hour = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
-    return QStringLiteral("Time : %1:%2 %3")
-        .arg(hour, 2, 10, QLatin1Char('0'))
-        .arg(time.minute(), 2, 10, QLatin1Char('0'))
-        .arg(time.hour() < 12 ? QStringLiteral("AM") : QStringLiteral("PM"));
-}
-
-QList<PrintLine> printLayout(const YearPlanner& planner, int firstMonth, int lastMonth,
-                             const QDateTime& now, const QLocale& locale)
-{
-    using S = PrintLine::Style;
-    QList<PrintLine> lines{
-        {S::Day, {}},
-        {S::Title, PrintTitle},
-        {S::Title, {}},
-        {S::Stamp, printedDate(now.date(), locale)},
-        {S::Stamp, printedTime(now.time())},
-        {S::Stamp, {}},
-        {S::Stamp, {}},
-    };
+    QList<TextPrinter::Line> lines{
+        {QString(), DayPointSize}, {PrintTitle, TitlePointSize, false, true}, {QString(), TitlePointSize}};
+    lines.append(TextPrinter::dateTimeStamp(now.date(), now.time(), locale));
+    lines.append({QString(), StampPointSize});
+    lines.append({QString(), StampPointSize});
     // The closing blank line is in whichever font was set last.
-    S last = S::Stamp;
+    int lastSize = StampPointSize;
     for (int month = qMax(1, firstMonth); month <= qMin(MonthCount, lastMonth); ++month) {
         if (!planner.monthHasEntries(month))
             continue;
-        lines.append({S::MonthName, monthName(month)});
+        lines.append({monthName(month), MonthPointSize});
         for (int day = 1; day <= daysInMonth(month); ++day) {
             const QString text = planner.entry(month, day);
             if (!text.isEmpty())
-                lines.append({S::Day, dayLabel(day) + QStringLiteral("  ") + text});
+                lines.append({dayLabel(day) + QStringLiteral("  ") + text, DayPointSize});
         }
-        last = S::Day;
+        lastSize = DayPointSize;
     }
-    lines.append({last, {}});
+    lines.append({QString(), lastSize});
     return lines;
-}
-
-int titleSpaces(int pageWidth, int titleWidth, int spaceWidth)
-{
-    if (spaceWidth <= 0)
-        return 0;
-    // Integer division truncating toward zero, as the centring always did.
-    const int k = ((pageWidth - titleWidth) / 2) / spaceWidth;
-    return k < 0 ? 0 : k + 1;
 }
 
 } // namespace planner

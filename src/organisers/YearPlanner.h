@@ -1,4 +1,6 @@
 #pragma once
+#include "common/TextPrinter.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
@@ -59,35 +61,12 @@ private:
 std::optional<YearPlanner> readPlannerFile(const QString& path);
 bool writePlannerFile(const QString& path, const YearPlanner& planner);
 
-// A printed anniversary list, line by line; the style gives the font size.
-struct PrintLine {
-    enum class Style { Title, Stamp, MonthName, Day };
-    Style style;
-    QString text; // empty: a blank line in that style's font
-
-    friend bool operator==(const PrintLine&, const PrintLine&) = default;
-};
-
-inline const QString PrintFontFamily = QStringLiteral("Courier New");
-int pointSize(PrintLine::Style style);
-
 inline const QString PrintTitle = QStringLiteral("* Anniversary List *");
 
-// "Date : " and the date as weekday, day, month name and year in the
-// locale's names ("Date : Tuesday 8 December 2026").
-QString printedDate(const QDate& date, const QLocale& locale);
-// "Time : " and the time on the 12-hour clock ("Time : 03:05 PM").
-QString printedTime(const QTime& time);
-
-// The list of months first..last (the same month for one month): title,
-// date and time, then every month that has entries, its name and its days
-// with entries (label, two spaces, entry). The title line holds the bare
-// title; the printer centres it with titleSpaces().
-QList<PrintLine> printLayout(const YearPlanner& planner, int firstMonth, int lastMonth,
-                             const QDateTime& now, const QLocale& locale);
-
-// Spaces put before the title to centre it: k + 1 where
-// k = ((pageWidth - titleWidth) / 2) / spaceWidth, none when k is negative.
-int titleSpaces(int pageWidth, int titleWidth, int spaceWidth);
+// The printed list of months first..last (the same month for one month):
+// the centred title, the date and time stamp, then every month that has
+// entries, its name and its days with entries (label, two spaces, entry).
+QList<TextPrinter::Line> printLayout(const YearPlanner& planner, int firstMonth, int lastMonth,
+                                     const QDateTime& now, const QLocale& locale);
 
 } // namespace planner

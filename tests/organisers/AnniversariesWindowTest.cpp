@@ -39,12 +39,19 @@ QByteArray readAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QString pdfText(const QString& path)
+QString run(const QString& program, const QStringList& arguments)
 {
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    text.waitForFinished(20000);
-    return QString::fromUtf8(text.readAllStandardOutput());
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(20000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString pdfText(const QString& path) { return run("pdftotext", {"-layout", path, "-"}); }
+
+QString pdfPageSize(const QString& pdf)
+{
+    return QRegularExpression("Page size:\\s+(.*)").match(run("pdfinfo", {pdf})).captured(1);
 }
 
 // No printer installed at all.
@@ -452,6 +459,8 @@ TEST_F(AnniversariesWindowTest, PrintMonthAndYear)
     EXPECT_EQ(printed, (QStringList{"* Anniversary List *", "Date : Sunday 15 March 2026",
                                     "Time : 03:07 PM"}));
 
+    EXPECT_TRUE(pdfPageSize(pdf).startsWith("595 x 842")) << pdfPageSize(pdf).toStdString();
+
     QFile::remove(pdf);
     printing.pdf.acceptDialogs = false;
     click(Command::PrintYearCommand);
@@ -459,14 +468,17 @@ TEST_F(AnniversariesWindowTest, PrintMonthAndYear)
     EXPECT_TRUE(t.dialogs.asked.isEmpty());
 }
 
-TEST_F(AnniversariesWindowTest, NoPrinterIsToldPlainly)
+TEST_F(AnniversariesWindowTest, PrintingProblemsAreToldInItsOwnWords)
 {
     NoPrinters none;
     platform::Printing::install(&none);
     click(Command::PrintYearCommand);
     click(Command::PrintSetupCommand);
-    platform::Printing::install(nullptr);
-    EXPECT_EQ(asked(), (QStringList{platform::Printing::noPrinterText(), platform::Printing::noPrinterText()}));
+    platform::ScopedPdfPrinting unwritable(dir.filePath("no/such/folder/list.pdf"));
+    click(Command::PrintMonthCommand);
+    EXPECT_EQ(asked(), (QStringList{platform::Printing::noPrinterText(), platform::Printing::noPrinterText(),
+                                    "The anniversary list could not be printed."}));
+    EXPECT_EQ(t.dialogs.asked[2].kind, MessageKind::Information);
 }
 
 } // namespace

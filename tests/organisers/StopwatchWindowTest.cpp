@@ -38,6 +38,21 @@ const QString CouldNotSave = "Could not Save.  \rPossible Causes :- Disk Full, U
                              "Write Protected or Corrupted";
 const QString AskToSave = "Do you want to save your current timings?";
 
+QString run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(20000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString pdfText(const QString& pdf) { return run("pdftotext", {"-layout", pdf, "-"}); }
+
+QString pdfPageSize(const QString& pdf)
+{
+    return QRegularExpression("Page size:\\s+(.*)").match(run("pdfinfo", {pdf})).captured(1);
+}
+
 // A fresh Stopwatch built from test services alone, shown, with no recent
 // files and the clock at 10:15:02.37 on Monday 7 December 2026.
 class StopwatchWindowTest : public ::testing::Test {
@@ -540,7 +555,7 @@ TEST_F(StopwatchWindowTest, LosingTheFocusSweepsThreeChannels)
     EXPECT_EQ(t.recorded->messages[380], 0x787F8Fu);
 }
 
-TEST_F(StopwatchWindowTest, PrintsTheListAsText)
+TEST_F(StopwatchWindowTest, PrintsTheListAsTextOnALandscapePage)
 {
     const QString pdf = tempFile("list.pdf");
     platform::ScopedPdfPrinting printing(pdf);
@@ -549,12 +564,8 @@ TEST_F(StopwatchWindowTest, PrintsTheListAsText)
     t.clock.set(QDateTime(QDate(2026, 12, 7), QTime(22, 45)));
     watch->printTimings();
     EXPECT_EQ(printing.pdf.dialogs, 1);
-    EXPECT_EQ(watch->printJobs(), 1);
 
-    QProcess text;
-    text.start("pdftotext", {"-layout", pdf, "-"});
-    ASSERT_TRUE(text.waitForFinished(20000));
-    const QString out = QString::fromUtf8(text.readAllStandardOutput());
+    const QString out = pdfText(pdf);
     EXPECT_TRUE(out.contains("* Timing List *")) << out.toStdString();
     EXPECT_TRUE(out.contains("Date : Monday 7 December 2026"));
     EXPECT_TRUE(out.contains("Time : 10:45 PM"));
@@ -563,15 +574,17 @@ TEST_F(StopwatchWindowTest, PrintsTheListAsText)
     EXPECT_TRUE(out.contains(QRegularExpression("002 +a{44} +11:17:05:82 +11:17:06:82 +00:00:01:00")));
     EXPECT_TRUE(out.contains(QRegularExpression("\n +b{15}\\s")));
     EXPECT_FALSE(out.contains("003"));
+    EXPECT_TRUE(pdfPageSize(pdf).startsWith("842 x 595")) << pdfPageSize(pdf).toStdString();
 
-    // Cancelled dialog: nothing printed; without a printer the user is told.
+    // Cancelled dialog: nothing printed.
     printing.pdf.acceptDialogs = false;
     QFile::remove(pdf);
     watch->printTimings();
     EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_TRUE(t.dialogs.asked.isEmpty());
 }
 
-TEST_F(StopwatchWindowTest, WithoutAPrinterTheUserIsTold)
+TEST_F(StopwatchWindowTest, PrintingProblemsAreToldInItsOwnWords)
 {
     class NoPrinter : public platform::Printing {
     public:
@@ -581,8 +594,11 @@ TEST_F(StopwatchWindowTest, WithoutAPrinterTheUserIsTold)
     timeOne("x", 10);
     watch->printTimings();
     watch->printSetup();
-    platform::Printing::install(nullptr);
-    EXPECT_EQ(askedTexts(), QStringList(2, platform::Printing::noPrinterText()));
+    platform::ScopedPdfPrinting unwritable(tempFile("no/such/folder/list.pdf"));
+    watch->printTimings();
+    EXPECT_EQ(askedTexts(), QStringList({platform::Printing::noPrinterText(), platform::Printing::noPrinterText(),
+                                         "The timing list could not be printed."}));
+    EXPECT_EQ(t.dialogs.asked[2].kind, MessageKind::Warning);
 }
 
 } // namespace

@@ -200,34 +200,24 @@ TEST(TimingFile, AFailedSaveLeavesTheOldFile)
     EXPECT_EQ(readAll(path), before);
 }
 
-TEST(TimingPrint, TitleDateTimeAndHeading)
+TEST(TimingPrint, TitleStampHeadingRowsInTheirSizes)
 {
-    EXPECT_EQ(titleIndent(1000, 200, 10), 41);
-    EXPECT_EQ(titleIndent(1000, 201, 10), 40); // 399 div 10 = 39
-    EXPECT_EQ(titleIndent(200, 200, 10), 1);
-    EXPECT_EQ(titleIndent(100, 200, 10), 0);
-
+    using Line = TextPrinter::Line;
     const QLocale english(QLocale::English, QLocale::UnitedKingdom);
-    EXPECT_EQ(printDateLine(QDate(2026, 12, 7), english), "Date : Monday 7 December 2026");
-    EXPECT_EQ(printTimeLine(QTime(10, 45, 59)), "Time : 10:45 AM");
-    EXPECT_EQ(printTimeLine(QTime(0, 5)), "Time : 12:05 AM");
-    EXPECT_EQ(printTimeLine(QTime(12, 0)), "Time : 12:00 PM");
-    EXPECT_EQ(printTimeLine(QTime(21, 7)), "Time : 09:07 PM");
-
-    const auto lines = printLines(timed(1), 3, QDateTime(QDate(2026, 12, 7), QTime(22, 45)), english);
+    const auto lines = printLines(timed(1), QDateTime(QDate(2026, 12, 7), QTime(22, 45)), english);
     ASSERT_EQ(lines.size(), 9);
-    EXPECT_EQ(lines[0].text, "   * Timing List *");
-    EXPECT_EQ(lines[0].font, PrintLine::Font::Title);
-    EXPECT_EQ(lines[1].text, "");
-    EXPECT_EQ(lines[2].text, "Date : Monday 7 December 2026");
-    EXPECT_EQ(lines[3].text, "Time : 10:45 PM");
-    EXPECT_EQ(lines[3].font, PrintLine::Font::Date);
-    EXPECT_EQ(lines[5].text,
-              "Timing  Description                                          Start  Time  End  Time    Elapsed");
-    EXPECT_EQ(lines[5].font, PrintLine::Font::Body);
-    EXPECT_FALSE(lines[5].underlined);
+    EXPECT_EQ(lines[0], (Line{"* Timing List *", 24, false, true}));
+    EXPECT_EQ(lines[1], (Line{"", 24}));
+    EXPECT_EQ(lines[2], (Line{"Date : Monday 7 December 2026", 14}));
+    EXPECT_EQ(lines[3], (Line{"Time : 10:45 PM", 14}));
+    EXPECT_EQ(lines[4], (Line{"", 14}));
+    EXPECT_EQ(lines[5],
+              (Line{"Timing  Description                                          Start  Time  End  Time    Elapsed", 12}));
+    EXPECT_EQ(lines[6], (Line{"", 12}));
+    EXPECT_EQ(lines[7], printRowLines(timed(1).row(1))[0]);
     EXPECT_TRUE(lines[7].underlined);
-    EXPECT_EQ(lines[8].text, "");
+    EXPECT_EQ(lines[7].pointSize, 12);
+    EXPECT_EQ(lines[8], (Line{"", 12}));
 }
 
 TEST(TimingPrint, RowFieldsAndLabelSplits)
