@@ -68,6 +68,7 @@ constexpr std::uint8_t NoteOnTenths = 0x99;  // channel 9
 
 StopwatchWindow::StopwatchWindow(const UtilityServices& services, QWidget* owner)
     : ToolWindow(services, owner, ClientSize)
+    , stopwatch_(services.clock)
     , recent_(QStringLiteral("Orvik 2000\\Stopwatch"))
     , printer_(services.dialogs, this, {platform::MessageKind::Warning, PrintFailed})
 {
@@ -270,7 +271,7 @@ void StopwatchWindow::activated()
     if (setUp_)
         return;
     setUp_ = true;
-    running_ = false;
+    stopwatch_.reset();
     timingGrid_->setColumnCount(ColumnCount);
     for (int c = 0; c < ColumnCount; ++c) {
         timingGrid_->setColumnWidth(c, columnWidths()[c]);
@@ -318,7 +319,7 @@ void StopwatchWindow::startOrStopTiming()
 {
     saved_ = false;
     selectRow(list_.lastRow());
-    if (running_)
+    if (stopwatch_.isRunning())
         stopTiming();
     else
         startTiming();
@@ -327,23 +328,21 @@ void StopwatchWindow::startOrStopTiming()
 void StopwatchWindow::startTiming()
 {
     setFileCommandsEnabled(false);
-    startInstant_ = services().clock.now();
-    list_.beginTiming(startInstant_.time());
+    stopwatch_.start();
+    list_.beginTiming(stopwatch_.startedAt().time());
     refreshCell(StartTime, list_.lastRow());
-    running_ = true;
     startStopPicture_->setAccessibleName(StopCaption);
     displayTimer_->start();
 }
 
 void StopwatchWindow::stopTiming()
 {
-    running_ = false;
+    stopwatch_.stop();
     displayTimer_->stop();
     startStopPicture_->setAccessibleName(StartCaption);
-    const QDateTime now = services().clock.now();
-    const Elapsed elapsed = splitElapsed(startInstant_.msecsTo(now));
+    const Elapsed elapsed = splitElapsed(stopwatch_.elapsed());
     const int timed = list_.lastRow();
-    list_.endTiming(now.time(), elapsed);
+    list_.endTiming(stopwatch_.stoppedAt().time(), elapsed);
     showElapsedDigits(elapsed);
     refreshGrid();
     for (int c = StartTime; c < ColumnCount; ++c)
@@ -356,11 +355,11 @@ void StopwatchWindow::stopTiming()
 
 void StopwatchWindow::showRunningTime()
 {
-    if (!running_) {
+    if (!stopwatch_.isRunning()) {
         displayTimer_->stop();
         return;
     }
-    const Elapsed elapsed = splitElapsed(startInstant_.msecsTo(services().clock.now()));
+    const Elapsed elapsed = splitElapsed(stopwatch_.elapsed());
     for (int column : list_.showElapsed(elapsed))
         refreshCell(column, list_.lastRow());
     showElapsedDigits(elapsed);
@@ -449,7 +448,7 @@ bool StopwatchWindow::offerToSave()
 void StopwatchWindow::clearTimings()
 {
     hideFileMenu();
-    if (running_)
+    if (stopwatch_.isRunning())
         return;
     if (list_.isEmpty()) {
         services().dialogs.message(this, platform::MessageKind::Information, NothingToClear, platform::Ok);
@@ -464,13 +463,14 @@ void StopwatchWindow::clearTimings()
     list_.clear();
     refreshGrid();
     selectRow(1);
-    showElapsedDigits({});
+    stopwatch_.reset();
+    showElapsedDigits(splitElapsed(stopwatch_.elapsed()));
 }
 
 void StopwatchWindow::openTimings()
 {
     hideFileMenu();
-    if (running_ || !offerToSave())
+    if (stopwatch_.isRunning() || !offerToSave())
         return;
     const QString path = services().dialogs.openFileName(
         this, OpenTitle, fileName_.isEmpty() ? QString() : QFileInfo(fileName_).absolutePath(), FileFilter);
@@ -482,7 +482,7 @@ void StopwatchWindow::openRecentFile(int slot)
 {
     hideFileMenu();
     const QString path = recent_.slot(slot);
-    if (running_ || path.isEmpty() || !offerToSave())
+    if (stopwatch_.isRunning() || path.isEmpty() || !offerToSave())
         return;
     openFile(path, false);
 }
@@ -507,7 +507,7 @@ void StopwatchWindow::openFile(const QString& path, bool remember)
 bool StopwatchWindow::saveTimings()
 {
     hideFileMenu();
-    if (running_)
+    if (stopwatch_.isRunning())
         return false;
     if (list_.isEmpty()) {
         services().dialogs.message(this, platform::MessageKind::Information, EmptySave, platform::Ok);
@@ -532,7 +532,7 @@ bool StopwatchWindow::saveTimings()
 bool StopwatchWindow::saveTimingsAs()
 {
     hideFileMenu();
-    if (running_)
+    if (stopwatch_.isRunning())
         return false;
     if (list_.isEmpty()) {
         services().dialogs.message(this, platform::MessageKind::Information, EmptySave, platform::Ok);
@@ -559,14 +559,14 @@ bool StopwatchWindow::saveTimingsAs()
 void StopwatchWindow::printSetup()
 {
     hideFileMenu();
-    if (!running_)
+    if (!stopwatch_.isRunning())
         printer_.setUp();
 }
 
 void StopwatchWindow::printTimings()
 {
     hideFileMenu();
-    if (running_)
+    if (stopwatch_.isRunning())
         return;
     if (list_.isEmpty()) {
         services().dialogs.message(this, platform::MessageKind::Information, EmptyPrint, platform::Ok);
@@ -586,7 +586,7 @@ bool StopwatchWindow::queryClose()
 {
     if (closing_)
         return true;
-    if (running_) {
+    if (stopwatch_.isRunning()) {
         services().dialogs.message(this, platform::MessageKind::Warning, StopFirst, platform::Ok);
         return false;
     }
@@ -673,5 +673,5 @@ void StopwatchWindow::selectRow(int row)
 void StopwatchWindow::showButtonPicture(const QString& name)
 {
     startStopPicture_->setPixmap(services().pictures.picture(name));
-    startStopPicture_->setAccessibleName(running_ ? StopCaption : StartCaption);
+    startStopPicture_->setAccessibleName(stopwatch_.isRunning() ? StopCaption : StartCaption);
 }

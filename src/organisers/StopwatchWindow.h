@@ -3,9 +3,9 @@
 #include "common/RecentFiles.h"
 #include "common/TextPrinter.h"
 #include "organisers/StartStopButton.h"
+#include "organisers/Stopwatch.h"
 #include "organisers/TimingList.h"
 
-#include <QDateTime>
 #include <array>
 #include <memory>
 
@@ -28,7 +28,8 @@ public:
     ~StopwatchWindow() override;
 
     const timing::TimingList& timings() const { return list_; }
-    bool running() const { return running_; }
+    const timing::Stopwatch& stopwatch() const { return stopwatch_; }
+    bool running() const { return stopwatch_.isRunning(); }
     bool saved() const { return saved_; }
     QString fileName() const { return fileName_; }
     const RecentFiles& recentFiles() const { return recent_; }
@@ -99,11 +100,10 @@ private:
     void showButtonPicture(const QString& name);
 
     timing::TimingList list_;
+    timing::Stopwatch stopwatch_;
     timing::StartStopButton button_;
     RecentFiles recent_;
-    QDateTime startInstant_;
     QString fileName_;
-    bool running_ = false;
     bool saved_ = true;
     bool setUp_ = false;
     bool closing_ = false;

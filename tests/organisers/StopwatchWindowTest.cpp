@@ -378,9 +378,12 @@ TEST_F(StopwatchWindowTest, SaveOpenRoundTripAndForeignFiles)
         for (int c = 0; c < 8; ++c)
             shown.append(cell(c, r));
 
+    EXPECT_EQ(display(), "00:00:01:01");
     watch->clearTimings();
     EXPECT_EQ(grid()->rowCount(), 1);
     EXPECT_EQ(cell(0, 1), "    001");
+    EXPECT_EQ(display(), "00:00:00:00"); // New resets the watch
+    EXPECT_EQ(watch->stopwatch().state(), timing::Stopwatch::State::Reset);
     EXPECT_EQ(watch->windowTitle(), "Voruz Ud!");
     EXPECT_TRUE(t.dialogs.asked.isEmpty()); // it was saved
 
