@@ -6,17 +6,17 @@
 #include "common/Palette.h"
 #include "common/SettingsStore.h"
 #include "organisers/DayGrid.h"
+#include "organisers/PlannerMonthModel.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 
 #include <QFileInfo>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolButton>
 
 namespace {
@@ -25,11 +25,7 @@ constexpr QSize ClientSize(627, 439);
 constexpr int StripHeight = 21;
 constexpr int Top = 27;
 constexpr QSize GridSize(449, 404);
-constexpr int LabelWidth = 30;
-constexpr int EntryWidth = 396;
-constexpr int RowHeight = 18;
 constexpr int MonthSlot = 33;
-const QColor Silver(192, 192, 192);
 const QString ModuleKey = QStringLiteral("Orvik 2000\\Anniversary");
 const QString FilesSection = QStringLiteral("Files");
 const QString LastFileName = QStringLiteral("LastFile");
@@ -113,7 +109,7 @@ AnniversariesWindow::AnniversariesWindow(const UtilityServices& services, QWidge
 
 AnniversariesWindow::~AnniversariesWindow() = default;
 
-QTableWidget* AnniversariesWindow::grid(int month) const { return monthGrids_[month - 1]; }
+QTableView* AnniversariesWindow::grid(int month) const { return monthGrids_[month - 1]; }
 
 void AnniversariesWindow::buildLayout()
 {
@@ -161,57 +157,19 @@ void AnniversariesWindow::buildMonthGrids()
     monthPages_ = new QStackedWidget(this);
     monthPages_->setObjectName(QStringLiteral("monthPages"));
     monthPages_->setGeometry(QRect(QPoint(108, Top), GridSize));
-
-    QFont gridFont(QStringLiteral("Times New Roman"));
-    gridFont.setPixelSize(13);
-    gridFont.setBold(true);
     for (int m = 1; m <= planner::MonthCount; ++m) {
         auto* page = new QWidget;
         page->setObjectName(planner::monthName(m));
         monthPages_->addWidget(page);
 
-        auto* grid = new DayGrid(planner::daysInMonth(m), this, page);
+        auto* month = new PlannerMonthModel(planner_, m, this);
+        connect(month, &PlannerMonthModel::entryEdited, this, [this] { saved_ = false; });
+        monthModels_[m - 1] = month;
+
+        auto* grid = new DayGrid(month, this, page);
         grid->setObjectName(QStringLiteral("monthGrid%1").arg(m));
         grid->setAccessibleName(planner::monthName(m));
         grid->setGeometry(QRect(QPoint(0, 0), GridSize));
-        grid->setFont(gridFont);
-        grid->setStyleSheet(QStringLiteral(
-            "QTableWidget { background: white; gridline-color: #808080; }"
-            "QTableWidget::item { padding: 0px 1px; }"
-            "QHeaderView::section { background: silver; color: black; padding: 0px; font-weight: bold;"
-            " border: 0px; border-right: 1px solid #808080; border-bottom: 1px solid #808080; }"));
-        grid->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked
-                              | QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
-        grid->setSelectionMode(QAbstractItemView::SingleSelection);
-        // The labels fill their narrow column; never shorten them to "1…".
-        grid->setTextElideMode(Qt::ElideNone);
-        grid->setWordWrap(false);
-        grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        grid->verticalHeader()->hide();
-        grid->verticalHeader()->setMinimumSectionSize(RowHeight);
-        grid->verticalHeader()->setDefaultSectionSize(RowHeight);
-        grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-        QHeaderView* header = grid->horizontalHeader();
-        header->setFont(gridFont);
-        header->setFixedHeight(RowHeight);
-        header->setSectionResizeMode(QHeaderView::Fixed);
-        header->setHighlightSections(false);
-        header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        grid->setHorizontalHeaderLabels({DateHeader, DetailsHeader});
-        grid->setColumnWidth(DayGrid::DayLabelColumn, LabelWidth);
-        grid->setColumnWidth(DayGrid::EntryColumn, EntryWidth);
-        for (int day = 1; day <= planner::daysInMonth(m); ++day) {
-            auto* label = new QTableWidgetItem(planner::dayLabel(day));
-            label->setFlags(Qt::ItemIsEnabled);
-            label->setBackground(Silver);
-            label->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-            grid->setItem(day - 1, DayGrid::DayLabelColumn, label);
-            grid->setItem(day - 1, DayGrid::EntryColumn, new QTableWidgetItem);
-        }
-        grid->installEventFilter(this);
-        connect(grid, &QTableWidget::itemChanged, this,
-                [this, m](QTableWidgetItem* item) { entryEdited(m, item); });
         monthGrids_[m - 1] = grid;
     }
 }
@@ -279,24 +237,6 @@ void AnniversariesWindow::colourMonthPanels(int selected)
         monthHighlights_[m - 1]->setColour(m == selected ? QColor(Qt::red) : colours::LightBlue);
 }
 
-void AnniversariesWindow::entryEdited(int month, QTableWidgetItem* item)
-{
-    if (loading_ || item->column() != DayGrid::EntryColumn)
-        return;
-    const int day = item->row() + 1;
-    const QString before = planner_.entry(month, day);
-    planner_.setEntry(month, day, item->text());
-    const QString now = planner_.entry(month, day);
-    if (now != item->text()) {
-        // A pasted line break would not survive the file; show what will.
-        loading_ = true;
-        item->setText(now);
-        loading_ = false;
-    }
-    if (now != before)
-        saved_ = false;
-}
-
 bool AnniversariesWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // Only keys that type a character count, control characters (Enter,
@@ -312,7 +252,7 @@ bool AnniversariesWindow::eventFilter(QObject* watched, QEvent* event)
 
 void AnniversariesWindow::showFileNameAsHint(const QString& path)
 {
-    for (QTableWidget* grid : monthGrids_)
+    for (DayGrid* grid : monthGrids_)
         grid->setToolTip(path);
 }
 
@@ -337,11 +277,8 @@ bool AnniversariesWindow::loadFile(const QString& path)
 
 void AnniversariesWindow::showPlanner()
 {
-    loading_ = true;
-    for (int m = 1; m <= planner::MonthCount; ++m)
-        for (int day = 1; day <= planner::daysInMonth(m); ++day)
-            monthGrids_[m - 1]->item(day - 1, DayGrid::EntryColumn)->setText(planner_.entry(m, day));
-    loading_ = false;
+    for (PlannerMonthModel* month : monthModels_)
+        month->entriesReplaced();
 }
 
 void AnniversariesWindow::endEdits()

@@ -4,15 +4,14 @@
 #include "organisers/YearPlanner.h"
 
 #include <array>
-#include <memory>
 
 class DayGrid;
 class Panel;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
-class QTableWidget;
-class QTableWidgetItem;
+class PlannerMonthModel;
+class QTableView;
 class QToolButton;
 
 // Anniversary Database: a perpetual year planner, one line of text for
@@ -26,8 +25,6 @@ public:
                    PrintMonthCommand, PrintYearCommand, CommandCount };
 
     static inline const QString Caption = QStringLiteral("Anniversary Database");
-    static inline const QString DateHeader = QStringLiteral("Date");
-    static inline const QString DetailsHeader = QStringLiteral("Details");
     static inline const QString SaveQuestion = QStringLiteral("Do you wish to save your data?");
     static inline const QString CouldNotSaveText =
         QStringLiteral("Could not Save.  ") + QLatin1Char('\r')
@@ -54,7 +51,7 @@ public:
     int selectedMonth() const { return selectedMonth_; }
     // The file Save writes to; empty when there is none.
     QString currentFileName() const { return currentFile_; }
-    QTableWidget* grid(int month) const;
+    QTableView* grid(int month) const;
     QToolButton* commandButton(Command command) const { return commandButtons_[command]; }
 
     // Month 1..12 becomes the one shown.
@@ -96,11 +93,9 @@ private:
     void printMonths(int firstMonth, int lastMonth);
     void showPlanner();
     void endEdits();
-    void entryEdited(int month, QTableWidgetItem* item);
 
     planner::YearPlanner planner_;
     bool saved_ = true;
-    bool loading_ = false;
     int selectedMonth_ = 1;
     // Where the open dialog starts; emptied when that file could not be read.
     QString lastOpenedFile_;
@@ -112,6 +107,7 @@ private:
     std::array<Panel*, planner::MonthCount> monthHighlights_{};
     std::array<QPushButton*, planner::MonthCount> monthButtons_{};
     QStackedWidget* monthPages_ = nullptr;
+    std::array<PlannerMonthModel*, planner::MonthCount> monthModels_{};
     std::array<DayGrid*, planner::MonthCount> monthGrids_{};
     Panel* commandPanel_ = nullptr;
     std::array<QToolButton*, CommandCount> commandButtons_{};

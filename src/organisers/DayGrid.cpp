@@ -1,10 +1,53 @@
 #include "organisers/DayGrid.h"
 
 #include "organisers/LiveEntryDelegate.h"
+#include "organisers/PlannerMonthModel.h"
 
-DayGrid::DayGrid(int days, QObject* keyWatcher, QWidget* parent) : QTableWidget(days, 2, parent)
+#include <QHeaderView>
+
+namespace {
+constexpr int LabelWidth = 30;
+constexpr int EntryWidth = 396;
+constexpr int RowHeight = 18;
+} // namespace
+
+DayGrid::DayGrid(PlannerMonthModel* month, QObject* keyWatcher, QWidget* parent) : QTableView(parent)
 {
-    setItemDelegateForColumn(EntryColumn, new LiveEntryDelegate(keyWatcher, this));
+    // The model comes before the look, which leaves the header's labels in
+    // the desktop's font under the grid's style sheet, as they have always
+    // been shown.
+    setModel(month);
+    setItemDelegateForColumn(PlannerMonthModel::EntryColumn, new LiveEntryDelegate(keyWatcher, this));
+    installEventFilter(keyWatcher);
+
+    QFont gridFont(QStringLiteral("Times New Roman"));
+    gridFont.setPixelSize(13);
+    gridFont.setBold(true);
+    setFont(gridFont);
+    setStyleSheet(QStringLiteral(
+        "QTableView { background: white; gridline-color: #808080; }"
+        "QTableView::item { padding: 0px 1px; }"
+        "QHeaderView::section { background: silver; color: black; padding: 0px; font-weight: bold;"
+        " border: 0px; border-right: 1px solid #808080; border-bottom: 1px solid #808080; }"));
+    setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked
+                    | QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    // The labels fill their narrow column; never shorten them to "1…".
+    setTextElideMode(Qt::ElideNone);
+    setWordWrap(false);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    verticalHeader()->hide();
+    verticalHeader()->setMinimumSectionSize(RowHeight);
+    verticalHeader()->setDefaultSectionSize(RowHeight);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setFont(gridFont);
+    horizontalHeader()->setFixedHeight(RowHeight);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setColumnWidth(PlannerMonthModel::DayLabelColumn, LabelWidth);
+    setColumnWidth(PlannerMonthModel::EntryColumn, EntryWidth);
 }
 
 void DayGrid::endEdit()

@@ -1,16 +1,17 @@
 #pragma once
-#include <QTableWidget>
+#include <QTableView>
 
-// One month of the year planner on screen: a day label and an entry per row.
-// Its entries are written back on every keystroke, so the table always holds
-// what is on screen, and any command can end an edit cleanly.
-class DayGrid : public QTableWidget {
+class PlannerMonthModel;
+
+// One month of the year planner on screen: it shows a PlannerMonthModel, a
+// day label and an entry per row, entries edited in place. Its entries are
+// written back on every keystroke, so the planner always holds what is on
+// screen, and any command can end an edit cleanly.
+class DayGrid : public QTableView {
     Q_OBJECT
 public:
-    enum Column { DayLabelColumn = 0, EntryColumn = 1 };
-
-    // keyWatcher sees the keys typed into an entry's editor.
-    DayGrid(int days, QObject* keyWatcher, QWidget* parent = nullptr);
+    // keyWatcher sees the keys typed into the grid and its entries' editors.
+    DayGrid(PlannerMonthModel* month, QObject* keyWatcher, QWidget* parent = nullptr);
 
     // Commits and closes an open editor; nothing when none is open.
     void endEdit();

@@ -10,17 +10,16 @@
 #include "common/Palette.h"
 #include "organisers/StartStopPicture.h"
 #include "organisers/TimingGrid.h"
+#include "organisers/TimingTableModel.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 
 #include <QAction>
 #include <QFileInfo>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QTimer>
 
 using namespace timing;
@@ -97,6 +96,19 @@ StopwatchWindow::~StopwatchWindow() = default;
 
 void StopwatchWindow::buildLayout()
 {
+    buildTopBar();
+    buildTimingGrid();
+    buildGridMenu();
+    buildDigitDisplay();
+    buildStartStopPicture();
+    buildFileMenu();
+    helpPanel()->raise();
+    closePanel()->raise();
+    trackPointerForFileMenu();
+}
+
+void StopwatchWindow::buildTopBar()
+{
     const int w = ClientSize.width();
     topBorder_ = new QLabel(this);
     topBorder_->setObjectName(QStringLiteral("topBorder"));
@@ -116,42 +128,20 @@ void StopwatchWindow::buildLayout()
     fileMenuButton_->setGeometry(4, 3, 60, 21);
     // A click opens the menu too, so it can be reached without hovering.
     connect(fileMenuButton_, &QPushButton::clicked, this, [this] { pointerMovedOver(fileMenuButton_); });
+}
 
-    // The grid: 8 fixed-width columns plus room for the scroll bar.
-    int gridWidth = 0;
-    for (int width : columnWidths())
-        gridWidth += width;
-    gridWidth += 2 + 18;
-    timingGrid_ = new TimingGrid(this);
+void StopwatchWindow::buildTimingGrid()
+{
+    timings_ = new TimingTableModel(this);
+    connect(timings_, &TimingTableModel::labelEdited, this, [this] { saved_ = false; });
+    timingGrid_ = new TimingGrid(timings_, this);
     timingGrid_->setObjectName(QStringLiteral("timingGrid"));
-    timingGrid_->setGeometry((w - gridWidth) / 2, 56, gridWidth, 228);
-    QFont gridFont(QStringLiteral("Times New Roman"));
-    gridFont.setPixelSize(13);
-    gridFont.setBold(true);
-    timingGrid_->setFont(gridFont);
-    timingGrid_->setColumnCount(ColumnCount);
-    timingGrid_->verticalHeader()->hide();
-    timingGrid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    timingGrid_->verticalHeader()->setDefaultSectionSize(17);
-    timingGrid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    timingGrid_->horizontalHeader()->setFixedHeight(17);
-    timingGrid_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    timingGrid_->horizontalHeader()->setHighlightSections(false);
-    timingGrid_->horizontalHeader()->setSectionsClickable(false);
-    timingGrid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    timingGrid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    timingGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    timingGrid_->setSelectionBehavior(QAbstractItemView::SelectItems);
-    timingGrid_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
-                                 | QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
-    timingGrid_->setTabKeyNavigation(false);
-    timingGrid_->setWordWrap(false);
-    timingGrid_->setAccessibleName(QStringLiteral("Timings"));
-    connect(timingGrid_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
-        if (!updatingGrid_ && item->column() == Label)
-            labelEdited(item->row() + 1, item->text());
-    });
+    timingGrid_->setGeometry((ClientSize.width() - TimingGrid::fullWidth()) / 2, 56, TimingGrid::fullWidth(),
+                             228);
+}
 
+void StopwatchWindow::buildGridMenu()
+{
     deleteLineAction_ = new QAction(QStringLiteral("&Delete Selected Line"), timingGrid_);
     deleteLineAction_->setObjectName(QStringLiteral("deleteLineAction"));
     deleteLineAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
@@ -169,14 +159,17 @@ void StopwatchWindow::buildLayout()
     connect(deleteLineAction_, &QAction::triggered, this, &StopwatchWindow::deleteSelectedTiming);
     connect(firstLineAction_, &QAction::triggered, this, &StopwatchWindow::selectFirstRow);
     connect(lastLineAction_, &QAction::triggered, this, &StopwatchWindow::selectLastRow);
+}
 
-    // The digit display: HH:MM:SS:cc on black.
+void StopwatchWindow::buildDigitDisplay()
+{
+    // HH:MM:SS:cc on black.
     const QSize digitsSize(DisplayPositions * GlyphSize.width(), GlyphSize.height());
     digitPanel_ = new Panel(this);
     digitPanel_->setObjectName(QStringLiteral("digitPanel"));
     digitPanel_->setColour(Qt::black);
     digitPanel_->setBevel(Panel::Bevel::Lowered, 1);
-    digitPanel_->setGeometry((w - digitsSize.width() - 16) / 2, 294, digitsSize.width() + 16,
+    digitPanel_->setGeometry((ClientSize.width() - digitsSize.width() - 16) / 2, 294, digitsSize.width() + 16,
                              digitsSize.height() + 12);
     digits_ = new DigitDisplay(DisplayPositions, GlyphSize, digitPanel_);
     digits_->setObjectName(QStringLiteral("digits"));
@@ -190,19 +183,21 @@ void StopwatchWindow::buildLayout()
         "hundredthsUnits"};
     for (int i = 0; i < digits_->positionCount(); ++i)
         digits_->position(i)->setObjectName(QString::fromLatin1(positionNames[i]));
+}
 
+void StopwatchWindow::buildStartStopPicture()
+{
     startStopPicture_ = new StartStopPicture(this);
     startStopPicture_->setObjectName(QStringLiteral("startStopPicture"));
-    startStopPicture_->setGeometry(QRect(QPoint((w - ButtonSize.width()) / 2, 380), ButtonSize));
+    startStopPicture_->setGeometry(
+        QRect(QPoint((ClientSize.width() - ButtonSize.width()) / 2, 380), ButtonSize));
     startStopPicture_->setCursor(Qt::PointingHandCursor);
     connect(startStopPicture_, &StartStopPicture::pressed, this, &StopwatchWindow::pressStartStop);
     connect(startStopPicture_, &StartStopPicture::released, this, &StopwatchWindow::releaseStartStop);
+}
 
-    buildFileMenu();
-
-    helpPanel()->raise();
-    closePanel()->raise();
-
+void StopwatchWindow::trackPointerForFileMenu()
+{
     // Every move over the window decides whether the File menu stays up.
     setMouseTracking(true);
     installEventFilter(this);
@@ -272,13 +267,7 @@ void StopwatchWindow::activated()
         return;
     setUp_ = true;
     stopwatch_.reset();
-    timingGrid_->setColumnCount(ColumnCount);
-    for (int c = 0; c < ColumnCount; ++c) {
-        timingGrid_->setColumnWidth(c, columnWidths()[c]);
-        timingGrid_->setHorizontalHeaderItem(c, new QTableWidgetItem(headerTexts()[c]));
-    }
-    list_.clear();
-    refreshGrid();
+    timings_->clear();
     selectRow(1);
     setHelpText(buildHelpText(
         QStringLiteral("Stopwatch"),
@@ -318,7 +307,7 @@ void StopwatchWindow::releaseStartStop()
 void StopwatchWindow::startOrStopTiming()
 {
     saved_ = false;
-    selectRow(list_.lastRow());
+    selectRow(timings().lastRow());
     if (stopwatch_.isRunning())
         stopTiming();
     else
@@ -329,8 +318,7 @@ void StopwatchWindow::startTiming()
 {
     setFileCommandsEnabled(false);
     stopwatch_.start();
-    list_.beginTiming(stopwatch_.startedAt().time());
-    refreshCell(StartTime, list_.lastRow());
+    timings_->beginTiming(stopwatch_.startedAt().time());
     startStopPicture_->setAccessibleName(StopCaption);
     displayTimer_->start();
 }
@@ -341,14 +329,10 @@ void StopwatchWindow::stopTiming()
     displayTimer_->stop();
     startStopPicture_->setAccessibleName(StartCaption);
     const Elapsed elapsed = splitElapsed(stopwatch_.elapsed());
-    const int timed = list_.lastRow();
-    list_.endTiming(stopwatch_.stoppedAt().time(), elapsed);
+    timings_->endTiming(stopwatch_.stoppedAt().time(), elapsed);
     showElapsedDigits(elapsed);
-    refreshGrid();
-    for (int c = StartTime; c < ColumnCount; ++c)
-        refreshCell(c, timed);
     // The next label can be typed at once.
-    selectRow(list_.lastRow());
+    selectRow(timings().lastRow());
     timingGrid_->setFocus();
     setFileCommandsEnabled(true);
 }
@@ -360,8 +344,7 @@ void StopwatchWindow::showRunningTime()
         return;
     }
     const Elapsed elapsed = splitElapsed(stopwatch_.elapsed());
-    for (int column : list_.showElapsed(elapsed))
-        refreshCell(column, list_.lastRow());
+    timings_->showElapsed(elapsed);
     showElapsedDigits(elapsed);
 }
 
@@ -378,22 +361,12 @@ void StopwatchWindow::showElapsedDigits(const Elapsed& elapsed)
         services().sounds.play(SoundGate::Reserved, NoteOnTenths, 60, 127, digitTicks_);
 }
 
-void StopwatchWindow::labelEdited(int row, const QString& text)
-{
-    if (row < 1 || row > list_.rowCount())
-        return;
-    list_.setLabel(row, text);
-    saved_ = false;
-    // A pasted line break became a space; show what will be saved.
-    refreshCell(Label, row);
-}
-
 void StopwatchWindow::deleteSelectedTiming()
 {
     if (!deleteLineAction_->isEnabled())
         return;
-    const int row = qBound(1, timingGrid_->currentRow() + 1, list_.rowCount());
-    if (list_.rowBlank(row)) {
+    const int row = qBound(1, timingGrid_->currentIndex().row() + 1, timings().rowCount());
+    if (timings().rowBlank(row)) {
         services().dialogs.message(this, platform::MessageKind::Information, BlankEntry, platform::Ok);
         timingGrid_->setFocus();
         return;
@@ -405,16 +378,15 @@ void StopwatchWindow::deleteSelectedTiming()
         return;
     if (answer == platform::Yes) {
         saved_ = false;
-        list_.deleteRow(row);
-        refreshGrid();
-        selectRow(qMin(row, list_.lastRow()));
+        timings_->deleteRow(row);
+        selectRow(qMin(row, timings().lastRow()));
     }
     timingGrid_->setFocus();
 }
 
 void StopwatchWindow::selectFirstRow() { selectRow(1); }
 
-void StopwatchWindow::selectLastRow() { selectRow(list_.lastRow()); }
+void StopwatchWindow::selectLastRow() { selectRow(timings().lastRow()); }
 
 void StopwatchWindow::pointerMovedOver(QObject* over)
 {
@@ -435,7 +407,7 @@ void StopwatchWindow::hideFileMenu() { fileMenu_->hide(); }
 
 bool StopwatchWindow::offerToSave()
 {
-    if (saved_ || list_.isEmpty())
+    if (saved_ || timings().isEmpty())
         return true;
     QPointer<StopwatchWindow> alive(this);
     const int answer = services().dialogs.message(this, platform::MessageKind::Confirmation, AskToSave,
@@ -450,7 +422,7 @@ void StopwatchWindow::clearTimings()
     hideFileMenu();
     if (stopwatch_.isRunning())
         return;
-    if (list_.isEmpty()) {
+    if (timings().isEmpty()) {
         services().dialogs.message(this, platform::MessageKind::Information, NothingToClear, platform::Ok);
         return;
     }
@@ -460,8 +432,7 @@ void StopwatchWindow::clearTimings()
     saved_ = true;
     fileName_.clear();
     setWindowTitle(NoFileCaption);
-    list_.clear();
-    refreshGrid();
+    timings_->clear();
     selectRow(1);
     stopwatch_.reset();
     showElapsedDigits(splitElapsed(stopwatch_.elapsed()));
@@ -497,9 +468,8 @@ void StopwatchWindow::openFile(const QString& path, bool remember)
     fileName_ = path;
     saved_ = true;
     setWindowTitle(OpenedCaption + path);
-    list_ = std::move(*read);
-    refreshGrid();
-    selectRow(list_.lastRow());
+    timings_->setList(std::move(*read));
+    selectRow(timings().lastRow());
     if (remember && recent_.add(path))
         showRecentFiles();
 }
@@ -509,13 +479,13 @@ bool StopwatchWindow::saveTimings()
     hideFileMenu();
     if (stopwatch_.isRunning())
         return false;
-    if (list_.isEmpty()) {
+    if (timings().isEmpty()) {
         services().dialogs.message(this, platform::MessageKind::Information, EmptySave, platform::Ok);
         return false;
     }
     if (fileName_.isEmpty())
         return saveTimingsAs();
-    if (writeTimingFile(fileName_, list_)) {
+    if (writeTimingFile(fileName_, timings())) {
         saved_ = true;
         setWindowTitle(SavedCaption + fileName_);
         if (recent_.add(fileName_))
@@ -534,7 +504,7 @@ bool StopwatchWindow::saveTimingsAs()
     hideFileMenu();
     if (stopwatch_.isRunning())
         return false;
-    if (list_.isEmpty()) {
+    if (timings().isEmpty()) {
         services().dialogs.message(this, platform::MessageKind::Information, EmptySave, platform::Ok);
         return false;
     }
@@ -568,12 +538,12 @@ void StopwatchWindow::printTimings()
     hideFileMenu();
     if (stopwatch_.isRunning())
         return;
-    if (list_.isEmpty()) {
+    if (timings().isEmpty()) {
         services().dialogs.message(this, platform::MessageKind::Information, EmptyPrint, platform::Ok);
         return;
     }
     printer_.print(QPageLayout::Landscape,
-                   [this] { return printLines(list_, services().clock.now(), QLocale()); });
+                   [this] { return printLines(timings(), services().clock.now(), QLocale()); });
 }
 
 void StopwatchWindow::closeToMenu()
@@ -631,43 +601,13 @@ void StopwatchWindow::setFileCommandsEnabled(bool enabled)
         hideFileMenu();
 }
 
-void StopwatchWindow::refreshGrid()
-{
-    updatingGrid_ = true;
-    timingGrid_->setRowCount(list_.rowCount());
-    updatingGrid_ = false;
-    for (int r = 1; r <= list_.rowCount(); ++r)
-        for (int c = 0; c < ColumnCount; ++c)
-            refreshCell(c, r);
-}
-
-void StopwatchWindow::refreshCell(int column, int row)
-{
-    updatingGrid_ = true;
-    QTableWidgetItem* item = timingGrid_->item(row - 1, column);
-    if (!item) {
-        item = new QTableWidgetItem;
-        if (column == Label)
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
-        else
-            item->setFlags(Qt::ItemIsEnabled);
-        if (column == Number)
-            item->setBackground(colours::MenuGrey);
-        timingGrid_->setItem(row - 1, column, item);
-    }
-    const QString& text = list_.cell(column, row);
-    // Only text that changed is written, so the running cells do not flicker.
-    if (item->text() != text)
-        item->setText(text);
-    updatingGrid_ = false;
-}
-
 void StopwatchWindow::selectRow(int row)
 {
-    if (row < 1 || row > timingGrid_->rowCount())
+    const QModelIndex label = timings_->index(row - 1, Label);
+    if (!label.isValid())
         return;
-    timingGrid_->setCurrentCell(row - 1, Label);
-    timingGrid_->scrollToItem(timingGrid_->item(row - 1, Label));
+    timingGrid_->setCurrentIndex(label);
+    timingGrid_->scrollTo(label);
 }
 
 void StopwatchWindow::showButtonPicture(const QString& name)

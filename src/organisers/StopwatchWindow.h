@@ -4,10 +4,9 @@
 #include "common/TextPrinter.h"
 #include "organisers/StartStopButton.h"
 #include "organisers/Stopwatch.h"
-#include "organisers/TimingList.h"
+#include "organisers/TimingTableModel.h"
 
 #include <array>
-#include <memory>
 
 class DigitDisplay;
 class Panel;
@@ -27,7 +26,7 @@ public:
     explicit StopwatchWindow(const UtilityServices& services, QWidget* owner = nullptr);
     ~StopwatchWindow() override;
 
-    const timing::TimingList& timings() const { return list_; }
+    const timing::TimingList& timings() const { return timings_->list(); }
     const timing::Stopwatch& stopwatch() const { return stopwatch_; }
     bool running() const { return stopwatch_.isRunning(); }
     bool saved() const { return saved_; }
@@ -76,6 +75,12 @@ private:
     };
 
     void buildLayout();
+    void buildTopBar();
+    void buildTimingGrid();
+    void buildGridMenu();
+    void buildDigitDisplay();
+    void buildStartStopPicture();
+    void trackPointerForFileMenu();
     void buildFileMenu();
     QPushButton* fileMenuButton(const QString& name, const QString& caption, FileMenuRow row);
     void showRecentFiles();
@@ -84,7 +89,6 @@ private:
     void stopTiming();
     void showRunningTime();
     void showElapsedDigits(const timing::Elapsed& elapsed);
-    void labelEdited(int row, const QString& text);
     // The File menu stays up while the pointer is over its button or itself.
     void pointerMovedOver(QObject* over);
     void hideFileMenu();
@@ -94,12 +98,9 @@ private:
     bool offerToSave();
     void openFile(const QString& path, bool remember);
 
-    void refreshGrid();
-    void refreshCell(int column, int row);
     void selectRow(int row);
     void showButtonPicture(const QString& name);
 
-    timing::TimingList list_;
     timing::Stopwatch stopwatch_;
     timing::StartStopButton button_;
     RecentFiles recent_;
@@ -107,7 +108,6 @@ private:
     bool saved_ = true;
     bool setUp_ = false;
     bool closing_ = false;
-    bool updatingGrid_ = false;
     // The reserved sound flag of the digit ticks: nothing turns it on.
     bool digitTicks_ = false;
     TextPrinter printer_;
@@ -124,6 +124,7 @@ private:
     QPushButton* printButton_ = nullptr;
     std::array<QPushButton*, RecentFiles::SlotCount> recentFileButtons_{};
     QPushButton* closeButton_ = nullptr;
+    TimingTableModel* timings_ = nullptr;
     TimingGrid* timingGrid_ = nullptr;
     QAction* deleteLineAction_ = nullptr;
     QAction* firstLineAction_ = nullptr;

@@ -16,7 +16,7 @@
 #include <QSignalSpy>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -90,13 +90,24 @@ protected:
         QTest::mouseClick(window->closePanel(), Qt::LeftButton, {}, QPoint(9, 10));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    QString cell(int month, int day) const { return window->grid(month)->item(day - 1, 1)->text(); }
-    void setCell(int month, int day, const QString& text) { window->grid(month)->item(day - 1, 1)->setText(text); }
+    // Day d's entry in a month's grid, and its label.
+    static QModelIndex entryAt(QTableView* grid, int day, int column = 1) { return grid->model()->index(day - 1, column); }
+    QString cell(int month, int day) const { return entryAt(window->grid(month), day).data().toString(); }
+    // As an entry's editor hands its text over.
+    void setCell(int month, int day, const QString& text)
+    {
+        window->grid(month)->model()->setData(entryAt(window->grid(month), day), text);
+    }
+    static QString headers(QTableView* grid)
+    {
+        return grid->model()->headerData(0, Qt::Horizontal).toString()
+               + grid->model()->headerData(1, Qt::Horizontal).toString();
+    }
     void typeInto(int month, int day, const QString& text)
     {
         window->showMonth(month);
-        QTableWidget* grid = window->grid(month);
-        grid->setCurrentCell(day - 1, 1);
+        QTableView* grid = window->grid(month);
+        grid->setCurrentIndex(entryAt(grid, day));
         for (QChar c : text) {
             QWidget* editor = grid->indexWidget(grid->currentIndex());
             QTest::keyClick(editor ? editor : grid, c.toLatin1());
@@ -156,7 +167,7 @@ TEST(AnniversariesWindowAlone, AsksOnlyItsOwnDialogsAndClock)
     window.show();
     EXPECT_EQ(window.selectedMonth(), 11);
 
-    window.grid(11)->item(4, 1)->setText("Fireworks");
+    window.grid(11)->model()->setData(window.grid(11)->model()->index(4, 1), "Fireworks");
     ownDialogs.answers = {platform::No};
     window.openFile(); // not saved: asked first; then the open dialog, cancelled
     ASSERT_EQ(ownDialogs.asked.size(), 1);
@@ -171,11 +182,11 @@ TEST_F(AnniversariesWindowTest, FreshWindowLayout)
     EXPECT_EQ(window->childAt(window->closePanel()->geometry().center()), window->closePanel());
     const int rows[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     for (int m = 1; m <= 12; ++m) {
-        QTableWidget* grid = window->grid(m);
+        QTableView* grid = window->grid(m);
         EXPECT_EQ(grid->size(), QSize(449, 404));
-        EXPECT_EQ(grid->rowCount(), rows[m - 1]);
-        EXPECT_EQ(grid->horizontalHeaderItem(0)->text() + grid->horizontalHeaderItem(1)->text(), "DateDetails");
-        EXPECT_EQ(grid->item(rows[m - 1] - 1, 0)->text(), planner::dayLabel(rows[m - 1]));
+        EXPECT_EQ(grid->model()->rowCount(), rows[m - 1]);
+        EXPECT_EQ(headers(grid), "DateDetails");
+        EXPECT_EQ(entryAt(grid, rows[m - 1], 0).data().toString(), planner::dayLabel(rows[m - 1]));
     }
     EXPECT_EQ(window->grid(1)->columnWidth(1), 396);
     EXPECT_EQ(window->grid(1)->rowHeight(0), 18);
@@ -214,8 +225,8 @@ TEST_F(AnniversariesWindowTest, MonthButtonsSelectAndColour)
 
 TEST_F(AnniversariesWindowTest, TypedKeysEditInPlaceAndClearSaved)
 {
-    QTableWidget* grid = window->grid(3);
-    grid->setCurrentCell(0, 1);
+    QTableView* grid = window->grid(3);
+    grid->setCurrentIndex(entryAt(grid, 1));
     QTest::keyClick(grid, Qt::Key_Down);
     QTest::keyClick(grid, Qt::Key_PageDown);
     EXPECT_TRUE(window->isSaved()); // moving about is no edit
@@ -230,7 +241,7 @@ TEST_F(AnniversariesWindowTest, TypedKeysEditInPlaceAndClearSaved)
     window->newYear();
     t.dialogs.asked.clear();
     ASSERT_TRUE(window->isSaved());
-    grid->setCurrentCell(4, 1);
+    grid->setCurrentIndex(entryAt(grid, 5));
     QTest::keyClick(grid, Qt::Key_Escape);
     EXPECT_FALSE(window->isSaved());
 }
@@ -238,8 +249,8 @@ TEST_F(AnniversariesWindowTest, TypedKeysEditInPlaceAndClearSaved)
 TEST_F(AnniversariesWindowTest, AnEntryStillBeingTypedIsHeldAndSaved)
 {
     window->showMonth(5);
-    QTableWidget* grid = window->grid(5);
-    grid->setCurrentCell(9, 1);
+    QTableView* grid = window->grid(5);
+    grid->setCurrentIndex(entryAt(grid, 10));
     QTest::keyClick(grid, 'B');
     QWidget* editor = grid->indexWidget(grid->currentIndex());
     ASSERT_TRUE(editor);
@@ -299,8 +310,7 @@ TEST_F(AnniversariesWindowTest, NewAsksEmptiesEveryDayAndKeepsHeaders)
     EXPECT_EQ(t.dialogs.asked[0].kind, MessageKind::Confirmation);
     EXPECT_EQ(t.dialogs.asked[0].buttons, platform::Yes | platform::No);
     expectAllEmpty();
-    EXPECT_EQ(window->grid(12)->horizontalHeaderItem(0)->text() + window->grid(12)->horizontalHeaderItem(1)->text(),
-              "DateDetails");
+    EXPECT_EQ(headers(window->grid(12)), "DateDetails");
     EXPECT_TRUE(window->isSaved());
     EXPECT_EQ(window->currentFileName(), "");
     EXPECT_EQ(window->grid(1)->toolTip(), dir.filePath("a.adb")); // the hint stays
