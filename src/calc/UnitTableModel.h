@@ -17,8 +17,6 @@ public:
 
     explicit UnitTableModel(units::Category category, QObject* parent = nullptr);
 
-    units::Category category() const { return category_; }
-
     // The number cells of a conversion, indexed by table row as
     // units::TableConversion gives them (entry 0 stands for the heading row).
     void showNumbers(const std::vector<QString>& numbers);
