@@ -6,16 +6,15 @@
 
 namespace paint {
 
+PaintDocument::PaintDocument(platform::Dialogs& dialogs, QWidget* dialogParent, DocumentFile::Texts texts)
+    : file_(dialogs, dialogParent, std::move(texts), [this](const QString& path) { return write(path); })
+{
+}
+
 void PaintDocument::replacePicture(Picture picture)
 {
     picture.pen() = picture_.pen();
     picture_ = std::move(picture);
-}
-
-void PaintDocument::startNew()
-{
-    fileName_.clear();
-    saved_ = true;
 }
 
 bool PaintDocument::open(const QString& path)
@@ -25,21 +24,13 @@ bool PaintDocument::open(const QString& path)
     if (!loaded)
         return false;
     replacePicture(std::move(*loaded));
-    fileName_ = path;
-    saved_ = true;
+    file_.opened(path);
     return true;
 }
 
-bool PaintDocument::saveAs(const QString& path)
+bool PaintDocument::write(const QString& path) const
 {
-    if (bmp::writeFile(path, picture_.image())) {
-        fileName_ = path;
-        saved_ = true;
-        return true;
-    }
-    fileName_.clear();
-    saved_ = false;
-    return false;
+    return bmp::writeFile(path, picture_.image());
 }
 
 bool PaintDocument::hasBitmapName(const QString& path)

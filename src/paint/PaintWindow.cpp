@@ -13,7 +13,6 @@
 #include "platform/Dialogs.h"
 
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
@@ -75,6 +74,20 @@ const BarMenuText BarMenus[PaintWindow::BarMenuCount] = {
 const char* const CanvasNames[7] = {"solidCanvas", "redBlackCanvas", "greenWhiteCanvas", "blueCyanCanvas",
                                     "orangeYellowCanvas", "magentaCanvas", "imageCanvas"};
 
+// The picture's file: the save question offers Cancel, and the save dialog
+// adds the extension itself and never asks about replacing a file.
+DocumentFile::Texts fileTexts()
+{
+    DocumentFile::Texts texts;
+    texts.saveQuestion = SaveQuestion;
+    texts.questionOffersCancel = true;
+    texts.couldNotSave = CouldNotSave;
+    texts.saveDialogTitle = Caption;
+    texts.fileFilter = DialogFilter;
+    texts.extension = DefaultSuffix;
+    return texts;
+}
+
 ColourValue fromQColor(const QColor& colour)
 {
     return colours::colourValue(colour.red(), colour.green(), colour.blue());
@@ -89,7 +102,10 @@ QString describeColour(const QString& what, ColourValue value)
 } // namespace
 
 PaintWindow::PaintWindow(const UtilityServices& services, QWidget* owner)
-    : QWidget(owner, Qt::Window), services_(services), recent_(paint::settings::ModuleKey)
+    : QWidget(owner, Qt::Window)
+    , services_(services)
+    , document_(services.dialogs, this, fileTexts())
+    , recent_(paint::settings::ModuleKey)
 {
     setObjectName(QStringLiteral("PaintWindow"));
     setWindowTitle(Caption);
@@ -102,6 +118,9 @@ PaintWindow::PaintWindow(const UtilityServices& services, QWidget* owner)
     buildCanvasArea();
     buildDropDowns();
     readStoredChoices();
+    document_.file().setRecentFiles(&recent_);
+    document_.file().changed = [this] { setCaptionFromFile(); };
+    document_.file().recentChanged = [this] { refreshRecentButtons(); };
 }
 
 PaintWindow::~PaintWindow() = default;
@@ -593,7 +612,7 @@ void PaintWindow::closeEvent(QCloseEvent* event)
 
 bool PaintWindow::queryClose()
 {
-    return released_ || askToSave();
+    return released_ || document_.file().maybeSave();
 }
 
 void PaintWindow::release()
@@ -815,7 +834,7 @@ void PaintWindow::newCanvas()
 
 bool PaintWindow::createCanvas()
 {
-    if (!askToSave())
+    if (!document_.file().maybeSave())
         return false;
     firstCanvasPending_ = false;
     const QSize wanted(std::max(1, scrollArea_->width() - 4), std::max(1, height() - BarHeight - 4));
@@ -830,7 +849,6 @@ bool PaintWindow::createCanvas()
     }
     stepper_.restart(picture().pen());
     document_.startNew();
-    setCaptionFromFile();
     resetSizes();
     picture().pen().mode = paint::rasterMode(brushType_);
     fillCanvas();
@@ -904,57 +922,24 @@ void PaintWindow::restorePen()
 
 // ---------------------------------------------------------------- files
 
-bool PaintWindow::askToSave()
-{
-    if (saved())
-        return true;
-    const int answer = services_.dialogs.message(this, MessageKind::Confirmation, SaveQuestion,
-                                                 platform::Yes | platform::No | platform::Cancel);
-    if (answer == platform::Cancel)
-        return false;
-    // A save that failed or was cancelled must not let the drawing go: the
-    // user said it was worth keeping.
-    if (answer == platform::Yes && !save())
-        return false;
-    return true;
-}
+void PaintWindow::hideFileMenu() { dropDowns_[size_t(BarMenu::File)]->hide(); }
 
 bool PaintWindow::save()
 {
-    dropDowns_[size_t(BarMenu::File)]->hide();
-    if (fileName().isEmpty())
-        return saveAs();
-    return writeTo(fileName());
+    hideFileMenu();
+    return document_.file().save();
 }
 
 bool PaintWindow::saveAs()
 {
-    dropDowns_[size_t(BarMenu::File)]->hide();
-    QString path = services_.dialogs.saveFileName(this, Caption, fileName(), DialogFilter, DefaultSuffix);
-    if (path.isEmpty())
-        return false;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QLatin1Char('.') + DefaultSuffix;
-    return writeTo(path);
-}
-
-bool PaintWindow::writeTo(const QString& path)
-{
-    const bool written = document_.saveAs(path);
-    setCaptionFromFile();
-    if (!written) {
-        services_.dialogs.message(this, MessageKind::Information, CouldNotSave, platform::Ok);
-        return false;
-    }
-    if (recent_.add(path))
-        refreshRecentButtons();
-    return true;
+    hideFileMenu();
+    return document_.file().saveAs();
 }
 
 void PaintWindow::openFile()
 {
-    dropDowns_[size_t(BarMenu::File)]->hide();
-    if (askToSave()) {
+    hideFileMenu();
+    if (document_.file().maybeSave()) {
         const QString path = services_.dialogs.openFileName(this, Caption, openDialogName_, DialogFilter);
         if (!path.isEmpty())
             openPicture(path, false);
@@ -964,9 +949,9 @@ void PaintWindow::openFile()
 
 void PaintWindow::openRecentFile(int slot)
 {
-    dropDowns_[size_t(BarMenu::File)]->hide();
+    hideFileMenu();
     const QString path = recent_.slot(slot);
-    if (!path.isEmpty() && askToSave())
+    if (!path.isEmpty() && document_.file().maybeSave())
         openPicture(path, true);
     restorePen();
 }
@@ -982,15 +967,12 @@ bool PaintWindow::openPicture(const QString& path, bool fromRecentSlot)
     }
     firstCanvasPending_ = false;   // an opened picture is not replaced by the first canvas
     showPicture();
-    setCaptionFromFile();
-    if (recent_.add(path))
-        refreshRecentButtons();
     return true;
 }
 
 void PaintWindow::closeFromMenu()
 {
-    dropDowns_[size_t(BarMenu::File)]->hide();
+    hideFileMenu();
     close();
 }
 

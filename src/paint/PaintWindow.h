@@ -50,6 +50,7 @@ public:
 
     // State the tests look at.
     const paint::PaintDocument& document() const { return document_; }
+    paint::PaintDocument& document() { return document_; }
     const paint::Picture& picture() const { return document_.picture(); }
     paint::Picture& picture() { return document_.picture(); }
     bool saved() const { return document_.saved(); }
@@ -104,7 +105,7 @@ public:
     // Selects the solid colour mode; when it already is, asks for the colour.
     void selectSolidColour();
     void selectColourMode(paint::ColourMode mode); // random and the gradients
-    // File menu
+    // File menu: the picture's DocumentFile does the saving and asking.
     void openFile();
     // True when the picture reached the disk.
     bool save();
@@ -192,10 +193,7 @@ private:
     void showPicture();
     bool sizeBoxRefusesKey(QLineEdit* box, QEvent* event) const;
 
-    // The save question; false when the user cancelled or a save that was
-    // wanted did not happen.
-    bool askToSave();
-    bool writeTo(const QString& path);
+    void hideFileMenu();
     void restorePen();
     void fillCanvas();
     void loadCanvasImage(const QString& name);

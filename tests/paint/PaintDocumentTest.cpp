@@ -1,6 +1,9 @@
 #include "paint/PaintDocument.h"
 
+#include "../common/ScopedConfigDir.h"
 #include "paint/BmpCodec.h"
+#include "common/RecentFiles.h"
+#include "platform/Dialogs.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -11,6 +14,8 @@ using paint::Picture;
 using paint::PixelFormat;
 
 namespace {
+
+const QString Failure = QStringLiteral("Could not Save.");
 
 Picture drawnPicture(PixelFormat format)
 {
@@ -26,65 +31,94 @@ bool writeBytes(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 class PaintDocumentTest : public ::testing::Test {
 protected:
+    DocumentFile::Texts texts() const
+    {
+        DocumentFile::Texts t;
+        t.saveQuestion = QStringLiteral("Save?");
+        t.questionOffersCancel = true;
+        t.couldNotSave = Failure;
+        t.saveDialogTitle = QStringLiteral("Pictures");
+        t.fileFilter = QStringLiteral("Bitmaps (*.bmp)");
+        t.extension = QStringLiteral("bmp");
+        return t;
+    }
+
+    ScopedConfigDir config;
     QTemporaryDir files;
+    platform::ScriptedDialogs dialogs;
 };
 
 } // namespace
 
 TEST_F(PaintDocumentTest, ANewDocumentHasNoFileAndNothingToSave)
 {
-    PaintDocument document;
+    PaintDocument document(dialogs, nullptr, texts());
     EXPECT_TRUE(document.saved());
     EXPECT_TRUE(document.fileName().isEmpty());
     EXPECT_TRUE(document.picture().isNull());
     document.markChanged();
     EXPECT_FALSE(document.saved());
+    EXPECT_FALSE(document.file().isSaved()) << "the document's state is its file's";
 }
 
 TEST_F(PaintDocumentTest, SavedPicturesReadBackInTheirOwnFormat)
 {
     for (PixelFormat format : {PixelFormat::Indexed8, PixelFormat::Rgb555, PixelFormat::Rgb565, PixelFormat::Rgb24,
                                PixelFormat::Rgb32}) {
-        PaintDocument document;
+        PaintDocument document(dialogs, nullptr, texts());
         document.replacePicture(drawnPicture(format));
         document.markChanged();
-        const QString path = files.filePath(QStringLiteral("drawing%1.bmp").arg(int(format)));
-        ASSERT_TRUE(document.saveAs(path)) << int(format);
-        EXPECT_EQ(document.fileName(), path);
+        // Saved the way the window saves: the file asks for a name and the
+        // document writes the bitmap.
+        const QString base = files.filePath(QStringLiteral("drawing%1").arg(int(format)));
+        dialogs.fileNames = {base};
+        ASSERT_TRUE(document.file().saveAs()) << int(format);
+        EXPECT_EQ(document.fileName(), base + ".bmp");
         EXPECT_TRUE(document.saved());
 
-        PaintDocument reopened;
+        PaintDocument reopened(dialogs, nullptr, texts());
         reopened.picture().pen() = paint::Pen{0x00FF00, 40, paint::RasterMode::MaskNotDest};
-        ASSERT_TRUE(reopened.open(path)) << int(format);
+        ASSERT_TRUE(reopened.open(base + ".bmp")) << int(format);
         EXPECT_EQ(reopened.picture().format(), format);
         EXPECT_EQ(reopened.picture().image(), document.picture().image()) << int(format);
-        EXPECT_EQ(reopened.fileName(), path);
+        EXPECT_EQ(reopened.fileName(), base + ".bmp");
         EXPECT_TRUE(reopened.saved());
         EXPECT_EQ(reopened.picture().pen().width, 40) << "the pen is the window's, not the file's";
         EXPECT_EQ(reopened.picture().pen().mode, paint::RasterMode::MaskNotDest);
     }
+    EXPECT_TRUE(dialogs.asked.isEmpty());
 }
 
-TEST_F(PaintDocumentTest, AFailedSaveForgetsTheFileAndStaysUnsaved)
+TEST_F(PaintDocumentTest, AFailedWriteLeavesTheLastFileAndTheFileForgetsItsName)
 {
-    PaintDocument document;
+    PaintDocument document(dialogs, nullptr, texts());
     document.replacePicture(drawnPicture(PixelFormat::Rgb24));
     const QString good = files.filePath("good.bmp");
-    ASSERT_TRUE(document.saveAs(good));
-    const QByteArray before = [&] { QFile f(good); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    ASSERT_TRUE(document.write(good));
+    const QByteArray before = readBytes(good);
+    ASSERT_FALSE(before.isEmpty());
 
+    EXPECT_FALSE(document.write(files.filePath("no-such-folder/drawing.bmp")));
+    EXPECT_FALSE(document.write(files.path())) << "a folder where the file should be";
+    Picture other = drawnPicture(PixelFormat::Rgb32);
+    other.fill(0x00FF00);
+    document.replacePicture(std::move(other));
+    dialogs.fileNames = {files.filePath("no-such-folder/drawing.bmp")};
     document.markChanged();
-    EXPECT_FALSE(document.saveAs(files.filePath("no-such-folder/drawing.bmp")));
+    EXPECT_FALSE(document.file().save());
+    ASSERT_EQ(dialogs.asked.size(), 1);
+    EXPECT_EQ(dialogs.asked[0].text, Failure);
     EXPECT_TRUE(document.fileName().isEmpty());
     EXPECT_FALSE(document.saved());
-    // A folder where the file should be cannot be written either.
-    EXPECT_FALSE(document.saveAs(files.path()));
-    EXPECT_FALSE(document.saved());
-    QFile kept(good);
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), before) << "the last saved file is untouched";
+    EXPECT_EQ(readBytes(good), before) << "the last saved file is untouched";
 }
 
 TEST_F(PaintDocumentTest, OnlyBitmapNamesAndSoundBitmapsOpen)
@@ -109,25 +143,32 @@ TEST_F(PaintDocumentTest, OnlyBitmapNamesAndSoundBitmapsOpen)
     EXPECT_FALSE(PaintDocument::readBitmap(damaged).has_value());
     EXPECT_FALSE(PaintDocument::readBitmap(files.filePath("missing.bmp")).has_value());
 
-    // A refused file changes nothing of the document.
-    PaintDocument document;
-    document.replacePicture(drawnPicture(PixelFormat::Rgb24));
-    ASSERT_TRUE(document.saveAs(files.filePath("mine.bmp")));
+    // A refused file changes nothing of the document, nor the recent list.
+    RecentFiles recent(QStringLiteral("Test\\Paint"));
+    PaintDocument document(dialogs, nullptr, texts());
+    document.file().setRecentFiles(&recent);
+    const QString mine = files.filePath("mine.bmp");
+    ASSERT_TRUE(paint::bmp::writeFile(mine, drawnPicture(PixelFormat::Rgb24).image()));
+    ASSERT_TRUE(document.open(mine));
+    EXPECT_EQ(recent.slot(1), mine);
     document.markChanged();
-    const QImage mine = document.picture().image().copy();
+    const QImage drawn = document.picture().image().copy();
     for (const QString& path : {icon, noName, damaged}) {
         EXPECT_FALSE(document.open(path)) << path.toStdString();
-        EXPECT_EQ(document.picture().image(), mine);
-        EXPECT_EQ(document.fileName(), files.filePath("mine.bmp"));
+        EXPECT_EQ(document.picture().image(), drawn);
+        EXPECT_EQ(document.fileName(), mine);
         EXPECT_FALSE(document.saved());
     }
+    EXPECT_TRUE(recent.slot(2).isEmpty());
     EXPECT_TRUE(document.open(upper));
     EXPECT_EQ(document.picture().format(), PixelFormat::Rgb32);
+    EXPECT_EQ(recent.slot(2), upper);
+    EXPECT_TRUE(dialogs.asked.isEmpty()) << "opening asks nothing; the window says what failed";
 }
 
 TEST_F(PaintDocumentTest, ANewPictureKeepsThePenAndANewCanvasForgetsTheFile)
 {
-    PaintDocument document;
+    PaintDocument document(dialogs, nullptr, texts());
     document.picture().pen() = paint::Pen{0x123456, 17, paint::RasterMode::MergeNotDest};
     Picture other = *Picture::create(5, 5, PixelFormat::Rgb32);
     other.pen() = paint::Pen{0, 1, paint::RasterMode::Copy};
@@ -137,7 +178,8 @@ TEST_F(PaintDocumentTest, ANewPictureKeepsThePenAndANewCanvasForgetsTheFile)
     EXPECT_EQ(document.picture().pen().width, 17);
     EXPECT_EQ(document.picture().pen().mode, paint::RasterMode::MergeNotDest);
 
-    ASSERT_TRUE(document.saveAs(files.filePath("named.bmp")));
+    dialogs.fileNames = {files.filePath("named.bmp")};
+    ASSERT_TRUE(document.file().save());
     document.markChanged();
     document.startNew();
     EXPECT_TRUE(document.fileName().isEmpty());

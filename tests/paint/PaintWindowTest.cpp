@@ -7,6 +7,7 @@
 #include "common/SettingsStore.h"
 #include "platform/Random.h"
 #include "app/UtilityWindow.h"
+#include "common/DocumentFile.h"
 
 #include <QApplication>
 #include <QFile>
@@ -882,6 +883,43 @@ TEST_F(PaintWindowTest, TheProgramsShutDownAsksThenReleasesWithoutAskingAgain)
     EXPECT_EQ(released.count(), 1) << "once only";
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(PaintWindowTest, ThePicturesFileIsADocumentFileThatTheCaptionAndRecentButtonsFollow)
+{
+    useCanvasOfSize(20, 20);
+    click(QPoint(5, 5));
+    DocumentFile& file = window->document().file();
+    EXPECT_FALSE(file.isSaved());
+    // Saved through the file itself: the window's caption and recent
+    // buttons follow it, and the bitmap is written.
+    const QString path = files.filePath("wired");
+    t.dialogs.fileNames = {path};
+    ASSERT_TRUE(file.saveAs());
+    EXPECT_EQ(t.dialogs.fileDialogs, QStringList{"Duza Zidova"});
+    EXPECT_EQ(window->windowTitle(), "Duza Zidova - " + path + ".bmp");
+    EXPECT_EQ(window->findChild<QPushButton*>("recentFileButton1")->text(), "1. " + path + ".bmp");
+    EXPECT_TRUE(window->saved());
+    EXPECT_TRUE(paint::bmp::readFile(path + ".bmp").has_value());
+    file.reset();
+    EXPECT_EQ(window->windowTitle(), "Duza Zidova");
+
+    // The File menu's Save, clicked, goes through the same file: with no
+    // name it asks for one, and a failure is the file's message.
+    click(QPoint(5, 5));
+    window->hoverBarButton(BarMenu::File);
+    t.dialogs.fileNames = {files.filePath("gone/wired.bmp")};
+    QTest::mouseClick(window->findChild<QPushButton*>("saveButton"), Qt::LeftButton);
+    EXPECT_EQ(window->openDropDown(), BarMenu::None);
+    EXPECT_EQ(t.dialogs.fileDialogs.size(), 2);
+    ASSERT_FALSE(t.dialogs.asked.isEmpty());
+    EXPECT_EQ(t.dialogs.asked.last().text, CouldNotSave);
+    EXPECT_FALSE(file.isSaved());
+    // And the save question before a new canvas is the file's, in the window's words.
+    t.dialogs.answers = {platform::Cancel};
+    EXPECT_FALSE(window->createCanvas());
+    EXPECT_EQ(t.dialogs.asked.last().text, SaveQuestion);
+    EXPECT_EQ(t.dialogs.asked.last().buttons, platform::Yes | platform::No | platform::Cancel);
 }
 
 } // namespace
