@@ -6,6 +6,7 @@
 #include "app/SoundEffects.h"
 #include "app/SplashWindow.h"
 #include "app/TrayIcon.h"
+#include "app/UtilityWindow.h"
 #include "platform/AutoPlayWatcher.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -142,11 +143,37 @@ int Launcher::queryAutoPlay()
     return answer == platform::Yes ? 0 : 1;
 }
 
+bool Launcher::windowsAgreeToEnd()
+{
+    if (!menu_)
+        return true;
+    for (QWidget* window : menu_->openWindows()) {
+        auto* utility = dynamic_cast<UtilityWindow*>(window);
+        if (utility && !utility->queryClose())
+            return false;
+    }
+    return true;
+}
+
 void Launcher::endApplication()
 {
-    if (ended_)
+    // A second request while the windows are still being asked (a click on
+    // the icon behind a question) waits for the first.
+    if (ended_ || askingWindows_)
+        return;
+    // Every window with work in it is asked first; one that keeps its work
+    // (Cancel, or a save that failed or was cancelled) keeps the program
+    // running as it was, icon and all.
+    askingWindows_ = true;
+    const bool agreed = windowsAgreeToEnd();
+    askingWindows_ = false;
+    if (!agreed)
         return;
     ended_ = true;
+    if (menu_)
+        for (QWidget* window : menu_->openWindows())
+            if (auto* utility = dynamic_cast<UtilityWindow*>(window))
+                utility->release();
     tray_->hide();
     splash_->closeTimer()->stop();
     midi_->close();

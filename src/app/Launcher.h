@@ -44,8 +44,10 @@ public:
     // to cancel it.
     int queryAutoPlay();
 
-    // Ends the program: the tray icon goes, the MIDI device is closed and the
-    // event loop told to stop. Once only.
+    // Ends the program, once every open utility window has agreed (each asks
+    // its own question about unsaved work): the windows go, the tray icon
+    // goes, the MIDI device is closed and the event loop told to stop. A
+    // window that keeps its work keeps the program as it was.
     void endApplication();
     bool ended() const { return ended_; }
 
@@ -54,6 +56,7 @@ private:
     void splashEnded();
     void showMenu();
     void watchAutoPlay();
+    bool windowsAgreeToEnd();
 
     std::unique_ptr<MidiService> midi_;
     std::unique_ptr<SoundEffects> sounds_;
@@ -65,4 +68,5 @@ private:
     std::unique_ptr<ProgramMenu> menu_;
     AutoPlayWatcher* autoPlay_ = nullptr;
     bool ended_ = false;
+    bool askingWindows_ = false;
 };

@@ -6,8 +6,9 @@
 
 #include <algorithm>
 
-ConversionGrid::ConversionGrid(int rows, QWidget* parent) : QTableWidget(rows - 1, ColumnCount, parent)
+ConversionGrid::ConversionGrid(QAbstractItemModel* model, QWidget* parent) : QTableView(parent)
 {
+    setModel(model);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -25,33 +26,18 @@ ConversionGrid::ConversionGrid(int rows, QWidget* parent) : QTableWidget(rows - 
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    for (int c = 0; c < ColumnCount; ++c)
-        setHorizontalHeaderItem(c, new QTableWidgetItem);
-    for (int r = 0; r < rowCount(); ++r)
-        for (int c = 0; c < ColumnCount; ++c) {
-            auto* item = new QTableWidgetItem;
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            // Numbers are right-aligned texts; wider ones lose leading blanks, not digits.
-            item->setTextAlignment(Qt::AlignVCenter | (c == NumberColumn ? Qt::AlignRight : Qt::AlignLeft));
-            setItem(r, c, item);
-        }
 }
+
+int ConversionGrid::modelRows() const { return model() ? model()->rowCount() : 0; }
+
+int ConversionGrid::gridRowCount() const { return modelRows() + 1; }
 
 QString ConversionGrid::cellText(int row, int column) const
 {
-    if (column < 0 || column >= ColumnCount || row < 0 || row > rowCount())
+    if (!model() || column < 0 || column >= model()->columnCount() || row < 0 || row > modelRows())
         return QString();
-    const QTableWidgetItem* cell = row == 0 ? horizontalHeaderItem(column) : item(row - 1, column);
-    return cell ? cell->text() : QString();
-}
-
-void ConversionGrid::setCellText(int row, int column, const QString& text)
-{
-    if (column < 0 || column >= ColumnCount || row < 0 || row > rowCount())
-        return;
-    QTableWidgetItem* cell = row == 0 ? horizontalHeaderItem(column) : item(row - 1, column);
-    if (cell->text() != text)
-        cell->setText(text);
+    return row == 0 ? model()->headerData(column, Qt::Horizontal).toString()
+                    : model()->index(row - 1, column).data().toString();
 }
 
 int ConversionGrid::selectedRow() const
@@ -66,27 +52,38 @@ int ConversionGrid::selectedColumn() const
     return current.isValid() ? current.column() : -1;
 }
 
-bool ConversionGrid::allowed(int row, int column) const { return !canSelect || canSelect(column, row); }
+bool ConversionGrid::selectable(const QModelIndex& index) const
+{
+    return index.isValid() && (index.flags() & Qt::ItemIsSelectable);
+}
 
 bool ConversionGrid::selectCell(int row, int column)
 {
-    if (row < 1 || row > rowCount() || column < 0 || column >= ColumnCount || !allowed(row, column))
+    const QModelIndex index = model() ? model()->index(row - 1, column) : QModelIndex();
+    if (!selectable(index))
         return false;
-    setCurrentCell(row - 1, column, QItemSelectionModel::ClearAndSelect);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     return true;
 }
 
 void ConversionGrid::setTopRow(int row)
 {
-    row = std::clamp(row, 1, rowCount());
+    row = std::clamp(row, 1, std::max(1, modelRows()));
     if (row == topRow_)
         return;
     topRow_ = row;
     // Rows above the top row are out of sight, the rest follow the heading;
     // unlike scrolling, the last rows may end above the bottom of the grid.
-    for (int r = 0; r < rowCount(); ++r)
+    for (int r = 0; r < modelRows(); ++r)
         setRowHidden(r, r + 1 < topRow_);
     emit topRowChanged();
+}
+
+void ConversionGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QTableView::currentChanged(current, previous);
+    if (current.row() != previous.row())
+        emit selectedRowChanged(current.isValid() ? current.row() + 1 : -1);
 }
 
 void ConversionGrid::mousePressEvent(QMouseEvent* event)
@@ -129,8 +126,6 @@ void ConversionGrid::wheelEvent(QWheelEvent* event)
 QModelIndex ConversionGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
 {
     const QModelIndex current = currentIndex();
-    const QModelIndex next = QTableWidget::moveCursor(action, modifiers);
-    if (!next.isValid() || !allowed(next.row() + 1, next.column()))
-        return current;
-    return next;
+    const QModelIndex next = QTableView::moveCursor(action, modifiers);
+    return selectable(next) ? next : current;
 }

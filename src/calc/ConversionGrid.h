@@ -1,35 +1,28 @@
 #pragma once
-#include <QTableWidget>
+#include <QTableView>
 
-#include <functional>
-
-// The conversion grid: row 0 is the heading row, shown as the grid's fixed
-// heading; rows 1.. are the table rows. Only cells the window allows can be
-// selected, there is no scroll bar of its own, and the first row shown below
-// the heading (the top row) is set by the window's own scroll bar.
-class ConversionGrid : public QTableWidget {
+// The view of a conversion table: it only shows its model. The model's
+// column headings are the heading row 0; model rows are grid rows 1...
+// A cell can be selected only where the model makes it selectable, there is
+// no scroll bar of its own, and the first row shown below the heading (the
+// top row) is set by the window's own scroll bar.
+class ConversionGrid : public QTableView {
     Q_OBJECT
 public:
-    enum Column { UnitColumn, NumberColumn, AbbreviationColumn, ColumnCount };
+    ConversionGrid(QAbstractItemModel* model, QWidget* parent);
 
-    // rows counts the heading row too.
-    ConversionGrid(int rows, QWidget* parent);
-
-    int gridRowCount() const { return rowCount() + 1; }
+    // Grid rows, the heading row counted.
+    int gridRowCount() const;
     QString cellText(int row, int column) const;
-    void setCellText(int row, int column, const QString& text);
 
     // The selected cell, in grid rows; -1 when there is none.
     int selectedRow() const;
     int selectedColumn() const;
-    // Selects the cell if the window allows it; false when refused.
+    // Selects the cell if the model allows it; false when refused.
     bool selectCell(int row, int column);
 
     int topRow() const { return topRow_; }
     void setTopRow(int row);
-
-    // Asked before any cell is selected, by mouse or keyboard.
-    std::function<bool(int column, int row)> canSelect;
 
 signals:
     void gridClicked();
@@ -37,8 +30,11 @@ signals:
     void topRowChanged();
     // A turn of the wheel over the grid: +1 down, -1 up.
     void wheelTurned(int step);
+    // The selected cell moved to another grid row.
+    void selectedRowChanged(int row);
 
 protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -47,7 +43,8 @@ protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
 private:
-    bool allowed(int row, int column) const;
+    bool selectable(const QModelIndex& index) const;
+    int modelRows() const;
 
     int topRow_ = 1;
     bool pressed_ = false;

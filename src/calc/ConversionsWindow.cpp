@@ -3,7 +3,9 @@
 #include "app/Panel.h"
 #include "calc/ConversionGrid.h"
 #include "calc/EntryBox.h"
+#include "calc/OvenChartModel.h"
 #include "calc/UnitList.h"
+#include "calc/UnitTableModel.h"
 #include "common/HelpText.h"
 #include "common/Palette.h"
 #include "platform/Dialogs.h"
@@ -20,6 +22,7 @@
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QTableView>
 
 using units::Category;
 using units::Scale;
@@ -39,6 +42,9 @@ constexpr int UnitColumnWidth = 140;
 constexpr int LiquidNumberColumnWidth = 265;
 constexpr int NumberColumnWidth = 240;
 constexpr int AbbreviationColumnWidth = 80;
+constexpr int OvenHeadingHeight = 26;
+constexpr int OvenRowHeight = 24;
+constexpr std::array<int, OvenChartModel::ColumnCount> OvenColumnWidths{130, 80, 66, 66};
 
 const QColor Silver(192, 192, 192);
 const QColor Aqua(0, 255, 255);
@@ -66,6 +72,26 @@ QFont sansSerif(int pixels, bool bold = false)
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
+}
+
+// A silver page of the notebook.
+QWidget* addPageHost(QStackedWidget* stack)
+{
+    auto* host = new QWidget;
+    host->setAutoFillBackground(true);
+    setPaletteColour(host, QPalette::Window, Silver);
+    stack->addWidget(host);
+    return host;
+}
+
+int unitItemHeight(const QListWidget* list) { return QFontMetrics(list->font()).height(); }
+
+void fillUnitList(QListWidget* list, const std::vector<QString>& captions)
+{
+    for (const QString& caption : captions) {
+        auto* item = new QListWidgetItem(caption, list);
+        item->setSizeHint(QSize(LeftPanelWidth - 14, unitItemHeight(list)));
+    }
 }
 
 Panel* makePanel(QWidget* parent, const QString& name, const QRect& geometry)
@@ -128,6 +154,7 @@ struct ConversionsWindow::UnitPage {
     int index = 0;
     EntryBox* entry = nullptr;
     std::vector<UnitList*> lists;
+    UnitTableModel* table = nullptr; // what the grid shows
     ConversionGrid* grid = nullptr;
     QScrollBar* scrollBar = nullptr;
     std::array<int, 2> topRows{1, 1};
@@ -149,6 +176,8 @@ ConversionsWindow::ConversionsWindow(const UtilityServices& services, QWidget* o
 
 ConversionsWindow::~ConversionsWindow() = default;
 
+// ---- Building ----
+
 void ConversionsWindow::buildLayout()
 {
     title_ = new QLabel(Caption, this);
@@ -162,24 +191,23 @@ void ConversionsWindow::buildLayout()
     pageStack_ = new QStackedWidget(this);
     pageStack_->setObjectName(QStringLiteral("pageStack"));
     pageStack_->setGeometry(PageArea);
-
     for (int p = 0; p < 3; ++p) {
-        auto* host = new QWidget;
-        host->setAutoFillBackground(true);
-        setPaletteColour(host, QPalette::Window, Silver);
-        pageStack_->addWidget(host);
         unitPages_[std::size_t(p)] = std::make_unique<UnitPage>();
         UnitPage& page = *unitPages_[std::size_t(p)];
         page.category = pageTexts()[std::size_t(p)].category;
         page.index = p;
-        buildUnitPage(page, host);
+        buildUnitPage(page, addPageHost(pageStack_));
     }
-    auto* temperatureHost = new QWidget;
-    temperatureHost->setAutoFillBackground(true);
-    setPaletteColour(temperatureHost, QPalette::Window, Silver);
-    pageStack_->addWidget(temperatureHost);
-    buildTemperaturePage(temperatureHost);
+    buildTemperaturePage(addPageHost(pageStack_));
 
+    buildTabStrip();
+
+    helpPanel()->raise();
+    closePanel()->raise();
+}
+
+void ConversionsWindow::buildTabStrip()
+{
     tabPanel_ = makePanel(this, QStringLiteral("tabPanel"),
                           QRect(0, TabStripTop, ClientSize.width(), ClientSize.height() - TabStripTop));
     tabPanel_->setBevel(Panel::Bevel::None);
@@ -198,40 +226,52 @@ void ConversionsWindow::buildLayout()
     tabBar_->move(4, 0);
     tabBar_->resize(tabBar_->sizeHint());
     connect(tabBar_, &QTabBar::currentChanged, this, &ConversionsWindow::showPage);
-
-    helpPanel()->raise();
-    closePanel()->raise();
 }
 
+// A unit page: the entry box and unit lists on the left, the grid on the right.
 void ConversionsWindow::buildUnitPage(UnitPage& page, QWidget* host)
 {
     const PageText& text = pageTexts()[std::size_t(page.index)];
-    const units::UnitTable& table = units::table(page.category);
     page.topRows = text.topRows;
 
     Panel* left =
         makePanel(host, text.name + QStringLiteral("EntryPanel"), QRect(0, 0, LeftPanelWidth, PageArea.height()));
     Panel* right = makePanel(host, text.name + QStringLiteral("GridPanel"),
                              QRect(RightPanelLeft, 0, PageArea.width() - RightPanelLeft, PageArea.height()));
+    buildEntryBox(page, left);
+    buildUnitLists(page, left);
+    buildGrid(page, right);
+    if (text.scrolls)
+        buildScrollBar(page, right);
 
-    page.entry = new EntryBox(left);
-    page.entry->setObjectName(text.name + QStringLiteral("Entry"));
+    connect(page.entry, &QLineEdit::textChanged, this, [this, &page] { convert(page); });
+    connect(page.entry, &EntryBox::entered, page.entry, &QLineEdit::selectAll);
+}
+
+void ConversionsWindow::buildEntryBox(UnitPage& page, QWidget* panel)
+{
+    page.entry = new EntryBox(panel);
+    page.entry->setObjectName(pageTexts()[std::size_t(page.index)].name + QStringLiteral("Entry"));
     page.entry->setGeometry(6, 6, LeftPanelWidth - 12, 22);
     page.entry->setToolTip(EntryHint);
     page.entry->setAccessibleName(EntryHint);
     page.entry->setAlignment(Qt::AlignCenter);
     page.entry->setMaxLength(units::MaxEntryLength);
     page.entry->setFont(sansSerif(13, true));
+}
 
-    const QFont listFont = courier(11);
-    const int itemHeight = QFontMetrics(listFont).height();
+// One list per unit group, stacked below the entry box, each as tall as its units.
+void ConversionsWindow::buildUnitLists(UnitPage& page, QWidget* panel)
+{
+    const PageText& text = pageTexts()[std::size_t(page.index)];
+    const units::UnitTable& table = units::table(page.category);
     int y = 32;
     for (std::size_t g = 0; g < text.listNames.size(); ++g) {
-        auto* list = new UnitList(left);
+        auto* list = new UnitList(panel);
         list->setObjectName(text.listNames[g]);
         list->setToolTip(text.listHints[g]);
         list->setAccessibleName(text.listHints[g]);
-        list->setFont(listFont);
+        list->setFont(courier(11));
         list->setFrameShape(QFrame::Box);
         list->setFrameShadow(QFrame::Plain);
         list->setLineWidth(1);
@@ -239,11 +279,8 @@ void ConversionsWindow::buildUnitPage(UnitPage& page, QWidget* host)
         list->setUniformItemSizes(true);
         setPaletteColour(list, QPalette::Base, Yellow);
         const std::vector<QString> captions = table.groupCaptions(int(g));
-        for (const QString& caption : captions) {
-            auto* item = new QListWidgetItem(caption, list);
-            item->setSizeHint(QSize(LeftPanelWidth - 14, itemHeight));
-        }
-        const int height = int(captions.size()) * itemHeight + 2;
+        fillUnitList(list, captions);
+        const int height = int(captions.size()) * unitItemHeight(list) + 2;
         list->setGeometry(6, y, LeftPanelWidth - 12, height);
         y += height + ListGap;
         page.lists.push_back(list);
@@ -258,10 +295,14 @@ void ConversionsWindow::buildUnitPage(UnitPage& page, QWidget* host)
                 chooseUnit(page, group);
         });
     }
+}
 
+void ConversionsWindow::buildGrid(UnitPage& page, QWidget* panel)
+{
     const int numberWidth = page.category == Category::Liquid ? LiquidNumberColumnWidth : NumberColumnWidth;
-    page.grid = new ConversionGrid(table.rowCount(), right);
-    page.grid->setObjectName(text.name + QStringLiteral("Grid"));
+    page.table = new UnitTableModel(page.category, this);
+    page.grid = new ConversionGrid(page.table, panel);
+    page.grid->setObjectName(pageTexts()[std::size_t(page.index)].name + QStringLiteral("Grid"));
     page.grid->setToolTip(GridHint);
     page.grid->setAccessibleName(GridHint);
     page.grid->setFont(courier(13));
@@ -272,58 +313,61 @@ void ConversionsWindow::buildUnitPage(UnitPage& page, QWidget* host)
     page.grid->horizontalHeader()->setStyleSheet(QStringLiteral(
         "QHeaderView::section { background: #c0c0c0; border: none; border-right: 1px solid #808080;"
         " border-bottom: 1px solid #808080; padding: 0px 3px; }"));
-    page.grid->setColumnWidth(ConversionGrid::UnitColumn, UnitColumnWidth);
-    page.grid->setColumnWidth(ConversionGrid::NumberColumn, numberWidth);
-    page.grid->setColumnWidth(ConversionGrid::AbbreviationColumn, AbbreviationColumnWidth);
+    page.grid->setColumnWidth(UnitTableModel::UnitColumn, UnitColumnWidth);
+    page.grid->setColumnWidth(UnitTableModel::NumberColumn, numberWidth);
+    page.grid->setColumnWidth(UnitTableModel::AbbreviationColumn, AbbreviationColumnWidth);
     const int frame = 2 * page.grid->frameWidth();
     page.grid->setGeometry(5, 5, UnitColumnWidth + numberWidth + AbbreviationColumnWidth + frame,
                            RowHeight * (VisibleRows + 1) + frame);
-    // Only numbers are there to be picked and copied.
-    page.grid->canSelect = [](int column, int) { return column == ConversionGrid::NumberColumn; };
     // The grid only shows; typing goes on in the entry box.
     const auto focusPageEntry = [this, &page] { focusEntry(page.index); };
     connect(page.grid, &ConversionGrid::gridClicked, this, focusPageEntry);
     connect(page.grid, &ConversionGrid::topRowChanged, this, focusPageEntry);
     connect(page.grid, &ConversionGrid::gridDoubleClicked, this, &ConversionsWindow::copySelectedNumber);
-
-    if (text.scrolls) {
-        page.scrollBar = new QScrollBar(Qt::Vertical, right);
-        page.scrollBar->setObjectName(text.name + QStringLiteral("ScrollBar"));
-        page.scrollBar->setToolTip(ScrollHint);
-        page.scrollBar->setAccessibleName(ScrollHint);
-        page.scrollBar->setRange(0, 1);
-        page.scrollBar->setPageStep(1);
-        page.scrollBar->setGeometry(page.grid->geometry().right() + 3, 5, ScrollBarWidth, page.grid->height());
-        connect(page.scrollBar, &QScrollBar::valueChanged, this, [this, &page] { scrollGrid(page); });
-        connect(page.grid, &ConversionGrid::wheelTurned, page.scrollBar,
-                [&page](int step) { page.scrollBar->setValue(page.scrollBar->value() + step); });
-        // A selection moved by key past the rows in sight brings the other half in.
-        connect(page.grid, &QTableWidget::currentCellChanged, page.scrollBar, [&page](int row) {
-            const int gridRow = row + 1;
-            if (!page.grid->hasFocus())
-                return;
-            if (gridRow < page.grid->topRow())
-                page.scrollBar->setValue(0);
-            else if (gridRow >= page.grid->topRow() + VisibleRows)
-                page.scrollBar->setValue(1);
-        });
-    }
-
-    connect(page.entry, &QLineEdit::textChanged, this, [this, &page] { convert(page); });
-    connect(page.entry, &EntryBox::entered, page.entry, &QLineEdit::selectAll);
 }
 
+// Length and weight have more rows than the grid shows: a two-position bar
+// beside it picks the half in sight.
+void ConversionsWindow::buildScrollBar(UnitPage& page, QWidget* panel)
+{
+    page.scrollBar = new QScrollBar(Qt::Vertical, panel);
+    page.scrollBar->setObjectName(pageTexts()[std::size_t(page.index)].name + QStringLiteral("ScrollBar"));
+    page.scrollBar->setToolTip(ScrollHint);
+    page.scrollBar->setAccessibleName(ScrollHint);
+    page.scrollBar->setRange(0, 1);
+    page.scrollBar->setPageStep(1);
+    page.scrollBar->setGeometry(page.grid->geometry().right() + 3, 5, ScrollBarWidth, page.grid->height());
+    connect(page.scrollBar, &QScrollBar::valueChanged, this, [this, &page] { scrollGrid(page); });
+    connect(page.grid, &ConversionGrid::wheelTurned, page.scrollBar,
+            [&page](int step) { page.scrollBar->setValue(page.scrollBar->value() + step); });
+    // A selection moved by key past the rows in sight brings the other half in.
+    connect(page.grid, &ConversionGrid::selectedRowChanged, page.scrollBar, [&page](int row) {
+        if (!page.grid->hasFocus())
+            return;
+        if (row < page.grid->topRow())
+            page.scrollBar->setValue(0);
+        else if (row >= page.grid->topRow() + VisibleRows)
+            page.scrollBar->setValue(1);
+    });
+}
+
+// The temperature page: input scale, value and results on the left, the oven chart on the right.
 void ConversionsWindow::buildTemperaturePage(QWidget* host)
 {
     Panel* left = makePanel(host, QStringLiteral("temperaturePanel"), QRect(0, 0, 250, PageArea.height()));
     Panel* right =
         makePanel(host, QStringLiteral("ovenPanel"), QRect(252, 0, PageArea.width() - 252, PageArea.height()));
-    const QFont groupFont = sansSerif(13, true);
-    const QFont plain = sansSerif(13);
+    buildScaleButtons(left);
+    buildTemperatureEntry(left);
+    buildTemperatureResults(left);
+    buildOvenChart(right);
+}
 
-    auto* inputUnits = new QGroupBox(QStringLiteral("Input Units"), left);
+void ConversionsWindow::buildScaleButtons(QWidget* panel)
+{
+    auto* inputUnits = new QGroupBox(QStringLiteral("Input Units"), panel);
     inputUnits->setObjectName(QStringLiteral("inputUnits"));
-    inputUnits->setFont(groupFont);
+    inputUnits->setFont(sansSerif(13, true));
     inputUnits->setGeometry(8, 8, 234, 110);
     celsiusButton_ = new QRadioButton(QStringLiteral("&Celsius"), inputUnits);
     celsiusButton_->setObjectName(QStringLiteral("celsiusButton"));
@@ -334,16 +378,25 @@ void ConversionsWindow::buildTemperaturePage(QWidget* host)
     int y = 26;
     for (QRadioButton* button : {celsiusButton_, fahrenheitButton_, kelvinButton_}) {
         button->setToolTip(ScaleHint);
-        button->setFont(plain);
+        button->setFont(sansSerif(13));
         // Only the button and its caption take clicks, as a user expects.
         button->setGeometry(16, y, button->sizeHint().width(), 24);
         y += 26;
     }
     celsiusButton_->setChecked(true);
+    // Connected once Celsius is chosen: the start is no choice of the user's.
+    for (QRadioButton* button : {celsiusButton_, fahrenheitButton_, kelvinButton_})
+        connect(button, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                scaleChosen();
+        });
+}
 
-    auto* value = new QGroupBox(QStringLiteral("Input Value"), left);
+void ConversionsWindow::buildTemperatureEntry(QWidget* panel)
+{
+    auto* value = new QGroupBox(QStringLiteral("Input Value"), panel);
     value->setObjectName(QStringLiteral("inputValue"));
-    value->setFont(groupFont);
+    value->setFont(sansSerif(13, true));
     value->setGeometry(8, 126, 234, 64);
     temperatureEntry_ = new EntryBox(value);
     temperatureEntry_->setObjectName(QStringLiteral("temperatureEntry"));
@@ -353,19 +406,17 @@ void ConversionsWindow::buildTemperaturePage(QWidget* host)
     temperatureEntry_->setAlignment(Qt::AlignCenter);
     temperatureEntry_->setFont(sansSerif(14, true));
     temperatureEntry_->setGeometry(16, 26, 202, 26);
-    // The starting captions below already show 0 degrees Celsius.
+    // The starting captions of the results already show 0 degrees Celsius.
     temperatureEntry_->setText(QStringLiteral("0"));
     connect(temperatureEntry_, &QLineEdit::textChanged, this, &ConversionsWindow::convertTemperature);
     connect(temperatureEntry_, &EntryBox::entered, temperatureEntry_, &QLineEdit::selectAll);
-    for (QRadioButton* button : {celsiusButton_, fahrenheitButton_, kelvinButton_})
-        connect(button, &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                scaleChosen();
-        });
+}
 
-    auto* conversions = new QGroupBox(QStringLiteral("Conversions"), left);
+void ConversionsWindow::buildTemperatureResults(QWidget* panel)
+{
+    auto* conversions = new QGroupBox(QStringLiteral("Conversions"), panel);
     conversions->setObjectName(QStringLiteral("conversions"));
-    conversions->setFont(groupFont);
+    conversions->setFont(sansSerif(13, true));
     conversions->setGeometry(8, 198, 234, 212);
     struct Result {
         QLabel** label;
@@ -380,10 +431,10 @@ void ConversionsWindow::buildTemperaturePage(QWidget* host)
          "32.000 "},
         {&kelvinResult_, "kelvinResult", "Kelvin", "Temperature in Kelvin (Read Only)", "273.16"},
     };
-    y = 24;
+    int y = 24;
     for (const Result& r : results) {
         auto* heading = new QLabel(QString::fromLatin1(r.heading), conversions);
-        heading->setFont(plain);
+        heading->setFont(sansSerif(13));
         heading->setGeometry(16, y, 200, 18);
         QLabel* label = new QLabel(QString::fromLatin1(r.start), conversions);
         label->setObjectName(QString::fromLatin1(r.name));
@@ -399,15 +450,19 @@ void ConversionsWindow::buildTemperaturePage(QWidget* host)
         *r.label = label;
         y += 62;
     }
+}
 
-    auto* ovenTitle = new QLabel(units::OvenTitle, right);
+// The oven chart: a title, the fixed table centred under it, and its footnote.
+void ConversionsWindow::buildOvenChart(QWidget* panel)
+{
+    auto* ovenTitle = new QLabel(units::OvenTitle, panel);
     ovenTitle->setObjectName(QStringLiteral("ovenTitle"));
     ovenTitle->setFont(sansSerif(16, true));
     ovenTitle->setAlignment(Qt::AlignCenter);
-    ovenTitle->setGeometry(10, 12, right->width() - 20, 24);
+    ovenTitle->setGeometry(10, 12, panel->width() - 20, 24);
 
-    const auto& chart = units::ovenChart();
-    ovenChart_ = new QTableWidget(int(chart.size()), 4, right);
+    ovenChart_ = new QTableView(panel);
+    ovenChart_->setModel(new OvenChartModel(this));
     ovenChart_->setObjectName(QStringLiteral("ovenChart"));
     ovenChart_->setAccessibleName(units::OvenTitle);
     ovenChart_->setFont(sansSerif(13));
@@ -418,32 +473,21 @@ void ConversionsWindow::buildTemperaturePage(QWidget* host)
     ovenChart_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ovenChart_->verticalHeader()->hide();
     ovenChart_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    ovenChart_->verticalHeader()->setDefaultSectionSize(24);
+    ovenChart_->verticalHeader()->setDefaultSectionSize(OvenRowHeight);
     ovenChart_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    ovenChart_->horizontalHeader()->setFixedHeight(26);
+    ovenChart_->horizontalHeader()->setFixedHeight(OvenHeadingHeight);
     ovenChart_->horizontalHeader()->setSectionsClickable(false);
     ovenChart_->horizontalHeader()->setFont(sansSerif(13, true));
-    const auto& headings = units::ovenHeadings();
-    for (int c = 0; c < 4; ++c)
-        ovenChart_->setHorizontalHeaderItem(c, new QTableWidgetItem(headings[std::size_t(c)]));
-    const std::array<int, 4> widths{130, 80, 66, 66};
-    for (int c = 0; c < 4; ++c)
-        ovenChart_->setColumnWidth(c, widths[std::size_t(c)]);
-    for (int r = 0; r < int(chart.size()); ++r) {
-        const units::OvenRow& row = chart[std::size_t(r)];
-        const QString cells[] = {row.temperature, row.gasMark, row.celsius, row.fahrenheit};
-        for (int c = 0; c < 4; ++c) {
-            auto* item = new QTableWidgetItem(cells[c]);
-            item->setFlags(Qt::ItemIsEnabled);
-            item->setTextAlignment(c == 0 ? (Qt::AlignLeft | Qt::AlignVCenter) : Qt::Alignment(Qt::AlignCenter));
-            ovenChart_->setItem(r, c, item);
-        }
+    int chartWidth = 2 * ovenChart_->frameWidth();
+    for (int c = 0; c < OvenChartModel::ColumnCount; ++c) {
+        ovenChart_->setColumnWidth(c, OvenColumnWidths[std::size_t(c)]);
+        chartWidth += OvenColumnWidths[std::size_t(c)];
     }
-    const int frame = 2 * ovenChart_->frameWidth();
-    const int chartWidth = 130 + 80 + 66 + 66 + frame;
-    ovenChart_->setGeometry((right->width() - chartWidth) / 2, 48, chartWidth, 26 + 24 * int(chart.size()) + frame);
+    const int rows = ovenChart_->model()->rowCount();
+    ovenChart_->setGeometry((panel->width() - chartWidth) / 2, 48, chartWidth,
+                            OvenHeadingHeight + OvenRowHeight * rows + 2 * ovenChart_->frameWidth());
 
-    auto* footnote = new QLabel(units::OvenFootnote, right);
+    auto* footnote = new QLabel(units::OvenFootnote, panel);
     footnote->setObjectName(QStringLiteral("ovenFootnote"));
     footnote->setFont(sansSerif(12));
     footnote->setGeometry(ovenChart_->x(), ovenChart_->geometry().bottom() + 8, chartWidth, 18);
@@ -515,11 +559,7 @@ void ConversionsWindow::resetUnitPages()
     UnitPage& length = unitPage(Category::Length);
     filling_ = true;
     length.lists[0]->clear();
-    const int itemHeight = QFontMetrics(length.lists[0]->font()).height();
-    for (const QString& caption : units::table(Category::Length).groupCaptions(0)) {
-        auto* item = new QListWidgetItem(caption, length.lists[0]);
-        item->setSizeHint(QSize(LeftPanelWidth - 14, itemHeight));
-    }
+    fillUnitList(length.lists[0], units::table(Category::Length).groupCaptions(0));
     for (auto& page : unitPages_) {
         resetGrid(*page);
         for (UnitList* list : page->lists)
@@ -550,22 +590,13 @@ void ConversionsWindow::resetUnitPages()
 
 void ConversionsWindow::resetGrid(UnitPage& page)
 {
-    const units::UnitTable& table = units::table(page.category);
     ConversionGrid* grid = page.grid;
-    grid->setColumnWidth(ConversionGrid::UnitColumn, UnitColumnWidth);
-    grid->setColumnWidth(ConversionGrid::NumberColumn,
+    grid->setColumnWidth(UnitTableModel::UnitColumn, UnitColumnWidth);
+    grid->setColumnWidth(UnitTableModel::NumberColumn,
                          page.category == Category::Liquid ? LiquidNumberColumnWidth : NumberColumnWidth);
-    grid->setColumnWidth(ConversionGrid::AbbreviationColumn, AbbreviationColumnWidth);
-    grid->selectCell(table.lastRow(), ConversionGrid::NumberColumn);
-    grid->setCellText(0, ConversionGrid::UnitColumn, table.unitHeading);
-    grid->setCellText(0, ConversionGrid::NumberColumn, table.numberHeading);
-    grid->setCellText(0, ConversionGrid::AbbreviationColumn, table.abbreviationHeading);
-    for (int r = 1; r < table.rowCount(); ++r) {
-        const units::TableRow& row = table.rows[std::size_t(r)];
-        grid->setCellText(r, ConversionGrid::UnitColumn, row.label);
-        grid->setCellText(r, ConversionGrid::NumberColumn, QString());
-        grid->setCellText(r, ConversionGrid::AbbreviationColumn, row.abbreviation);
-    }
+    grid->setColumnWidth(UnitTableModel::AbbreviationColumn, AbbreviationColumnWidth);
+    grid->selectCell(units::table(page.category).lastRow(), UnitTableModel::NumberColumn);
+    page.table->clearNumbers();
 }
 
 void ConversionsWindow::showPage(int index)
@@ -608,8 +639,7 @@ void ConversionsWindow::convert(UnitPage& page)
         page.position = out.selected;
         showSelection(page);
     }
-    for (int r = 1; r < int(out.numbers.size()); ++r)
-        page.grid->setCellText(r, ConversionGrid::NumberColumn, out.numbers[std::size_t(r)]);
+    page.table->showNumbers(out.numbers);
     if (pageShown() == page.index)
         focusEntry(page.index);
 }
@@ -687,7 +717,7 @@ void ConversionsWindow::copySelectedNumber()
         return;
     UnitPage& page = *unitPages_[std::size_t(shown)];
     const int row = page.grid->selectedRow();
-    QString text = page.grid->cellText(row, ConversionGrid::NumberColumn);
+    QString text = page.grid->cellText(row, UnitTableModel::NumberColumn);
     switch (page.category) {
     case Category::Length:
         text = text.trimmed();

@@ -12,7 +12,7 @@ class QRadioButton;
 class QScrollBar;
 class QStackedWidget;
 class QTabBar;
-class QTableWidget;
+class QTableView;
 class ConversionGrid;
 class EntryBox;
 class Panel;
@@ -55,8 +55,17 @@ private:
     struct UnitPage;
 
     void buildLayout();
+    void buildTabStrip();
     void buildUnitPage(UnitPage& page, QWidget* host);
+    void buildEntryBox(UnitPage& page, QWidget* panel);
+    void buildUnitLists(UnitPage& page, QWidget* panel);
+    void buildGrid(UnitPage& page, QWidget* panel);
+    void buildScrollBar(UnitPage& page, QWidget* panel);
     void buildTemperaturePage(QWidget* host);
+    void buildScaleButtons(QWidget* panel);
+    void buildTemperatureEntry(QWidget* panel);
+    void buildTemperatureResults(QWidget* panel);
+    void buildOvenChart(QWidget* panel);
     void resetUnitPages();
     void resetGrid(UnitPage& page);
     void showPage(int index);
@@ -89,5 +98,5 @@ private:
     QLabel* celsiusResult_ = nullptr;
     QLabel* fahrenheitResult_ = nullptr;
     QLabel* kelvinResult_ = nullptr;
-    QTableWidget* ovenChart_ = nullptr;
+    QTableView* ovenChart_ = nullptr;
 };

@@ -51,6 +51,25 @@ QLabel* title(QWidget* parent, const QString& text, const QColor& colour, QPoint
     return label;
 }
 
+// One of the two sunken parts of the result panel.
+Panel* resultPart(QWidget* parent, const QString& name, const QRect& at)
+{
+    auto* part = new Panel(parent);
+    part->setObjectName(name);
+    part->setColour(colours::MenuGrey);
+    part->setBevel(Panel::Bevel::Lowered, 1);
+    part->setGeometry(at);
+    return part;
+}
+
+QLabel* digitCell(QWidget* parent, const QString& name, int x)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(x, 48, datedigits::Width, datedigits::Height);
+    return label;
+}
+
 using Side = DateCalculatorWindow::Side;
 using datedigits::Set;
 
@@ -65,6 +84,23 @@ QString sideName(Side side, const char* control)
 }
 
 QString daysName(qint64 n) { return n == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(n); }
+
+QString dateCalculatorHelp()
+{
+    return buildHelpText(
+        Caption,
+        {
+            {QStringLiteral("This utility allows you to calculate the number of weeks / days between any two "
+                            "given dates.  Use it to find out how long it is")},
+            {QStringLiteral("until payday, christmas or even the millenium!  "), true},
+            {QStringLiteral("Simply click on the \"Date From\" tab and select Date, Month and Year.  Next click "
+                            "on the \"Date To\" tab and select the 2nd ")},
+            {QStringLiteral("date, month and year.  The number of days, and weeks/days will automatically be "
+                            "displayed at the bottom of the screen.  "),
+             true},
+            {QStringLiteral("On either tab, use \"Set to current date\" to quickly return.  ")},
+        });
+}
 
 } // namespace
 
@@ -103,19 +139,7 @@ DateCalculatorWindow::DateCalculatorWindow(const UtilityServices& services, QWid
     for (Side side : BothSides)
         showCalendarYearAndMonth(side);
     showSpan();
-    setHelpText(buildHelpText(
-        Caption,
-        {
-            {QStringLiteral("This utility allows you to calculate the number of weeks / days between any two "
-                            "given dates.  Use it to find out how long it is")},
-            {QStringLiteral("until payday, christmas or even the millenium!  "), true},
-            {QStringLiteral("Simply click on the \"Date From\" tab and select Date, Month and Year.  Next click "
-                            "on the \"Date To\" tab and select the 2nd ")},
-            {QStringLiteral("date, month and year.  The number of days, and weeks/days will automatically be "
-                            "displayed at the bottom of the screen.  "),
-             true},
-            {QStringLiteral("On either tab, use \"Set to current date\" to quickly return.  ")},
-        }));
+    setHelpText(dateCalculatorHelp());
 }
 
 QDate DateCalculatorWindow::today() const { return services().clock.now().date(); }
@@ -127,6 +151,7 @@ void DateCalculatorWindow::drawDigitPictures()
             digitPictures_[std::size_t(set)][std::size_t(digit + 1)] = datedigits::picture(set, digit);
 }
 
+// A date's page: the calendar on the left, year, months and today on the right.
 void DateCalculatorWindow::buildPage(Side side)
 {
     DateControls& d = controls(side);
@@ -141,6 +166,22 @@ void DateCalculatorWindow::buildPage(Side side)
     connect(d.calendar, &DateGrid::changed, this, &DateCalculatorWindow::showSpan);
     connect(d.calendar, &DateGrid::clicked, this, &DateCalculatorWindow::showSpan);
 
+    buildYearControls(side);
+    buildMonthButtons(side);
+
+    d.todayButton = new QPushButton(TodayText, d.page);
+    d.todayButton->setObjectName(sideName(side, "TodayButton"));
+    d.todayButton->setFlat(true);
+    d.todayButton->setGeometry(318, 174, 244, 28);
+    connect(d.todayButton, &QPushButton::clicked, this, [this, side] { setToToday(side); });
+
+    connect(d.yearBox, &QLineEdit::textChanged, this, [this, side] { takeYearFromBox(side); });
+}
+
+// The year box and its two arrows.
+void DateCalculatorWindow::buildYearControls(Side side)
+{
+    DateControls& d = controls(side);
     d.yearBox = new QLineEdit(InitialYearText, d.page);
     d.yearBox->setObjectName(sideName(side, "YearBox"));
     d.yearBox->setAccessibleName(QStringLiteral("Year"));
@@ -166,7 +207,12 @@ void DateCalculatorWindow::buildPage(Side side)
     d.previousYear = arrow("PreviousYear", Qt::DownArrow, QStringLiteral("Previous year"), 28);
     connect(d.nextYear, &QToolButton::clicked, this, [this, side] { stepYear(side, 1); });
     connect(d.previousYear, &QToolButton::clicked, this, [this, side] { stepYear(side, -1); });
+}
 
+// Twelve month buttons, three to a row, in their sunken panel.
+void DateCalculatorWindow::buildMonthButtons(Side side)
+{
+    DateControls& d = controls(side);
     d.monthPanel = new Panel(d.page);
     d.monthPanel->setObjectName(sideName(side, "MonthPanel"));
     d.monthPanel->setColour(colours::MenuGrey);
@@ -187,16 +233,9 @@ void DateCalculatorWindow::buildPage(Side side)
         connect(button, &Panel::clicked, this, [this, side, month] { chooseMonth(side, month); });
         d.monthButtons[std::size_t(month - 1)] = button;
     }
-
-    d.todayButton = new QPushButton(TodayText, d.page);
-    d.todayButton->setObjectName(sideName(side, "TodayButton"));
-    d.todayButton->setFlat(true);
-    d.todayButton->setGeometry(318, 174, 244, 28);
-    connect(d.todayButton, &QPushButton::clicked, this, [this, side] { setToToday(side); });
-
-    connect(d.yearBox, &QLineEdit::textChanged, this, [this, side] { takeYearFromBox(side); });
 }
 
+// Below the tabs, seen from both: the days, and the weeks and days.
 void DateCalculatorWindow::buildResult()
 {
     resultPanel_ = new Panel(this);
@@ -204,31 +243,24 @@ void DateCalculatorWindow::buildResult()
     resultPanel_->setColour(colours::MenuGrey);
     resultPanel_->setBevel(Panel::Bevel::Raised, 2);
     resultPanel_->setGeometry(30, 276, 580, 114);
+    buildDaysPanel();
+    buildWeeksPanel();
+}
 
-    auto panel = [this](const QString& name, const QRect& at) {
-        auto* p = new Panel(resultPanel_);
-        p->setObjectName(name);
-        p->setColour(colours::MenuGrey);
-        p->setBevel(Panel::Bevel::Lowered, 1);
-        p->setGeometry(at);
-        return p;
-    };
-    auto cell = [](QWidget* parent, const QString& name, int x) {
-        auto* label = new QLabel(parent);
-        label->setObjectName(name);
-        label->setGeometry(x, 48, datedigits::Width, datedigits::Height);
-        return label;
-    };
-
+void DateCalculatorWindow::buildDaysPanel()
+{
+    daysPanel_ = resultPart(resultPanel_, QStringLiteral("daysPanel"), QRect(12, 10, 215, 94));
     // Each title is a navy label over a white one a pixel up and left.
-    daysPanel_ = panel(QStringLiteral("daysPanel"), QRect(12, 10, 215, 94));
     title(daysPanel_, DaysTitle, Qt::white, QPoint(20, 14));
     title(daysPanel_, DaysTitle, Navy, QPoint(21, 15))->setObjectName(QStringLiteral("daysTitle"));
     for (int i = 0; i < datecalc::DayDigits; ++i)
         dayDigits_[std::size_t(i)] =
-            cell(daysPanel_, QStringLiteral("dayDigit%1").arg(i + 1), 20 + i * datedigits::Width);
+            digitCell(daysPanel_, QStringLiteral("dayDigit%1").arg(i + 1), 20 + i * datedigits::Width);
+}
 
-    weeksPanel_ = panel(QStringLiteral("weeksPanel"), QRect(239, 10, 329, 94));
+void DateCalculatorWindow::buildWeeksPanel()
+{
+    weeksPanel_ = resultPart(resultPanel_, QStringLiteral("weeksPanel"), QRect(239, 10, 329, 94));
     title(weeksPanel_, WeeksTitle, Qt::white, QPoint(20, 14));
     QLabel* weeks = title(weeksPanel_, WeeksTitle, Navy, QPoint(21, 15));
     weeks->setObjectName(QStringLiteral("weeksTitle"));
@@ -243,9 +275,9 @@ void DateCalculatorWindow::buildResult()
     const int firstWeek = qMax(8, weeksCentre - 3 * datedigits::Width);
     for (int i = 0; i < datecalc::WeekDigits; ++i)
         weekDigits_[std::size_t(i)] =
-            cell(weeksPanel_, QStringLiteral("weekDigit%1").arg(i + 1), firstWeek + i * datedigits::Width);
+            digitCell(weeksPanel_, QStringLiteral("weekDigit%1").arg(i + 1), firstWeek + i * datedigits::Width);
     const int remainder = qMax(firstWeek + 6 * datedigits::Width + 6, daysCentre - datedigits::Width / 2);
-    remainingDaysDigit_ = cell(weeksPanel_, QStringLiteral("remainingDaysDigit"), remainder);
+    remainingDaysDigit_ = digitCell(weeksPanel_, QStringLiteral("remainingDaysDigit"), remainder);
 }
 
 void DateCalculatorWindow::showDigit(QLabel* cell, Set set, int digit)

@@ -50,7 +50,11 @@ private:
     };
 
     void buildPage(Side side);
+    void buildYearControls(Side side);
+    void buildMonthButtons(Side side);
     void buildResult();
+    void buildDaysPanel();
+    void buildWeeksPanel();
     void drawDigitPictures();
     QDate today() const;
     DateControls& controls(Side side) { return dates_[std::size_t(side)]; }

@@ -88,6 +88,23 @@ DiceWindow::~DiceWindow() = default;
 
 void DiceWindow::buildLayout()
 {
+    buildBorders();
+    buildDicePanel();
+    // Drawn once, shown by every die.
+    const QPixmap face = diceart::dieFace();
+    const QPixmap spot = diceart::pip();
+    for (int k = 1; k <= dice::DieCount; ++k)
+        buildDie(k, face, spot);
+    buildRollButton();
+
+    // The strips were laid over the frame's corner panels; bring those back up.
+    helpPanel()->raise();
+    closePanel()->raise();
+}
+
+// The decorative strips along the four edges.
+void DiceWindow::buildBorders()
+{
     const int w = ClientSize.width();
     const int h = ClientSize.height();
     leftBorder_ = picture(this, QStringLiteral("leftBorder"), QRect(0, 0, StripWidth, h),
@@ -100,7 +117,11 @@ void DiceWindow::buildLayout()
     bottomBorder_ = picture(this, QStringLiteral("bottomBorder"),
                             QRect(QPoint(StripWidth, h - StripWidth), across),
                             artwork::borderStrip(across, Qt::Horizontal));
+}
 
+// The silver surround, centred, and inside it the panel of the dice and the button.
+void DiceWindow::buildDicePanel()
+{
     // The dice sit above and below the button, spread over its width.
     const int diceWidth = dice::ButtonWidth + 2 * DiceMargin;
     const int diceHeight = 2 * dice::DieSize + dice::ButtonHeight + 2 * RowGap + 2 * DiceMargin;
@@ -110,43 +131,49 @@ void DiceWindow::buildLayout()
     surroundPanel_->setObjectName(QStringLiteral("surroundPanel"));
     surroundPanel_->setColour(Silver);
     surroundPanel_->setBevel(Panel::Bevel::Raised, SurroundBevel);
-    surroundPanel_->setGeometry(
-        QRect(QPoint((w - surroundSize.width()) / 2, (h - surroundSize.height()) / 2), surroundSize));
+    surroundPanel_->setGeometry(QRect(
+        QPoint((ClientSize.width() - surroundSize.width()) / 2, (ClientSize.height() - surroundSize.height()) / 2),
+        surroundSize));
 
     dicePanel_ = new Panel(surroundPanel_);
     dicePanel_->setObjectName(QStringLiteral("dicePanel"));
     dicePanel_->setColour(colours::MenuGrey);
     dicePanel_->setBevel(Panel::Bevel::Lowered, 1);
     dicePanel_->setGeometry(SurroundInset, SurroundInset, diceWidth, diceHeight);
+}
 
-    const QPixmap face = diceart::dieFace();
-    const QPixmap spot = diceart::pip();
+// Die k (1..6): dice 1-3 in the top row, 4-6 in the bottom row, each a face
+// with its seven pips, hidden until a value is drawn.
+void DiceWindow::buildDie(int k, const QPixmap& face, const QPixmap& spot)
+{
     const int spacing = (dice::ButtonWidth - 3 * dice::DieSize) / 2;
     const int bottomRow = DiceMargin + dice::DieSize + RowGap + dice::ButtonHeight + RowGap;
-    for (int k = 1; k <= dice::DieCount; ++k) {
-        const int column = (k - 1) % 3;
-        const QPoint at(DiceMargin + column * (dice::DieSize + spacing), k <= 3 ? DiceMargin : bottomRow);
+    const int column = (k - 1) % 3;
+    const QPoint at(DiceMargin + column * (dice::DieSize + spacing), k <= 3 ? DiceMargin : bottomRow);
 
-        auto* die = new Panel(dicePanel_);
-        die->setObjectName(QStringLiteral("die%1").arg(k));
-        die->setColour(colours::MenuGrey);
-        die->setGeometry(QRect(at, QSize(dice::DieSize, dice::DieSize)));
-        die->setCursor(Qt::PointingHandCursor);
-        connect(die, &Panel::clicked, this, [this, k] { toggleDie(k); });
-        dice_[k - 1] = die;
+    auto* die = new Panel(dicePanel_);
+    die->setObjectName(QStringLiteral("die%1").arg(k));
+    die->setColour(colours::MenuGrey);
+    die->setGeometry(QRect(at, QSize(dice::DieSize, dice::DieSize)));
+    die->setCursor(Qt::PointingHandCursor);
+    connect(die, &Panel::clicked, this, [this, k] { toggleDie(k); });
+    dice_[k - 1] = die;
 
-        // The face and the pips only draw; clicks belong to the die.
-        QLabel* dieFace = picture(die, QStringLiteral("die%1Face").arg(k), die->rect(), face);
-        dieFace->setAttribute(Qt::WA_TransparentForMouseEvents);
-        for (int p = 0; p < dice::PipCount; ++p) {
-            QLabel* pip = picture(die, QStringLiteral("die%1Pip%2").arg(k).arg(QChar(dice::pipLetter(p))),
-                                  QRect(dice::pipOffset(p), QSize(dice::PipSize, dice::PipSize)), spot);
-            pip->setAttribute(Qt::WA_TransparentForMouseEvents);
-            pip->hide();
-            pips_[k - 1][p] = pip;
-        }
+    // The face and the pips only draw; clicks belong to the die.
+    QLabel* dieFace = picture(die, QStringLiteral("die%1Face").arg(k), die->rect(), face);
+    dieFace->setAttribute(Qt::WA_TransparentForMouseEvents);
+    for (int p = 0; p < dice::PipCount; ++p) {
+        QLabel* pip = picture(die, QStringLiteral("die%1Pip%2").arg(k).arg(QChar(dice::pipLetter(p))),
+                              QRect(dice::pipOffset(p), QSize(dice::PipSize, dice::PipSize)), spot);
+        pip->setAttribute(Qt::WA_TransparentForMouseEvents);
+        pip->hide();
+        pips_[k - 1][p] = pip;
     }
+}
 
+// The roll button between the two rows of dice, with its two faces.
+void DiceWindow::buildRollButton()
+{
     releasedButtonFace_ = diceart::rollButtonFace(false);
     pressedButtonFace_ = diceart::rollButtonFace(true);
     rollButton_ = new RollButton(dicePanel_);
@@ -158,10 +185,6 @@ void DiceWindow::buildLayout()
     connect(rollButton_, &RollButton::pressedAt, this, &DiceWindow::pressRollButton);
     connect(rollButton_, &RollButton::movedTo, this, &DiceWindow::letGoIfPointerLeft);
     connect(rollButton_, &RollButton::releasedAt, this, &DiceWindow::releaseRollButton);
-
-    // The strips were laid over the frame's corner panels; bring those back up.
-    helpPanel()->raise();
-    closePanel()->raise();
 }
 
 void DiceWindow::activated() { dice::reseedFromTime(services().random, timeOfDay()); }

@@ -43,6 +43,10 @@ private:
     };
 
     void buildLayout();
+    void buildBorders();
+    void buildDicePanel();
+    void buildDie(int k, const QPixmap& face, const QPixmap& spot);
+    void buildRollButton();
     void toggleDie(int die);
     // Positions are in the roll button's own coordinates.
     void pressRollButton(QPoint at);

@@ -32,4 +32,10 @@ void invert(Picture& picture);
 std::optional<Picture> resized(const Picture& picture, QSize newSize, PixelFormat format,
                                bool stretch);
 
+// Replace and outline are built for the processor's baseline instruction
+// set and, on x86-64, also for later vector extensions, which are used when
+// the processor has them. Passing false keeps to the baseline build, so
+// tests can check both; the program itself never calls this.
+void useLaterVectorExtensions(bool use);
+
 } // namespace paint::imageops

@@ -5,22 +5,20 @@
 #include "paint/BmpCodec.h"
 #include "paint/CanvasView.h"
 #include "paint/ImageOps.h"
+#include "paint/MenuWidgets.h"
+#include "paint/PaintHints.h"
 #include "common/Colours.h"
-#include "common/HelpText.h"
 #include "common/Palette.h"
 #include "common/SettingsStore.h"
 #include "platform/Dialogs.h"
 
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QSlider>
 #include <QTimer>
 
@@ -30,6 +28,11 @@ using paint::ColourMode;
 using paint::ColourValue;
 using paint::Picture;
 using paint::sizeunits::Unit;
+using paint::menuwidgets::caption;
+using paint::menuwidgets::colourShape;
+using paint::menuwidgets::lamp;
+using paint::menuwidgets::menuButton;
+using paint::menuwidgets::thumbnail;
 using platform::MessageKind;
 using BarMenu = PaintWindow::BarMenu;
 using PickUpTarget = PaintWindow::PickUpTarget;
@@ -54,8 +57,6 @@ const QString DefaultSuffix = QStringLiteral("bmp");
 constexpr int SizeBoxLength = 6;
 const QString NotInThisBuild = QStringLiteral("Not in this build yet");
 
-const QString CrLf = QStringLiteral("\r\n");
-
 // The bar's menus in BarMenu order: caption, and the start of the object
 // names of their bar button and drop-down panel.
 struct BarMenuText {
@@ -73,77 +74,18 @@ const BarMenuText BarMenus[PaintWindow::BarMenuCount] = {
 const char* const CanvasNames[7] = {"solidCanvas", "redBlackCanvas", "greenWhiteCanvas", "blueCyanCanvas",
                                     "orangeYellowCanvas", "magentaCanvas", "imageCanvas"};
 
-// The hint of every control that has one, by control name.
-QList<QPair<QString, QString>> controlHints()
+// The picture's file: the save question offers Cancel, and the save dialog
+// adds the extension itself and never asks about replacing a file.
+DocumentFile::Texts fileTexts()
 {
-    const QString pickUpHow = QStringLiteral(
-        "Just move the mouse pointer over the color you wish to use (it will be shown on the menu bar) and click.  ");
-    const QString tryIt = QStringLiteral(
-        "To get a better idea of what it does, try drawing with this option off and then with it on.  ");
-    const auto ramp = [](const char* what) {
-        return QStringLiteral("Creates %1 Gradient backdrop for future canvases.  Use \"New Canvas\" afterwards.  ")
-            .arg(QString::fromLatin1(what));
-    };
-    const auto pickUpUtility = [&](const char* which) {
-        return QStringLiteral("In pick up color mode you can select any color used in the drawing as the %1 in "
-                              "Replacement/Outline functions.  ").arg(QString::fromLatin1(which))
-               + CrLf + pickUpHow;
-    };
-    const QString width = QStringLiteral(
-        "Move indicator to select brush width, move left for a smaller brush, or right for a larger one.  ");
-    const QString recent = QStringLiteral("Click here to open this previously saved file.  ");
-    return {
-        {"solidCanvasButton", QStringLiteral("Selects a solid background color for future canvases.  ") + CrLf
-            + QStringLiteral("Once selected, click \"New Canvas\" to create.  ")},
-        {"pickUpCanvasColourButton", QStringLiteral("In pick up color mode you can select any color used in the drawing as the new canvas color.  ")
-            + CrLf + pickUpHow + CrLf + QStringLiteral("Remember to click \"New Canvas\" afterwards.  ")},
-        {"redBlackCanvasButton", ramp("a Red")},
-        {"greenWhiteCanvasButton", ramp("a Green")},
-        {"blueCyanCanvasButton", ramp("a Blue")},
-        {"orangeYellowCanvasButton", ramp("an Orange/Yellow")},
-        {"magentaCanvasButton", ramp("a Magenta")},
-        {"loadCanvasButton", QStringLiteral("Allows you to select an existing image which will be stretched/shrunk to form your canvas.  Use \"New Canvas\" afterwards.  ")
-            + CrLf + QStringLiteral("HINT - you can create your own gradients using the Razidi Rurid Wallpaper Maker module!  ")},
-        {"newCanvasButton", QStringLiteral("Creates a new blank canvas of the selected color/pattern.  ")},
-        {"normalBrushButton", QStringLiteral("Draw using selected color, regardless of what color is underneath.  ")},
-        {"mixLightBrushButton", QStringLiteral("Mix selected paint color with color underneath (light) ")},
-        {"mixDarkBrushButton", QStringLiteral("Mix selected paint color with color underneath (dark) ")},
-        {"brushWidthLabel", width},
-        {"brushWidthSlider", width},
-        {"webbedButton", QStringLiteral("When the Webbed Pattern is turned on, lines are drawn from the point where you originally click.  ")
-            + CrLf + CrLf + tryIt},
-        {"mirrorButton", QStringLiteral("When the Mirror Pattern is turned on, identical lines are drawn in the other 3 corners of the canvas in the same position.  ")
-            + CrLf + CrLf + tryIt},
-        {"solidColourButton", QStringLiteral("Selects a solid draw color.  ")},
-        {"pickUpDrawColourButton", QStringLiteral("In pick up color mode you can select any color used in the drawing as the new pen color.  ")
-            + CrLf + pickUpHow},
-        {"randomColourButton", QStringLiteral("Draws each line in a random color - use this for dazzling patterns!  ")},
-        {"redGradientButton", QStringLiteral("Turns the Drawing color into a Red Gradient.  ")},
-        {"greenGradientButton", QStringLiteral("Turns the Drawing color into a Green Gradient.  ")},
-        {"blueGradientButton", QStringLiteral("Turns the Drawing color into a Blue Gradient.  ")},
-        {"openButton", QStringLiteral("Opens a previous .bmp format drawing.   ")},
-        {"saveButton", QStringLiteral("Saves the current drawing to disk in .bmp format.  ")},
-        {"saveAsButton", QStringLiteral("Saves the current drawing to disk in .bmp format, under a different filename")},
-        {"closeButton", QStringLiteral("Closes Duza Zidova, you will be prompted to save the current picture.  ")},
-        {"recentFileButton1", recent},
-        {"recentFileButton2", recent},
-        {"recentFileButton3", recent},
-        {"recentFileButton4", recent},
-        {"firstColourShape", QStringLiteral("Select 1st color for replacement/outline functions")},
-        {"pickUpFirstColourButton", pickUpUtility("1st Color")},
-        {"secondColourShape", QStringLiteral("Select 2nd color for replacement/outline functions")},
-        {"pickUpSecondColourButton", pickUpUtility("2nd Color")},
-        {"cmButton", QStringLiteral("Shows current image size in cm.  ")},
-        {"inchesButton", QStringLiteral("Shows current image size in inches.  ")},
-        {"pixelsButton", QStringLiteral("Shows current image size in pixels.  ")},
-        {"widthBox", QStringLiteral("Enter new Width here.  ")},
-        {"heightBox", QStringLiteral("Enter new Height here.  ")},
-        {"resetSizeButton", QStringLiteral("Click here to put back current image Width/Height ")},
-        {"resizeButton", QStringLiteral("Resizes current image to given Width/Height ")},
-        {"replaceColourButton", QStringLiteral("Replaces every instance of the \"1st Color\" with the \"2nd Color\".  ")},
-        {"outlineButton", QStringLiteral("Draws a line in \"2nd Color\" around the edges of each object with a background of \"1st Color\".  ")},
-        {"invertButton", QStringLiteral("Inverts the entire image.  To undo, do a second time.  ")},
-    };
+    DocumentFile::Texts texts;
+    texts.saveQuestion = SaveQuestion;
+    texts.questionOffersCancel = true;
+    texts.couldNotSave = CouldNotSave;
+    texts.saveDialogTitle = Caption;
+    texts.fileFilter = DialogFilter;
+    texts.extension = DefaultSuffix;
+    return texts;
 }
 
 ColourValue fromQColor(const QColor& colour)
@@ -157,66 +99,28 @@ QString describeColour(const QString& what, ColourValue value)
     return QStringLiteral("%1: red %2, green %3, blue %4").arg(what).arg(c.red()).arg(c.green()).arg(c.blue());
 }
 
-// Flat menu buttons with white bold captions on the grey panels.
-QPushButton* menuButton(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    button->setFlat(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setStyleSheet(QStringLiteral(
-        "QPushButton { color: white; font-weight: bold; border: none; background: transparent;"
-        " text-align: left; padding-left: 4px; }"
-        "QPushButton:hover { background: rgba(0, 0, 0, 40); }"
-        "QPushButton:pressed { background: rgba(0, 0, 0, 80); }"
-        "QPushButton:disabled { color: rgb(120, 120, 112); }"));
-    return button;
-}
-
-QLabel* lamp(QWidget* parent, const QString& name, int x, int y)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(x, y, 12, 12);
-    label->setScaledContents(true);
-    label->hide();
-    return label;
-}
-
-Panel* colourShape(QWidget* parent, const QString& name, const QRect& geometry)
-{
-    auto* shape = new Panel(parent);
-    shape->setObjectName(name);
-    shape->setGeometry(geometry);
-    shape->setSingleBorder(true);
-    shape->setCursor(Qt::PointingHandCursor);
-    return shape;
-}
-
-QLabel* thumbnail(QWidget* parent, const QString& name, int x, int y, const QImage& image)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(x, y, 36, 36);
-    label->setFrameShape(QFrame::Box);
-    if (!image.isNull())
-        label->setPixmap(QPixmap::fromImage(image.scaled(36, 36, Qt::IgnoreAspectRatio)));
-    return label;
-}
-
 } // namespace
 
 PaintWindow::PaintWindow(const UtilityServices& services, QWidget* owner)
-    : QWidget(owner, Qt::Window), services_(services), recent_(paint::settings::ModuleKey)
+    : QWidget(owner, Qt::Window)
+    , services_(services)
+    , document_(services.dialogs, this, fileTexts())
+    , recent_(paint::settings::ModuleKey)
 {
     setObjectName(QStringLiteral("PaintWindow"));
     setWindowTitle(Caption);
     // The client area never gets smaller than 620 x 450.
     setMinimumSize(620, 450);
     resize(760, 540);
-    buildLayout();
+    setAutoFillBackground(true);
+    setPaletteColour(this, QPalette::Window, colours::MenuGrey);
+    buildMenuBar();
+    buildCanvasArea();
+    buildDropDowns();
     readStoredChoices();
+    document_.file().setRecentFiles(&recent_);
+    document_.file().changed = [this] { setCaptionFromFile(); };
+    document_.file().recentChanged = [this] { refreshRecentButtons(); };
 }
 
 PaintWindow::~PaintWindow() = default;
@@ -240,11 +144,11 @@ void PaintWindow::readStoredChoices()
         loadCanvasImage(canvasFileName_);
     brushType_ = d.brushType;
     brushWidthSlider_->setValue(d.brushWidth);
-    webbed_ = d.webbed;
-    mirror_ = d.mirror;
+    stroke_.setWebbed(d.webbed);
+    stroke_.setMirrored(d.mirror);
     stepper_.setDrawColour(d.drawColour);
-    stepper_.setMode(d.colourMode, picture_.pen());
-    picture_.pen().width = brushWidth();
+    stepper_.setMode(d.colourMode, picture().pen());
+    picture().pen().width = brushWidth();
     refreshLamps();
     refreshColourShapes();
     setHints();
@@ -258,20 +162,17 @@ void PaintWindow::storeChoices() const
     d.canvasFileName = canvasFileName_;
     d.brushType = brushType_;
     d.brushWidth = brushWidth();
-    d.webbed = webbed_;
-    d.mirror = mirror_;
+    d.webbed = stroke_.webbed();
+    d.mirror = stroke_.mirrored();
     d.drawColour = stepper_.drawColour();
     d.colourMode = stepper_.mode();
     paint::settings::writeDefaults(d);
 }
 
-// ---------------------------------------------------------------- layout
+// ---------------------------------------------------------------- building
 
-void PaintWindow::buildLayout()
+void PaintWindow::buildMenuBar()
 {
-    setAutoFillBackground(true);
-    setPaletteColour(this, QPalette::Window, colours::MenuGrey);
-
     menuBar_ = new Panel(this);
     menuBar_->setObjectName(QStringLiteral("menuBar"));
     menuBar_->setColour(colours::MenuGrey);
@@ -281,35 +182,39 @@ void PaintWindow::buildLayout()
     const QFontMetrics barMetrics(barFont);
     int x = 2;
     for (int i = 0; i < BarMenuCount; ++i) {
-        const QString caption = QString::fromLatin1(BarMenus[i].caption);
-        const int buttonWidth = std::max(74, barMetrics.horizontalAdvance(caption) + 16);
+        const QString text = QString::fromLatin1(BarMenus[i].caption);
+        const int buttonWidth = std::max(74, barMetrics.horizontalAdvance(text) + 16);
         QPushButton* button = menuButton(menuBar_, QString::fromLatin1(BarMenus[i].name) + QStringLiteral("BarButton"),
-                                         caption, QRect(x, 2, buttonWidth, 20));
+                                         text, QRect(x, 2, buttonWidth, 20));
         x += buttonWidth + 2;
         button->setMouseTracking(true);
         button->installEventFilter(this);
         barButtons_[size_t(i)] = button;
     }
     helpPanel_ = makeHelpPanel(menuBar_, QPoint(width() - 23, 2));
-    helpPanel_->setToolTip(buildHelpText(Caption, {
-        {QStringLiteral("This module allows you to create dazzling multi-colored patterns regardless of artistic ability!  ")},
-        {QStringLiteral("To start drawing, simply click anywhere on the canvas and move the mouse with the button held down.  ")},
-        {QStringLiteral("To learn about the various menu options just pause the mouse over them.  ")},
-    }));
+    helpPanel_->setToolTip(paint::hints::helpText());
+}
 
+void PaintWindow::buildCanvasArea()
+{
     scrollArea_ = new QScrollArea(this);
     scrollArea_->setObjectName(QStringLiteral("scrollArea"));
     scrollArea_->setFrameShape(QFrame::NoFrame);
     scrollArea_->setWidgetResizable(false);
     scrollArea_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    scrollArea_->viewport()->setMouseTracking(true);
-    scrollArea_->viewport()->installEventFilter(this);
     setPaletteColour(scrollArea_->viewport(), QPalette::Window, colours::MenuGrey);
-    canvasView_ = new paint::CanvasView(picture_, scrollArea_);
-    canvasView_->installEventFilter(this);
+    canvasView_ = new paint::CanvasView(picture(), scrollArea_);
+    // The grey around the picture draws as the picture does.
+    canvasView_->watchSurroundings(scrollArea_->viewport());
+    connect(canvasView_, &paint::CanvasView::pressed, this, &PaintWindow::pressOnCanvas);
+    connect(canvasView_, &paint::CanvasView::moved, this, &PaintWindow::moveOverCanvas);
+    connect(canvasView_, &paint::CanvasView::released, this, &PaintWindow::releaseOnCanvas);
     scrollArea_->setWidget(canvasView_);
     scrollArea_->setGeometry(0, BarHeight, width(), height() - BarHeight);
+}
 
+void PaintWindow::buildDropDowns()
+{
     for (int i = 0; i < BarMenuCount; ++i) {
         auto* panel = new Panel(this);
         panel->setObjectName(QString::fromLatin1(BarMenus[i].name) + QStringLiteral("DropDown"));
@@ -323,7 +228,8 @@ void PaintWindow::buildLayout()
     buildBrushMenu();
     buildEffectsMenu();
     buildColourMenu();
-    buildUnbuiltMenus();
+    buildZeVavMenu();
+    buildTextEffectsMenu();
     buildUtilitiesMenu();
 }
 
@@ -331,8 +237,8 @@ void PaintWindow::buildFileMenu()
 {
     Panel* menu = dropDowns_[size_t(BarMenu::File)];
     menu->resize(330, 8 * 22 + 8);
-    const auto row = [&](int index, const QString& name, const QString& caption) {
-        return menuButton(menu, name, caption, QRect(4, 4 + index * 22, 322, 22));
+    const auto row = [&](int index, const QString& name, const QString& text) {
+        return menuButton(menu, name, text, QRect(4, 4 + index * 22, 322, 22));
     };
     connect(row(0, QStringLiteral("openButton"), QStringLiteral("Open")), &QPushButton::clicked, this,
             &PaintWindow::openFile);
@@ -466,82 +372,28 @@ void PaintWindow::buildColourMenu()
 
 // The pattern generator and the text effects come in a later build: their
 // bar buttons keep their places, greyed, and say so.
-void PaintWindow::buildUnbuiltMenus()
+void PaintWindow::buildZeVavMenu() { markNotInThisBuild(BarMenu::ZeVav); }
+
+void PaintWindow::buildTextEffectsMenu() { markNotInThisBuild(BarMenu::TextEffects); }
+
+void PaintWindow::markNotInThisBuild(BarMenu menu)
 {
-    for (BarMenu menu : {BarMenu::ZeVav, BarMenu::TextEffects}) {
-        QPushButton* button = barButtons_[size_t(menu)];
-        button->setEnabled(false);
-        button->setToolTip(NotInThisBuild);
-        button->setAccessibleDescription(NotInThisBuild);
-        dropDowns_[size_t(menu)]->resize(200, 30);
-    }
+    QPushButton* button = barButtons_[size_t(menu)];
+    button->setEnabled(false);
+    button->setToolTip(NotInThisBuild);
+    button->setAccessibleDescription(NotInThisBuild);
+    dropDowns_[size_t(menu)]->resize(200, 30);
 }
 
 void PaintWindow::buildUtilitiesMenu()
 {
     Panel* menu = dropDowns_[size_t(BarMenu::Utilities)];
-    menu->resize(250, 330);
     menu->setCursor(Qt::ArrowCursor);
     connect(menu, &Panel::clicked, this, [this] { showSizesIn(Unit::Pixels); });
-    const auto label = [&](const QString& text, const QRect& geometry) {
-        auto* l = new QLabel(text, menu);
-        l->setGeometry(geometry);
-        l->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
-        l->setAttribute(Qt::WA_TransparentForMouseEvents);
-        return l;
-    };
-    label(QStringLiteral("1st"), QRect(8, 4, 40, 14));
-    label(QStringLiteral("Color"), QRect(8, 17, 40, 14));
-    firstColourShape_ = colourShape(menu, QStringLiteral("firstColourShape"), QRect(52, 6, 40, 24));
-    connect(firstColourShape_, &Panel::clicked, this, &PaintWindow::chooseFirstColour);
-    connect(menuButton(menu, QStringLiteral("pickUpFirstColourButton"), QStringLiteral("Pick up color..."),
-                       QRect(100, 7, 146, 22)),
-            &QPushButton::clicked, this, [this] { startPickUp(PickUpTarget::FirstColour); });
-    label(QStringLiteral("2nd"), QRect(8, 38, 40, 14));
-    label(QStringLiteral("Color"), QRect(8, 51, 40, 14));
-    secondColourShape_ = colourShape(menu, QStringLiteral("secondColourShape"), QRect(52, 40, 40, 24));
-    connect(secondColourShape_, &Panel::clicked, this, &PaintWindow::chooseSecondColour);
-    connect(menuButton(menu, QStringLiteral("pickUpSecondColourButton"), QStringLiteral("Pick up color..."),
-                       QRect(100, 41, 146, 22)),
-            &QPushButton::clicked, this, [this] { startPickUp(PickUpTarget::SecondColour); });
-
-    label(QStringLiteral("Units:"), QRect(8, 74, 50, 20));
-    const struct { const char* name; const char* caption; Unit unit; int x; } units[3] = {
-        {"cm", "cm", Unit::Cm, 58}, {"inches", "Inches", Unit::Inches, 112}, {"pixels", "Pixels", Unit::Pixels, 182}};
-    std::array<QLabel*, 3> unitLamps{};
-    for (size_t i = 0; i < std::size(units); ++i) {
-        const Unit unit = units[i].unit;
-        const QString name = QString::fromLatin1(units[i].name);
-        connect(menuButton(menu, name + QStringLiteral("Button"), QString::fromLatin1(units[i].caption),
-                           QRect(units[i].x + 14, 73, 52, 22)),
-                &QPushButton::clicked, this, [this, unit] { showSizesIn(unit); });
-        unitLamps[i] = lamp(menu, name + QStringLiteral("Lamp"), units[i].x, 78);
-    }
-    cmLamp_ = unitLamps[0];
-    inchesLamp_ = unitLamps[1];
-    pixelsLamp_ = unitLamps[2];
-
-    const auto sizeBox = [&](const char* name, const char* caption, int y) {
-        QPushButton* button = menuButton(menu, QString::fromLatin1(name) + QStringLiteral("Button"),
-                                         QString::fromLatin1(caption), QRect(8, y, 80, 22));
-        auto* box = new QLineEdit(menu);
-        box->setObjectName(QString::fromLatin1(name) + QStringLiteral("Box"));
-        box->setAccessibleName(QStringLiteral("New %1").arg(QString::fromLatin1(caption).toLower()));
-        box->setGeometry(96, y, 80, 22);
-        box->installEventFilter(this);
-        connect(button, &QPushButton::clicked, box, [box] { box->setFocus(Qt::OtherFocusReason); });
-        // Six characters is a limit on typing only: the program writes the
-        // size of any picture in full.
-        connect(box, &QLineEdit::textEdited, this, [box](const QString& text) {
-            if (text.size() > SizeBoxLength)
-                box->setText(text.left(SizeBoxLength));
-        });
-        connect(box, &QLineEdit::textChanged, this, [this, box] { sizeBoxChanged(box); });
-        return box;
-    };
-    widthBox_ = sizeBox("width", "Width", 102);
-    heightBox_ = sizeBox("height", "Height", 128);
-
+    buildUtilityColours(menu);
+    buildUnitChoices(menu);
+    widthBox_ = buildSizeBox(menu, "width", "Width", 102);
+    heightBox_ = buildSizeBox(menu, "height", "Height", 128);
     const struct { const char* name; const char* caption; void (PaintWindow::*action)(); } actions[5] = {
         {"resetSizeButton", "Reset", &PaintWindow::resetSizes},
         {"resizeButton", "Resize Image", &PaintWindow::resizePicture},
@@ -556,9 +408,62 @@ void PaintWindow::buildUtilitiesMenu()
     menu->resize(250, 160 + 5 * 24 + 6);
 }
 
+void PaintWindow::buildUtilityColours(Panel* menu)
+{
+    caption(menu, QStringLiteral("1st"), QRect(8, 4, 40, 14));
+    caption(menu, QStringLiteral("Color"), QRect(8, 17, 40, 14));
+    firstColourShape_ = colourShape(menu, QStringLiteral("firstColourShape"), QRect(52, 6, 40, 24));
+    connect(firstColourShape_, &Panel::clicked, this, &PaintWindow::chooseFirstColour);
+    connect(menuButton(menu, QStringLiteral("pickUpFirstColourButton"), QStringLiteral("Pick up color..."),
+                       QRect(100, 7, 146, 22)),
+            &QPushButton::clicked, this, [this] { startPickUp(PickUpTarget::FirstColour); });
+    caption(menu, QStringLiteral("2nd"), QRect(8, 38, 40, 14));
+    caption(menu, QStringLiteral("Color"), QRect(8, 51, 40, 14));
+    secondColourShape_ = colourShape(menu, QStringLiteral("secondColourShape"), QRect(52, 40, 40, 24));
+    connect(secondColourShape_, &Panel::clicked, this, &PaintWindow::chooseSecondColour);
+    connect(menuButton(menu, QStringLiteral("pickUpSecondColourButton"), QStringLiteral("Pick up color..."),
+                       QRect(100, 41, 146, 22)),
+            &QPushButton::clicked, this, [this] { startPickUp(PickUpTarget::SecondColour); });
+}
+
+void PaintWindow::buildUnitChoices(Panel* menu)
+{
+    caption(menu, QStringLiteral("Units:"), QRect(8, 74, 50, 20));
+    const struct { const char* name; const char* caption; Unit unit; int x; } units[3] = {
+        {"cm", "cm", Unit::Cm, 58}, {"inches", "Inches", Unit::Inches, 112}, {"pixels", "Pixels", Unit::Pixels, 182}};
+    for (size_t i = 0; i < std::size(units); ++i) {
+        const Unit unit = units[i].unit;
+        const QString name = QString::fromLatin1(units[i].name);
+        connect(menuButton(menu, name + QStringLiteral("Button"), QString::fromLatin1(units[i].caption),
+                           QRect(units[i].x + 14, 73, 52, 22)),
+                &QPushButton::clicked, this, [this, unit] { showSizesIn(unit); });
+        unitLamps_[i] = lamp(menu, name + QStringLiteral("Lamp"), units[i].x, 78);
+    }
+}
+
+QLineEdit* PaintWindow::buildSizeBox(Panel* menu, const char* name, const char* text, int y)
+{
+    QPushButton* button = menuButton(menu, QString::fromLatin1(name) + QStringLiteral("Button"),
+                                     QString::fromLatin1(text), QRect(8, y, 80, 22));
+    auto* box = new QLineEdit(menu);
+    box->setObjectName(QString::fromLatin1(name) + QStringLiteral("Box"));
+    box->setAccessibleName(QStringLiteral("New %1").arg(QString::fromLatin1(text).toLower()));
+    box->setGeometry(96, y, 80, 22);
+    box->installEventFilter(this);
+    connect(button, &QPushButton::clicked, box, [box] { box->setFocus(Qt::OtherFocusReason); });
+    // Six characters is a limit on typing only: the program writes the
+    // size of any picture in full.
+    connect(box, &QLineEdit::textEdited, this, [box](const QString& typed) {
+        if (typed.size() > SizeBoxLength)
+            box->setText(typed.left(SizeBoxLength));
+    });
+    connect(box, &QLineEdit::textChanged, this, [this, box] { sizeBoxChanged(box); });
+    return box;
+}
+
 void PaintWindow::setHints()
 {
-    for (const auto& [name, hint] : controlHints())
+    for (const auto& [name, hint] : paint::hints::controlHints())
         if (auto* widget = findChild<QWidget*>(name))
             widget->setToolTip(hint);
 }
@@ -595,15 +500,15 @@ void PaintWindow::refreshLamps()
     for (int number = 1; number <= 3; ++number)
         light(brushLamps_[size_t(number - 1)], brushType_ == BrushType(number),
               QString::fromLatin1(brushes[number - 1]));
-    light(webbedLamp_, webbed_, QStringLiteral("Webbed Pattern"));
-    light(mirrorLamp_, mirror_, QStringLiteral("Mirror Effect"));
+    light(webbedLamp_, stroke_.webbed(), QStringLiteral("Webbed Pattern"));
+    light(mirrorLamp_, stroke_.mirrored(), QStringLiteral("Mirror Effect"));
     const char* const modes[5] = {"Solid Color", "Random Color", "Red Gradient", "Green Gradient", "Blue Gradient"};
     for (int number = 1; number <= 5; ++number)
         light(colourModeLamps_[size_t(number - 1)], stepper_.mode() == ColourMode(number),
               QString::fromLatin1(modes[number - 1]));
-    light(cmLamp_, unit_ == Unit::Cm, QStringLiteral("cm"));
-    light(inchesLamp_, unit_ == Unit::Inches, QStringLiteral("Inches"));
-    light(pixelsLamp_, unit_ == Unit::Pixels, QStringLiteral("Pixels"));
+    light(unitLamps_[0], unit_ == Unit::Cm, QStringLiteral("cm"));
+    light(unitLamps_[1], unit_ == Unit::Inches, QStringLiteral("Inches"));
+    light(unitLamps_[2], unit_ == Unit::Pixels, QStringLiteral("Pixels"));
 }
 
 void PaintWindow::loadLampPictures()
@@ -619,7 +524,7 @@ QList<QLabel*> PaintWindow::lamps() const
     all.append(QList<QLabel*>(brushLamps_.begin(), brushLamps_.end()));
     all.append({webbedLamp_, mirrorLamp_});
     all.append(QList<QLabel*>(colourModeLamps_.begin(), colourModeLamps_.end()));
-    all.append({cmLamp_, inchesLamp_, pixelsLamp_});
+    all.append(QList<QLabel*>(unitLamps_.begin(), unitLamps_.end()));
     return all;
 }
 
@@ -646,7 +551,13 @@ void PaintWindow::refreshRecentButtons()
 
 void PaintWindow::setCaptionFromFile()
 {
-    setWindowTitle(fileName_.isEmpty() ? Caption : CaptionWithFile + fileName_);
+    setWindowTitle(fileName().isEmpty() ? Caption : CaptionWithFile + fileName());
+}
+
+void PaintWindow::showPicture()
+{
+    canvasView_->resize(picture().size());
+    canvasView_->update();
 }
 
 // ---------------------------------------------------------------- window events
@@ -691,31 +602,28 @@ void PaintWindow::resizeEvent(QResizeEvent* event)
 
 void PaintWindow::closeEvent(QCloseEvent* event)
 {
-    if (released_ || releaseIfAllowed())
+    if (released_ || queryClose()) {
+        release();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
-bool PaintWindow::releaseIfAllowed()
+bool PaintWindow::queryClose()
 {
-    saveCancelled_ = false;
-    if (!saved_) {
-        const int answer = services_.dialogs.message(this, MessageKind::Confirmation, SaveQuestion,
-                                                     platform::Yes | platform::No | platform::Cancel);
-        if (answer == platform::Cancel)
-            return false;
-        if (answer == platform::Yes) {
-            save();
-            if (saveCancelled_)
-                return false;
-        }
-    }
-    storeChoices();
+    return released_ || document_.file().maybeSave();
+}
+
+void PaintWindow::release()
+{
+    if (released_)
+        return;
     released_ = true;
+    storeChoices();
     emit released();
+    hide();
     deleteLater();
-    return true;
 }
 
 bool PaintWindow::eventFilter(QObject* watched, QEvent* event)
@@ -727,48 +635,31 @@ bool PaintWindow::eventFilter(QObject* watched, QEvent* event)
             return false;
         }
     }
-    if (scrollArea_ && (watched == canvasView_ || watched == scrollArea_->viewport())) {
-        const auto* widget = static_cast<QWidget*>(watched);
-        const auto at = [&](QEvent* e) {
-            return canvasView_->mapFrom(widget, static_cast<QMouseEvent*>(e)->position().toPoint());
-        };
-        switch (type) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-            pressOnCanvas(at(event));
-            return true;
-        case QEvent::MouseMove:
-            moveOverCanvas(at(event));
-            return true;
-        case QEvent::MouseButtonRelease:
-            releaseOnCanvas();
-            return true;
-        default:
-            break;
-        }
-    }
     if (watched == widthBox_ || watched == heightBox_) {
         auto* box = static_cast<QLineEdit*>(watched);
-        if (type == QEvent::KeyPress) {
-            const QString typed = static_cast<QKeyEvent*>(event)->text();
-            const bool full = box->text().size() - box->selectedText().size() >= SizeBoxLength;
-            if (typed.size() == 1 && typed.at(0).isPrint()
-                && (full || !paint::sizeunits::acceptsKey(typed.at(0), box->text(), unit_)))
-                return true;
-        } else if (type == QEvent::FocusIn) {
+        if (type == QEvent::KeyPress)
+            return sizeBoxRefusesKey(box, event);
+        if (type == QEvent::FocusIn)
             QTimer::singleShot(0, box, &QLineEdit::selectAll);
-        } else if (type == QEvent::FocusOut) {
+        else if (type == QEvent::FocusOut)
             box->deselect();
-        }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool PaintWindow::sizeBoxRefusesKey(QLineEdit* box, QEvent* event) const
+{
+    const QString typed = static_cast<QKeyEvent*>(event)->text();
+    const bool full = box->text().size() - box->selectedText().size() >= SizeBoxLength;
+    return typed.size() == 1 && typed.at(0).isPrint()
+           && (full || !paint::sizeunits::acceptsKey(typed.at(0), box->text(), unit_));
 }
 
 // ---------------------------------------------------------------- hover menus
 
 void PaintWindow::hoverBarButton(BarMenu menu)
 {
-    if (pickUpTarget_ != PickUpTarget::None)
+    if (pickUp_.active())
         return;
     showDropDown(menu);
 }
@@ -795,73 +686,81 @@ void PaintWindow::hideDropDowns()
         panel->hide();
 }
 
-// ---------------------------------------------------------------- freehand
+// ---------------------------------------------------------------- the mouse on the picture
 
 void PaintWindow::pressOnCanvas(QPoint at)
 {
-    if (pickUpTarget_ != PickUpTarget::None) {
-        unsetCursor();
-        canvasView_->unsetCursor();
-        for (QPushButton* button : barButtons_)
-            button->show();
-        const ColourValue picked = fromQColor(menuBar_->colour());
-        switch (pickUpTarget_) {
-        case PickUpTarget::DrawColour:
-            stepper_.setDrawColour(picked);
-            stepper_.setMode(ColourMode::Solid, picture_.pen());
-            break;
-        case PickUpTarget::CanvasColour:
-            canvasType_ = CanvasType::SolidColour;
-            canvasColour_ = picked;
-            break;
-        case PickUpTarget::FirstColour: firstColour_ = picked; break;
-        case PickUpTarget::SecondColour: secondColour_ = picked; break;
-        case PickUpTarget::None: break;
-        }
-        pickUpTarget_ = PickUpTarget::None;
-        menuBar_->setColour(colours::MenuGrey);
-        refreshLamps();
-        refreshColourShapes();
+    if (pickUp_.active()) {
+        takePickedColour();
         return;
     }
-    penDown_ = true;
-    lineStart_ = at;
+    stroke_.press(at);
+    // A press without movement draws the stroke's first dot.
     moveOverCanvas(at);
 }
 
 void PaintWindow::moveOverCanvas(QPoint at)
 {
-    if (pickUpTarget_ != PickUpTarget::None) {
-        if (!picture_.isNull() && QRect(QPoint(0, 0), picture_.size()).contains(at))
-            menuBar_->setColour(colours::fromColourValue(picture_.colourAt(at.x(), at.y())));
+    if (pickUp_.active()) {
+        pickUp_.hover(picture(), at);
+        menuBar_->setColour(colours::fromColourValue(pickUp_.barColour()));
         return;
     }
     hideDropDowns();
-    if (!penDown_ || picture_.isNull())
-        return;
-    drawSegment(at);
+    if (!picture().isNull())
+        drawSegment(at);
 }
 
 void PaintWindow::drawSegment(QPoint to)
 {
-    const int w = picture_.width();
-    const int h = picture_.height();
-    const QPoint from = lineStart_;
-    stepper_.step(picture_.pen(), services_.random);
-    saved_ = false;
-    QRect changed = picture_.drawLine(from, to);
-    if (mirror_) {
-        changed |= picture_.drawLine(QPoint(w - from.x(), from.y()), QPoint(w - to.x(), to.y()));
-        changed |= picture_.drawLine(QPoint(from.x(), h - from.y()), QPoint(to.x(), h - to.y()));
-        changed |= picture_.drawLine(QPoint(w - from.x(), h - from.y()), QPoint(w - to.x(), h - to.y()));
-    }
-    if (!webbed_)
-        lineStart_ = to;
+    const QList<QLine> lines = stroke_.moveTo(to, picture().size());
+    if (lines.isEmpty())
+        return;
+    stepper_.step(picture().pen(), services_.random);
+    document_.markChanged();
+    QRect changed;
+    for (const QLine& line : lines)
+        changed |= picture().drawLine(line.p1(), line.p2());
     if (!changed.isEmpty())
         canvasView_->update(changed);
 }
 
-void PaintWindow::releaseOnCanvas() { penDown_ = false; }
+void PaintWindow::releaseOnCanvas() { stroke_.release(); }
+
+void PaintWindow::startPickUp(PickUpTarget target)
+{
+    setCursor(Qt::CrossCursor);
+    canvasView_->setCursor(Qt::CrossCursor);
+    for (QPushButton* button : barButtons_)
+        button->hide();
+    hideDropDowns();
+    pickUp_.start(target);
+}
+
+void PaintWindow::takePickedColour()
+{
+    unsetCursor();
+    canvasView_->unsetCursor();
+    for (QPushButton* button : barButtons_)
+        button->show();
+    const paint::ColourPickUp::Picked picked = pickUp_.take();
+    switch (picked.target) {
+    case PickUpTarget::DrawColour:
+        stepper_.setDrawColour(picked.colour);
+        stepper_.setMode(ColourMode::Solid, picture().pen());
+        break;
+    case PickUpTarget::CanvasColour:
+        canvasType_ = CanvasType::SolidColour;
+        canvasColour_ = picked.colour;
+        break;
+    case PickUpTarget::FirstColour: firstColour_ = picked.colour; break;
+    case PickUpTarget::SecondColour: secondColour_ = picked.colour; break;
+    case PickUpTarget::None: break;
+    }
+    menuBar_->setColour(colours::fromColourValue(pickUp_.barColour()));
+    refreshLamps();
+    refreshColourShapes();
+}
 
 // ---------------------------------------------------------------- canvas
 
@@ -912,9 +811,7 @@ void PaintWindow::loadCanvasImage(const QString& name)
         if (path.isEmpty())
             return;
     }
-    const auto image = QFileInfo(path).suffix().compare(QStringLiteral("bmp"), Qt::CaseInsensitive) == 0
-                           ? paint::bmp::readFile(path)
-                           : std::nullopt;
+    const auto image = paint::PaintDocument::readBitmap(path);
     if (!image) {
         // The stored name is forgotten at once, so a damaged canvas file is
         // not tried again at the next start.
@@ -926,7 +823,7 @@ void PaintWindow::loadCanvasImage(const QString& name)
     canvasImage_ = *image;
     canvasFileName_ = path;
     canvasImageLoaded_ = true;
-    canvasImageThumbnail_->setPixmap(QPixmap::fromImage(canvasImage_.scaled(36, 36, Qt::IgnoreAspectRatio)));
+    paint::menuwidgets::showThumbnail(canvasImageThumbnail_, canvasImage_);
 }
 
 void PaintWindow::newCanvas()
@@ -935,63 +832,39 @@ void PaintWindow::newCanvas()
     createCanvas();
 }
 
-bool PaintWindow::askToSave()
-{
-    if (saved_)
-        return true;
-    const int answer = services_.dialogs.message(this, MessageKind::Confirmation, SaveQuestion,
-                                                 platform::Yes | platform::No | platform::Cancel);
-    if (answer == platform::Cancel)
-        return false;
-    // A save that failed or was cancelled must not let the drawing go: the
-    // user said it was worth keeping.
-    if (answer == platform::Yes && !save())
-        return false;
-    return true;
-}
-
 bool PaintWindow::createCanvas()
 {
-    if (!askToSave())
+    if (!document_.file().maybeSave())
         return false;
     firstCanvasPending_ = false;
     const QSize wanted(std::max(1, scrollArea_->width() - 4), std::max(1, height() - BarHeight - 4));
     if (auto fresh = Picture::create(wanted.width(), wanted.height(), paint::formatForDepth(colourDepth()))) {
-        fresh->pen() = picture_.pen();
-        picture_ = std::move(*fresh);
+        document_.replacePicture(std::move(*fresh));
     } else {
         services_.dialogs.message(this, MessageKind::Information, OutOfMemory, platform::Ok);
-        if (picture_.isNull()) {
+        if (picture().isNull()) {
             services_.dialogs.message(this, MessageKind::Warning, GeneralError, platform::Ok);
             return true;
         }
     }
-    stepper_.restart(picture_.pen());
-    fileName_.clear();
-    saved_ = true;
-    setCaptionFromFile();
+    stepper_.restart(picture().pen());
+    document_.startNew();
     resetSizes();
-    picture_.pen().mode = paint::rasterMode(brushType_);
-    if (canvasType_ == CanvasType::SolidColour)
-        picture_.fill(canvasColour_);
-    else if (canvasType_ == CanvasType::LoadedImage)
-        picture_.stretchDraw(canvasImage_);
-    else
-        picture_.stretchDraw(paint::ramps::strip(canvasType_));
-    picture_.pen().width = brushWidth();
-    canvasView_->resize(picture_.size());
-    canvasView_->update();
+    picture().pen().mode = paint::rasterMode(brushType_);
+    fillCanvas();
+    picture().pen().width = brushWidth();
+    showPicture();
     return true;
 }
 
-void PaintWindow::startPickUp(PickUpTarget target)
+void PaintWindow::fillCanvas()
 {
-    setCursor(Qt::CrossCursor);
-    canvasView_->setCursor(Qt::CrossCursor);
-    for (QPushButton* button : barButtons_)
-        button->hide();
-    hideDropDowns();
-    pickUpTarget_ = target;
+    if (canvasType_ == CanvasType::SolidColour)
+        picture().fill(canvasColour_);
+    else if (canvasType_ == CanvasType::LoadedImage)
+        picture().stretchDraw(canvasImage_);
+    else
+        picture().stretchDraw(paint::ramps::strip(canvasType_));
 }
 
 // ---------------------------------------------------------------- brush, effects, colour
@@ -999,21 +872,21 @@ void PaintWindow::startPickUp(PickUpTarget target)
 void PaintWindow::selectBrush(BrushType brush)
 {
     brushType_ = brush;
-    picture_.pen().mode = paint::rasterMode(brush);
+    picture().pen().mode = paint::rasterMode(brush);
     refreshLamps();
 }
 
-void PaintWindow::applyBrushWidth(int width) { picture_.pen().width = width; }
+void PaintWindow::applyBrushWidth(int width) { picture().pen().width = width; }
 
 void PaintWindow::toggleWebbed()
 {
-    webbed_ = !webbed_;
+    stroke_.setWebbed(!stroke_.webbed());
     refreshLamps();
 }
 
 void PaintWindow::toggleMirror()
 {
-    mirror_ = !mirror_;
+    stroke_.setMirrored(!stroke_.mirrored());
     refreshLamps();
 }
 
@@ -1024,10 +897,10 @@ void PaintWindow::selectSolidColour()
         ColourValue colour = stepper_.drawColour();
         if (chooseColour(colour)) {
             stepper_.setDrawColour(colour);
-            picture_.pen().colour = colour;
+            picture().pen().colour = colour;
         }
     } else {
-        stepper_.setMode(ColourMode::Solid, picture_.pen());
+        stepper_.setMode(ColourMode::Solid, picture().pen());
     }
     refreshLamps();
     refreshColourShapes();
@@ -1036,57 +909,37 @@ void PaintWindow::selectSolidColour()
 void PaintWindow::selectColourMode(ColourMode mode)
 {
     hideDropDowns();
-    stepper_.setMode(mode, picture_.pen());
+    stepper_.setMode(mode, picture().pen());
     refreshLamps();
 }
 
 void PaintWindow::restorePen()
 {
-    stepper_.restart(picture_.pen());
-    picture_.pen().width = brushWidth();
-    picture_.pen().mode = paint::rasterMode(brushType_);
+    stepper_.restart(picture().pen());
+    picture().pen().width = brushWidth();
+    picture().pen().mode = paint::rasterMode(brushType_);
 }
 
 // ---------------------------------------------------------------- files
 
+void PaintWindow::hideFileMenu() { dropDowns_[size_t(BarMenu::File)]->hide(); }
+
 bool PaintWindow::save()
 {
-    dropDowns_[size_t(BarMenu::File)]->hide();
-    if (fileName_.isEmpty())
-        return saveAs();
-    if (paint::bmp::writeFile(fileName_, picture_.image())) {
-        saved_ = true;
-        setCaptionFromFile();
-        if (recent_.add(fileName_))
-            refreshRecentButtons();
-        return true;
-    }
-    saveCancelled_ = true;
-    fileName_.clear();
-    saved_ = false;
-    setCaptionFromFile();
-    services_.dialogs.message(this, MessageKind::Information, CouldNotSave, platform::Ok);
-    return false;
+    hideFileMenu();
+    return document_.file().save();
 }
 
 bool PaintWindow::saveAs()
 {
-    dropDowns_[size_t(BarMenu::File)]->hide();
-    QString path = services_.dialogs.saveFileName(this, Caption, fileName_, DialogFilter, DefaultSuffix);
-    if (path.isEmpty()) {
-        saveCancelled_ = true;
-        return false;
-    }
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QLatin1Char('.') + DefaultSuffix;
-    fileName_ = path;
-    return save();
+    hideFileMenu();
+    return document_.file().saveAs();
 }
 
 void PaintWindow::openFile()
 {
-    dropDowns_[size_t(BarMenu::File)]->hide();
-    if (askToSave()) {
+    hideFileMenu();
+    if (document_.file().maybeSave()) {
         const QString path = services_.dialogs.openFileName(this, Caption, openDialogName_, DialogFilter);
         if (!path.isEmpty())
             openPicture(path, false);
@@ -1096,9 +949,9 @@ void PaintWindow::openFile()
 
 void PaintWindow::openRecentFile(int slot)
 {
-    dropDowns_[size_t(BarMenu::File)]->hide();
+    hideFileMenu();
     const QString path = recent_.slot(slot);
-    if (!path.isEmpty() && askToSave())
+    if (!path.isEmpty() && document_.file().maybeSave())
         openPicture(path, true);
     restorePen();
 }
@@ -1106,41 +959,20 @@ void PaintWindow::openRecentFile(int slot)
 bool PaintWindow::openPicture(const QString& path, bool fromRecentSlot)
 {
     openDialogName_ = path;
-    // Only bitmap files are pictures here, whatever else a file may hold.
-    const bool bitmapName = QFileInfo(path).suffix().compare(QStringLiteral("bmp"), Qt::CaseInsensitive) == 0;
-    const auto image = bitmapName ? paint::bmp::readFile(path) : std::nullopt;
-    auto loaded = image ? Picture::fromImage(*image) : std::nullopt;
-    if (!loaded) {
+    if (!document_.open(path)) {
         openDialogName_.clear();
         services_.dialogs.message(this, MessageKind::Information, fromRecentSlot ? UnableToLoad : NotValidBmp,
                                   platform::Ok);
         return false;
     }
-    // A recent file goes to the top of the list before it is shown; an
-    // opened one after.
-    if (fromRecentSlot && recent_.add(path))
-        refreshRecentButtons();
-    loaded->pen() = picture_.pen();
-    replacePicture(std::move(*loaded));
-    fileName_ = path;
-    setCaptionFromFile();
-    saved_ = true;
-    if (!fromRecentSlot && recent_.add(path))
-        refreshRecentButtons();
-    return true;
-}
-
-void PaintWindow::replacePicture(Picture picture)
-{
     firstCanvasPending_ = false;   // an opened picture is not replaced by the first canvas
-    picture_ = std::move(picture);
-    canvasView_->resize(picture_.size());
-    canvasView_->update();
+    showPicture();
+    return true;
 }
 
 void PaintWindow::closeFromMenu()
 {
-    dropDowns_[size_t(BarMenu::File)]->hide();
+    hideFileMenu();
     close();
 }
 
@@ -1190,18 +1022,18 @@ void PaintWindow::sizeBoxChanged(QLineEdit* box)
 
 void PaintWindow::resetSizes()
 {
-    newWidth_ = picture_.width();
-    newHeight_ = picture_.height();
+    newWidth_ = picture().width();
+    newHeight_ = picture().height();
     showSizesIn(unit_);
 }
 
 void PaintWindow::resizePicture()
 {
-    if (QSize(newWidth_, newHeight_) == picture_.size()) {
+    if (QSize(newWidth_, newHeight_) == picture().size()) {
         services_.dialogs.message(this, MessageKind::Information, NoNewSize, platform::Ok);
         return;
     }
-    saved_ = false;
+    document_.markChanged();
     // A size no bitmap file can hold would make a picture that can never be
     // saved; it fails as a picture too big for memory does, before the
     // question.
@@ -1214,32 +1046,34 @@ void PaintWindow::resizePicture()
     const bool stretch = services_.dialogs.message(this, MessageKind::Confirmation, ResizeQuestion,
                                                    platform::Yes | platform::No)
                          == platform::Yes;
-    auto result = paint::imageops::resized(picture_, QSize(newWidth_, newHeight_),
+    auto result = paint::imageops::resized(picture(), QSize(newWidth_, newHeight_),
                                           paint::formatForDepth(colourDepth()), stretch);
     if (!result) {
         services_.dialogs.message(this, MessageKind::Information, OutOfMemory, platform::Ok);
         return;
     }
-    replacePicture(std::move(*result));
+    document_.replacePicture(std::move(*result));
+    firstCanvasPending_ = false;
+    showPicture();
 }
 
 void PaintWindow::replaceFirstColour()
 {
-    saved_ = false;
-    paint::imageops::replaceColour(picture_, firstColour_, secondColour_);
+    document_.markChanged();
+    paint::imageops::replaceColour(picture(), firstColour_, secondColour_);
     canvasView_->update();
 }
 
 void PaintWindow::outlineObjects()
 {
-    saved_ = false;
-    paint::imageops::outline(picture_, firstColour_, secondColour_);
+    document_.markChanged();
+    paint::imageops::outline(picture(), firstColour_, secondColour_);
     canvasView_->update();
 }
 
 void PaintWindow::invertPicture()
 {
-    saved_ = false;
-    paint::imageops::invert(picture_);
+    document_.markChanged();
+    paint::imageops::invert(picture());
     canvasView_->update();
 }

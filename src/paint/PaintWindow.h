@@ -1,12 +1,15 @@
 #pragma once
 #include "paint/BrushType.h"
 #include "paint/CanvasRamps.h"
+#include "paint/ColourPickUp.h"
 #include "paint/ColourStepper.h"
 #include "paint/CustomColours.h"
+#include "paint/FreehandStroke.h"
+#include "paint/PaintDocument.h"
 #include "paint/PaintSettings.h"
-#include "paint/Picture.h"
 #include "paint/SizeUnits.h"
 #include "app/UtilityServices.h"
+#include "app/UtilityWindow.h"
 #include "common/RecentFiles.h"
 
 #include <QImage>
@@ -24,13 +27,13 @@ namespace paint {
 class CanvasView;
 }
 
-// Duza Zidova: the paint window. One picture in memory, painted on with
-// freehand strokes whose colour changes from segment to segment, fanned out
-// from the press point (web) and repeated in the other three quarters
-// (mirror); pictures are opened and saved as bitmap files, and the
-// Utilities menu measures, resizes, recolours, outlines and inverts the
-// whole picture. An ordinary sizable window.
-class PaintWindow : public QWidget {
+// Duza Zidova: the paint window. It shows the document (the picture and its
+// file) and feeds the mouse to the rules: the freehand stroke geometry (web
+// and mirror), the colour stepper and the colour pick-up. Pictures are
+// opened and saved as bitmap files, and the Utilities menu measures,
+// resizes, recolours, outlines and inverts the whole picture. An ordinary
+// sizable window.
+class PaintWindow : public QWidget, public UtilityWindow {
     Q_OBJECT
 public:
     static constexpr int BarHeight = 24;
@@ -40,22 +43,23 @@ public:
     enum class BarMenu { None = -1, File, Canvas, Brush, Effects, Colour, ZeVav, TextEffects, Utilities };
     static constexpr int BarMenuCount = 8;
 
-    // What a press on the picture gives its colour to while a colour is
-    // being picked up; None while the pen draws.
-    enum class PickUpTarget { None, DrawColour, CanvasColour, FirstColour, SecondColour };
+    using PickUpTarget = paint::PickUpTarget;
 
     explicit PaintWindow(const UtilityServices& services, QWidget* owner = nullptr);
     ~PaintWindow() override;
 
-    // State the other parts of the window and the tests look at.
-    const paint::Picture& picture() const { return picture_; }
-    paint::Picture& picture() { return picture_; }
-    bool saved() const { return saved_; }
-    bool saveCancelled() const { return saveCancelled_; }
-    bool penDown() const { return penDown_; }
+    // State the tests look at.
+    const paint::PaintDocument& document() const { return document_; }
+    paint::PaintDocument& document() { return document_; }
+    const paint::Picture& picture() const { return document_.picture(); }
+    paint::Picture& picture() { return document_.picture(); }
+    bool saved() const { return document_.saved(); }
+    QString fileName() const { return document_.fileName(); }
+    bool penDown() const { return stroke_.penDown(); }
     // Where the next segment starts: the press point while the web is on.
-    QPoint lineStart() const { return lineStart_; }
-    QString fileName() const { return fileName_; }
+    QPoint lineStart() const { return stroke_.lineStart(); }
+    bool webbed() const { return stroke_.webbed(); }
+    bool mirrored() const { return stroke_.mirrored(); }
     paint::CanvasType canvasType() const { return canvasType_; }
     paint::ColourValue canvasColour() const { return canvasColour_; }
     QString canvasFileName() const { return canvasFileName_; }
@@ -63,10 +67,8 @@ public:
     const QImage& canvasImage() const { return canvasImage_; }
     paint::BrushType brushType() const { return brushType_; }
     int brushWidth() const;
-    bool webbed() const { return webbed_; }
-    bool mirrored() const { return mirror_; }
     const paint::ColourStepper& colours() const { return stepper_; }
-    PickUpTarget pickUpTarget() const { return pickUpTarget_; }
+    PickUpTarget pickUpTarget() const { return pickUp_.target(); }
     paint::ColourValue firstColour() const { return firstColour_; }
     paint::ColourValue secondColour() const { return secondColour_; }
     paint::sizeunits::Unit unit() const { return unit_; }
@@ -84,10 +86,6 @@ public:
     // The pointer over a bar button opens its drop-down, except while a
     // colour is being picked up.
     void hoverBarButton(BarMenu menu);
-    // The mouse on the picture: strokes, or the pick-up of a colour.
-    void pressOnCanvas(QPoint at);
-    void moveOverCanvas(QPoint at);
-    void releaseOnCanvas();
 
     // Canvas menu
     // Selects the solid canvas; when it already is, asks for its colour.
@@ -107,7 +105,7 @@ public:
     // Selects the solid colour mode; when it already is, asks for the colour.
     void selectSolidColour();
     void selectColourMode(paint::ColourMode mode); // random and the gradients
-    // File menu
+    // File menu: the picture's DocumentFile does the saving and asking.
     void openFile();
     // True when the picture reached the disk.
     bool save();
@@ -132,6 +130,13 @@ public:
     // still waiting for the maximised size.
     void createFirstCanvasIfPending();
 
+    // May the window go? Unsaved work brings the save question: Cancel, or
+    // Yes with a save that fails or is cancelled, keeps the window.
+    bool queryClose() override;
+    // Stores the choices, says the window has gone and destroys it once the
+    // current event is handled; asks nothing. Once only.
+    void release() override;
+
     QPushButton* barButton(BarMenu menu) const;
     QWidget* dropDown(BarMenu menu) const;
     QLineEdit* widthBox() const { return widthBox_; }
@@ -145,21 +150,37 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
-    // The window has gone: closed, its question answered, its defaults stored.
+    // The window has gone: its question answered, its defaults stored.
     void released();
 
 private:
     void readStoredChoices();
     void storeChoices() const;
-    void buildLayout();
+
+    // Building: the bar, the picture area, then one builder per drop-down.
+    void buildMenuBar();
+    void buildCanvasArea();
+    void buildDropDowns();
     void buildFileMenu();
     void buildCanvasMenu();
     void buildBrushMenu();
     void buildEffectsMenu();
     void buildColourMenu();
-    void buildUnbuiltMenus();
+    void buildZeVavMenu();
+    void buildTextEffectsMenu();
     void buildUtilitiesMenu();
+    void buildUtilityColours(Panel* menu);
+    void buildUnitChoices(Panel* menu);
+    QLineEdit* buildSizeBox(Panel* menu, const char* name, const char* caption, int y);
+    void markNotInThisBuild(BarMenu menu);
     void setHints();
+
+    // The mouse on the picture, in picture coordinates.
+    void pressOnCanvas(QPoint at);
+    void moveOverCanvas(QPoint at);
+    void releaseOnCanvas();
+    void drawSegment(QPoint to);
+    void takePickedColour();
 
     void hideDropDowns();
     void showDropDown(BarMenu menu);
@@ -169,44 +190,33 @@ private:
     void refreshColourShapes();
     void refreshRecentButtons();
     void setCaptionFromFile();
+    void showPicture();
+    bool sizeBoxRefusesKey(QLineEdit* box, QEvent* event) const;
 
-    // The save question; false when the user cancelled.
-    bool askToSave();
+    void hideFileMenu();
     void restorePen();
+    void fillCanvas();
     void loadCanvasImage(const QString& name);
     bool openPicture(const QString& path, bool fromRecentSlot);
     bool chooseColour(paint::ColourValue& colour);
-    void replacePicture(paint::Picture picture);
     void showUnitValues();
     void sizeBoxChanged(QLineEdit* box);
-    void drawSegment(QPoint to);
-    // The close question; on yes or no the defaults are stored and the
-    // window released. False when the window stays.
-    bool releaseIfAllowed();
     int colourDepth() const;
 
     UtilityServices services_;
-    paint::Picture picture_;
+    paint::PaintDocument document_;
+    paint::FreehandStroke stroke_;
+    paint::ColourPickUp pickUp_;
     paint::ColourStepper stepper_;
     paint::settings::CustomColours custom_;
     RecentFiles recent_;
 
-    bool penDown_ = false;
-    QPoint lineStart_;
-    bool saved_ = true;
-    // Set by a save that was cancelled or failed, so closing stops.
-    bool saveCancelled_ = false;
-    PickUpTarget pickUpTarget_ = PickUpTarget::None;
     QImage canvasImage_;
     bool canvasImageLoaded_ = false;
-
     paint::CanvasType canvasType_ = paint::CanvasType::SolidColour;
     paint::ColourValue canvasColour_ = 0x00FFFF;
     QString canvasFileName_;
     paint::BrushType brushType_ = paint::BrushType::Normal;
-    bool webbed_ = true;
-    bool mirror_ = true;
-    QString fileName_;           // the current file; empty for a new picture
     QString openDialogName_;     // where the open dialog starts
     paint::ColourValue firstColour_ = 0x000000;
     paint::ColourValue secondColour_ = 0xFFFFFF;
@@ -229,9 +239,7 @@ private:
     QLabel* webbedLamp_ = nullptr;
     QLabel* mirrorLamp_ = nullptr;
     std::array<QLabel*, 5> colourModeLamps_{};   // by colour mode
-    QLabel* cmLamp_ = nullptr;
-    QLabel* inchesLamp_ = nullptr;
-    QLabel* pixelsLamp_ = nullptr;
+    std::array<QLabel*, 3> unitLamps_{};         // cm, inches, pixels
     QLabel* canvasImageThumbnail_ = nullptr;
     Panel* canvasColourShape_ = nullptr;
     Panel* drawColourShape_ = nullptr;

@@ -105,15 +105,16 @@ QString dateLine(const QDate& date, const QLocale& locale)
         .arg(date.year());
 }
 
-QList<Line> lines(const Details& details, const QLocale& locale)
+QList<Line> lines(const typing::ExerciseResult& result, const QString& name, const QDate& date,
+                  const QLocale& locale)
 {
     return {
         {24, QStringLiteral("This is to certify that on")},
-        {24, dateLine(details.date, locale)},
-        {36, details.name},
+        {24, dateLine(date, locale)},
+        {36, name},
         {24, QStringLiteral("achieved an average typing speed of ")},
-        {24, QString::number(details.wordsPerMinute) + QStringLiteral(" words Per Minute")},
-        {24, QStringLiteral("with an Accuracy level of ") + QString::number(details.accuracy)
+        {24, QString::number(result.wordsPerMinute()) + QStringLiteral(" words Per Minute")},
+        {24, QStringLiteral("with an Accuracy level of ") + QString::number(result.accuracyPercent())
                  + QStringLiteral("%")},
     };
 }
@@ -139,7 +140,8 @@ void drawPageDesign(QPainter& painter, const QRect& page)
     painter.restore();
 }
 
-void draw(QPainter& painter, const Details& details, const QLocale& locale)
+void draw(QPainter& painter, const typing::ExerciseResult& result, const QString& name,
+          const QDate& date, const QLocale& locale)
 {
     const int width = painter.device()->width();
     const int height = painter.device()->height();
@@ -158,7 +160,7 @@ void draw(QPainter& painter, const Details& details, const QLocale& locale)
     const int titleHeight = QFontMetrics(titleFont, painter.device()).height();
     int y = height / 3 - titleHeight;
     y += centred(painter, titleSize, Title, y);
-    for (const Line& line : lines(details, locale)) {
+    for (const Line& line : lines(result, name, date, locale)) {
         y += u;
         y += centred(painter, line.pointSize, line.text, y);
     }

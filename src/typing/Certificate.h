@@ -1,4 +1,6 @@
 #pragma once
+#include "typing/ExerciseResult.h"
+
 #include <QDate>
 #include <QLocale>
 #include <QString>
@@ -15,13 +17,6 @@ namespace certificate {
 inline const QString Title = QStringLiteral("CERTIFICATE OF MERIT");
 constexpr int TitleStartSize = 72;
 
-struct Details {
-    QString name;
-    QDate date;
-    int wordsPerMinute = 0;
-    int accuracy = 0;  // percent
-};
-
 // "Monday 7th December 2026" in the locale's day and month names.
 QString dateLine(const QDate& date, const QLocale& locale);
 
@@ -30,7 +25,8 @@ struct Line {
     int pointSize;
     QString text;
 };
-QList<Line> lines(const Details& details, const QLocale& locale);
+QList<Line> lines(const typing::ExerciseResult& result, const QString& name, const QDate& date,
+                  const QLocale& locale);
 
 // From 72 points down in steps of 2 while the title is wider than the page
 // and the size is still at least 8; so it ends at 6 when even 8 is too wide.
@@ -40,6 +36,7 @@ int titlePointSize(const std::function<int(int pointSize)>& titleWidthAt, int pa
 void drawPageDesign(QPainter& painter, const QRect& page);
 
 // The whole certificate on a page of the painter's device.
-void draw(QPainter& painter, const Details& details, const QLocale& locale);
+void draw(QPainter& painter, const typing::ExerciseResult& result, const QString& name,
+          const QDate& date, const QLocale& locale);
 
 } // namespace certificate

@@ -41,4 +41,18 @@ QStringList charactersToPractise(const MissCounts& misses)
     return characters;
 }
 
+TypingGrades grade(const ExerciseResult& result)
+{
+    constexpr int FullMarks = 100;
+    TypingGrades grades;
+    grades.completion = completionSentence(result.completedPercent());
+    grades.accuracy = accuracySentence(result.accuracyPercent());
+    grades.speed = speedSentence(result.wordsPerMinute());
+    grades.practiseShown = result.accuracyPercent() != FullMarks;
+    if (grades.practiseShown)
+        grades.toPractise = charactersToPractise(result.misses);
+    grades.certificateOffered = result.finalExam();
+    return grades;
+}
+
 } // namespace typing

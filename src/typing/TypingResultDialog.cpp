@@ -3,10 +3,9 @@
 #include "app/Panel.h"
 #include "common/Palette.h"
 #include "typing/Certificate.h"
-#include "typing/TypingCourse.h"
 #include "typing/TypingGauge.h"
 #include "typing/TypingGrades.h"
-#include "typing/TypingTutorWindow.h"
+#include "typing/TypingScorer.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Printing.h"
@@ -25,6 +24,9 @@ namespace {
 constexpr QSize ClientSize(535, 398);
 constexpr int ColumnWidth = 165;
 constexpr int ColumnGap = 8;
+constexpr int FirstColumnLeft = 10;
+
+int columnLeft(int column) { return FirstColumnLeft + column * (ColumnWidth + ColumnGap); }
 
 QLabel* sentenceBox(QWidget* parent, const QString& name, int x)
 {
@@ -53,8 +55,8 @@ QLabel* gaugeTitle(QWidget* parent, const QString& text, int x)
 
 } // namespace
 
-TypingResultDialog::TypingResultDialog(const UtilityServices& services, TypingTutorWindow* tutor)
-    : QDialog(tutor, Qt::Dialog | Qt::FramelessWindowHint), services_(services), tutor_(tutor)
+TypingResultDialog::TypingResultDialog(const UtilityServices& services, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint), services_(services)
 {
     setWindowTitle(QStringLiteral("Typing Results"));
     setModal(true);
@@ -72,55 +74,72 @@ void TypingResultDialog::buildLayout()
     backPanel_->setBevel(Panel::Bevel::Raised, 2);
     backPanel_->setGeometry(4, 4, ClientSize.width() - 8, ClientSize.height() - 8);
 
-    const int x0 = 10;
-    const int x1 = x0 + ColumnWidth + ColumnGap;
-    const int x2 = x1 + ColumnWidth + ColumnGap;
-    gaugeTitle(backPanel_, QStringLiteral("Completed"), x0);
-    gaugeTitle(backPanel_, QStringLiteral("Accuracy"), x1);
-    gaugeTitle(backPanel_, QStringLiteral("Speed"), x2);
+    buildGauges();
+    completionSentence_ = sentenceBox(backPanel_, QStringLiteral("completionSentence"), columnLeft(0));
+    accuracySentence_ = sentenceBox(backPanel_, QStringLiteral("accuracySentence"), columnLeft(1));
+    speedSentence_ = sentenceBox(backPanel_, QStringLiteral("speedSentence"), columnLeft(2));
+    buildPractiseList();
+    buildCertificatePanel();
+
+    okButton_ = new QPushButton(QStringLiteral("&OK"), backPanel_);
+    okButton_->setObjectName(QStringLiteral("okButton"));
+    okButton_->setGeometry(417, 346, 100, 30);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+// Three columns, each a raised title over its gauge; the speed in words per
+// minute lies over the speed gauge.
+void TypingResultDialog::buildGauges()
+{
+    gaugeTitle(backPanel_, QStringLiteral("Completed"), columnLeft(0));
+    gaugeTitle(backPanel_, QStringLiteral("Accuracy"), columnLeft(1));
+    gaugeTitle(backPanel_, QStringLiteral("Speed"), columnLeft(2));
 
     using Percentage = TypingGauge::Percentage;
-    completedGauge_ =
-        new TypingGauge(QStringLiteral("Completed"), Qt::red, Percentage::Shown, backPanel_);
-    completedGauge_->setObjectName(QStringLiteral("completedGauge"));
-    completedGauge_->setGeometry(x0, 36, ColumnWidth, 22);
-    accuracyGauge_ =
-        new TypingGauge(QStringLiteral("Accuracy"), QColor(0, 255, 0), Percentage::Shown, backPanel_);
-    accuracyGauge_->setObjectName(QStringLiteral("accuracyGauge"));
-    accuracyGauge_->setGeometry(x1, 36, ColumnWidth, 22);
-    speedGauge_ =
-        new TypingGauge(QStringLiteral("Speed"), QColor(0, 255, 255), Percentage::Hidden, backPanel_);
-    speedGauge_->setObjectName(QStringLiteral("speedGauge"));
-    speedGauge_->setGeometry(x2, 36, ColumnWidth, 22);
+    const auto addGauge = [this](int column, const QString& title, const QColor& bar,
+                                 Percentage percentage, const QString& name) {
+        auto* added = new TypingGauge(title, bar, percentage, backPanel_);
+        added->setObjectName(name);
+        added->setGeometry(columnLeft(column), 36, ColumnWidth, 22);
+        return added;
+    };
+    completedGauge_ = addGauge(0, QStringLiteral("Completed"), Qt::red, Percentage::Shown,
+                               QStringLiteral("completedGauge"));
+    accuracyGauge_ = addGauge(1, QStringLiteral("Accuracy"), QColor(0, 255, 0), Percentage::Shown,
+                              QStringLiteral("accuracyGauge"));
+    speedGauge_ = addGauge(2, QStringLiteral("Speed"), QColor(0, 255, 255), Percentage::Hidden,
+                           QStringLiteral("speedGauge"));
     speedGauge_->setMaximum(typing::TypingScorer::SpeedMaximum);
 
     wpmLabel_ = new QLabel(QStringLiteral("0 WPM"), backPanel_);
     wpmLabel_->setObjectName(QStringLiteral("wpmLabel"));
-    wpmLabel_->setGeometry(x2, 36, ColumnWidth, 22);
+    wpmLabel_->setGeometry(speedGauge_->geometry());
     wpmLabel_->setAlignment(Qt::AlignCenter);
     wpmLabel_->setAccessibleName(QStringLiteral("Speed"));
     wpmLabel_->setStyleSheet(QStringLiteral("QLabel { color: red; font-weight: bold; background: transparent; }"));
+}
 
-    completionSentence_ = sentenceBox(backPanel_, QStringLiteral("completionSentence"), x0);
-    accuracySentence_ = sentenceBox(backPanel_, QStringLiteral("accuracySentence"), x1);
-    speedSentence_ = sentenceBox(backPanel_, QStringLiteral("speedSentence"), x2);
-
+void TypingResultDialog::buildPractiseList()
+{
     practiseTitle_ = new QLabel(PractiseTitle, backPanel_);
     practiseTitle_->setObjectName(QStringLiteral("practiseTitle"));
-    practiseTitle_->setGeometry(x0, 132, 507, 22);
+    practiseTitle_->setGeometry(columnLeft(0), 132, 507, 22);
     practiseTitle_->setAlignment(Qt::AlignCenter);
     practiseTitle_->setStyleSheet(QStringLiteral(
         "QLabel { background: #202060; color: white; font-weight: bold; border: 1px solid black; }"));
 
     practiseList_ = new QListWidget(backPanel_);
     practiseList_->setObjectName(QStringLiteral("practiseList"));
-    practiseList_->setGeometry(x0, 158, 120, 218);
+    practiseList_->setGeometry(columnLeft(0), 158, 120, 218);
     practiseList_->setAccessibleName(QStringLiteral("Characters to practise"));
     QFont listFont(QStringLiteral("Times New Roman"));
     listFont.setPixelSize(27);
     listFont.setBold(true);
     practiseList_->setFont(listFont);
+}
 
+void TypingResultDialog::buildCertificatePanel()
+{
     certificatePanel_ = new QWidget(backPanel_);
     certificatePanel_->setObjectName(QStringLiteral("certificatePanel"));
     certificatePanel_->setGeometry(140, 170, 370, 90);
@@ -135,11 +154,6 @@ void TypingResultDialog::buildLayout()
     printButton_->setObjectName(QStringLiteral("printButton"));
     printButton_->setGeometry(200, 48, 160, 30);
     connect(printButton_, &QPushButton::clicked, this, &TypingResultDialog::printCertificate);
-
-    okButton_ = new QPushButton(QStringLiteral("&OK"), backPanel_);
-    okButton_->setObjectName(QStringLiteral("okButton"));
-    okButton_->setGeometry(417, 346, 100, 30);
-    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void TypingResultDialog::showEvent(QShowEvent* event)
@@ -147,39 +161,28 @@ void TypingResultDialog::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
-    showGrades();
 }
 
-void TypingResultDialog::showFigures(const typing::GaugeReading& completed,
-                                     const typing::GaugeReading& accuracy,
-                                     const typing::GaugeReading& speed, const QString& wordsPerMinute)
+void TypingResultDialog::showResult(const typing::ExerciseResult& result)
 {
-    completedGauge_->setReading(completed);
-    accuracyGauge_->setReading(accuracy);
-    speedGauge_->setReading(speed);
-    wpmLabel_->setText(wordsPerMinute);
+    result_ = result;
+    completedGauge_->setReading(result_.completed);
+    accuracyGauge_->setReading(result_.accuracy);
+    speedGauge_->setReading(result_.speed);
+    wpmLabel_->setText(result_.wpmText());
+    showGrades(typing::grade(result_));
 }
 
-void TypingResultDialog::showGrades()
+void TypingResultDialog::showGrades(const typing::TypingGrades& grades)
 {
-    constexpr int FullMarks = 100;
-    const int accuracy = accuracyGauge_->percent();
-    completionSentence_->setText(typing::completionSentence(completedGauge_->percent()));
-    accuracySentence_->setText(typing::accuracySentence(accuracy));
-
-    // A run without a wrong key has nothing to practise.
-    if (accuracy == FullMarks) {
-        practiseList_->hide();
-        practiseTitle_->hide();
-    } else {
-        practiseTitle_->show();
-        practiseList_->clear();
-        practiseList_->addItems(typing::charactersToPractise(tutor_->scorer().misses()));
-        practiseList_->show();
-    }
-
-    speedSentence_->setText(typing::speedSentence(speedGauge_->reading().value()));
-    certificatePanel_->setVisible(tutor_->day() == typing::ExamDay);
+    completionSentence_->setText(grades.completion);
+    accuracySentence_->setText(grades.accuracy);
+    speedSentence_->setText(grades.speed);
+    practiseList_->clear();
+    practiseList_->addItems(grades.toPractise);
+    practiseTitle_->setVisible(grades.practiseShown);
+    practiseList_->setVisible(grades.practiseShown);
+    certificatePanel_->setVisible(grades.certificateOffered);
 }
 
 int TypingResultDialog::showModal()
@@ -200,9 +203,6 @@ void TypingResultDialog::printCertificate()
         nameEdit_->setFocus();
         return;
     }
-    const certificate::Details details{nameEdit_->text(), services_.clock.now().date(),
-                                       speedGauge_->reading().value(), accuracyGauge_->percent()};
-
     std::unique_ptr<QPrinter> printer = platform::Printing::instance().currentPrinter();
     if (!printer) {
         services_.dialogs.message(this, platform::MessageKind::Warning,
@@ -214,6 +214,6 @@ void TypingResultDialog::printCertificate()
         services_.dialogs.message(this, platform::MessageKind::Error, PrintFailedText, platform::Ok);
         return;
     }
-    certificate::draw(painter, details, QLocale());
+    certificate::draw(painter, result_, nameEdit_->text(), services_.clock.now().date(), QLocale());
     painter.end();
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "app/UtilityServices.h"
+#include "typing/ExerciseResult.h"
 
 #include <QDialog>
 #include <functional>
@@ -10,15 +11,14 @@ class QListWidget;
 class QPushButton;
 class Panel;
 class TypingGauge;
-class TypingTutorWindow;
 namespace typing {
-class GaugeReading;
+struct TypingGrades;
 }
 
 // The results of a typing exercise: the three gauges again, a sentence for
 // each, the characters to practise and, after the final exam, the printed
-// certificate. Shown modally by the tutor that owns it; it reads the tutor's
-// day and missed characters each time it is shown.
+// certificate. Shown modally by the tutor that owns it; everything it shows
+// and prints comes from the result it is handed.
 class TypingResultDialog : public QDialog {
     Q_OBJECT
 public:
@@ -29,11 +29,10 @@ public:
         QStringLiteral("The certificate could not be printed.");
 
     // services are the tutor's: the message boxes and the date on the certificate.
-    TypingResultDialog(const UtilityServices& services, TypingTutorWindow* tutor);
+    explicit TypingResultDialog(const UtilityServices& services, QWidget* owner = nullptr);
 
-    // The figures of the exercise that just ended, as the tutor's gauges held them.
-    void showFigures(const typing::GaugeReading& completed, const typing::GaugeReading& accuracy,
-                     const typing::GaugeReading& speed, const QString& wordsPerMinute);
+    // The exercise that just ended: its gauges, its grades, its certificate.
+    void showResult(const typing::ExerciseResult& result);
 
     TypingGauge* completedGauge() const { return completedGauge_; }
     TypingGauge* accuracyGauge() const { return accuracyGauge_; }
@@ -51,11 +50,14 @@ protected:
 
 private:
     void buildLayout();
-    void showGrades();
+    void buildGauges();
+    void buildPractiseList();
+    void buildCertificatePanel();
+    void showGrades(const typing::TypingGrades& grades);
     void printCertificate();
 
     UtilityServices services_;
-    TypingTutorWindow* tutor_;
+    typing::ExerciseResult result_;
     Panel* backPanel_ = nullptr;
     TypingGauge* completedGauge_ = nullptr;
     TypingGauge* accuracyGauge_ = nullptr;

@@ -110,6 +110,11 @@ void TypingScorer::resetGauges()
     speed_.setMaximum(SpeedMaximum);
 }
 
+ExerciseResult TypingScorer::result(int day) const
+{
+    return ExerciseResult{day, completed_, accuracy_, speed_, misses_};
+}
+
 int TypingScorer::markedLength() const
 {
     return std::min(position_ + 1, int(text_.size()));

@@ -1,18 +1,14 @@
 #pragma once
+#include "typing/ExerciseResult.h"
 #include "typing/GaugeReading.h"
 
 #include <QChar>
 #include <QDateTime>
 #include <QString>
-#include <array>
 
 // The scoring rules of a typing exercise, kept apart from the window so that
 // every rule can be checked on its own.
 namespace typing {
-
-// Wrong keys counted per character code, for the characters of one byte.
-constexpr int CharacterCodeCount = 256;
-using MissCounts = std::array<int, CharacterCodeCount>;
 
 class TypingScorer {
 public:
@@ -22,7 +18,6 @@ public:
     static constexpr int PointsPerKey = 100;
     // Words per minute count five characters to a word.
     static constexpr int CharactersPerWord = 5;
-    static inline const QString WpmSuffix = QStringLiteral(" WPM");
 
     enum class KeyResult {
         Idle,     // no exercise running: nothing changes
@@ -70,7 +65,10 @@ public:
     // A click in the typing box puts the Completed gauge back on the position.
     void resyncCompleted() { completed_.setValue(position_ + 1); }
 
-    QString wpmText() const { return QString::number(speed_.value()) + WpmSuffix; }
+    QString wpmText() const { return QString::number(speed_.value()) + ExerciseResult::WpmSuffix; }
+
+    // The figures as they stand, for an exercise of the given course day.
+    ExerciseResult result(int day) const;
 
 private:
     bool isLineBreakOrEnd(int position) const;

@@ -73,6 +73,13 @@ QString shown(const QString& text)
     return result;
 }
 
+void makeBold(QLabel* label)
+{
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+}
+
 QString readable(QChar c)
 {
     if (c == QLatin1Char(' '))
@@ -147,6 +154,29 @@ void TypingTutorWindow::buildLayout()
     for (int day = 1; day <= typing::DayCount; ++day)
         dayPages_->addWidget(buildDayPage(day));
 
+    buildTypingPanel();
+
+    controlPanel_ = new Panel(this);
+    controlPanel_->setObjectName(QStringLiteral("controlPanel"));
+    controlPanel_->setColour(QColor(182, 182, 170));
+    controlPanel_->setBevel(Panel::Bevel::Raised, 1);
+    controlPanel_->setGeometry(5, 456, 772, 106);
+
+    focusHolder_ = new QLineEdit(controlPanel_);
+    focusHolder_->setObjectName(QStringLiteral("focusHolder"));
+    focusHolder_->setGeometry(0, 0, 1, 1);
+    focusHolder_->setFrame(false);
+    focusHolder_->setStyleSheet(QStringLiteral("background: transparent; color: transparent;"));
+    focusHolder_->setAccessibleName(QStringLiteral("Typing Tutor"));
+
+    buildDayDisplay();
+    buildExerciseButtons();
+    buildGauges();
+    showGauges();
+}
+
+void TypingTutorWindow::buildTypingPanel()
+{
     typingPanel_ = new Panel(this);
     typingPanel_->setObjectName(QStringLiteral("typingPanel"));
     typingPanel_->setColour(PanelBlue);
@@ -176,20 +206,11 @@ void TypingTutorWindow::buildLayout()
     typingBox_->setGeometry(RestingBox);
     typingBox_->installEventFilter(this);
     typingBox_->viewport()->installEventFilter(this);
+}
 
-    controlPanel_ = new Panel(this);
-    controlPanel_->setObjectName(QStringLiteral("controlPanel"));
-    controlPanel_->setColour(QColor(182, 182, 170));
-    controlPanel_->setBevel(Panel::Bevel::Raised, 1);
-    controlPanel_->setGeometry(5, 456, 772, 106);
-
-    focusHolder_ = new QLineEdit(controlPanel_);
-    focusHolder_->setObjectName(QStringLiteral("focusHolder"));
-    focusHolder_->setGeometry(0, 0, 1, 1);
-    focusHolder_->setFrame(false);
-    focusHolder_->setStyleSheet(QStringLiteral("background: transparent; color: transparent;"));
-    focusHolder_->setAccessibleName(QStringLiteral("Typing Tutor"));
-
+// The two digits of the day with "Day" under them.
+void TypingTutorWindow::buildDayDisplay()
+{
     tensDigit_ = new QLabel(controlPanel_);
     tensDigit_->setObjectName(QStringLiteral("tensDigit"));
     tensDigit_->setGeometry(14, 14, DigitSize.width(), DigitSize.height());
@@ -199,10 +220,12 @@ void TypingTutorWindow::buildLayout()
     auto* dayLabel = new QLabel(QStringLiteral("Day"), controlPanel_);
     dayLabel->setGeometry(14, 52, 2 * DigitSize.width(), 18);
     dayLabel->setAlignment(Qt::AlignCenter);
-    QFont bold = dayLabel->font();
-    bold.setBold(true);
-    dayLabel->setFont(bold);
+    makeBold(dayLabel);
+}
 
+// The day arrows, and Start with Cancel in its place while typing.
+void TypingTutorWindow::buildExerciseButtons()
+{
     previousDayButton_ = new QToolButton(controlPanel_);
     previousDayButton_->setObjectName(QStringLiteral("previousDayButton"));
     previousDayButton_->setArrowType(Qt::LeftArrow);
@@ -232,8 +255,12 @@ void TypingTutorWindow::buildLayout()
                                     static_cast<QAbstractButton*>(startButton_),
                                     static_cast<QAbstractButton*>(cancelButton_)})
         button->setFocusPolicy(Qt::NoFocus);
+}
 
-    // Three columns, each a raised title over its gauge.
+// Three columns, each a raised title over its gauge; the words per minute lie
+// over the speed gauge.
+void TypingTutorWindow::buildGauges()
+{
     const auto addGauge = [&](int column, const QString& title, const QColor& bar,
                               TypingGauge::Percentage percentage, const QString& name) {
         const int x = GaugeLeft + column * (GaugeWidth + GaugeGap);
@@ -242,7 +269,7 @@ void TypingTutorWindow::buildLayout()
         heading->setAlignment(Qt::AlignCenter);
         heading->setFrameShape(QFrame::Panel);
         heading->setFrameShadow(QFrame::Raised);
-        heading->setFont(bold);
+        makeBold(heading);
         auto* added = new TypingGauge(title, bar, percentage, controlPanel_);
         added->setObjectName(name);
         added->setGeometry(x, 38, GaugeWidth, 22);
@@ -261,7 +288,6 @@ void TypingTutorWindow::buildLayout()
     wpmLabel_->setAlignment(Qt::AlignCenter);
     wpmLabel_->setAccessibleName(QStringLiteral("Speed"));
     wpmLabel_->setStyleSheet(QStringLiteral("QLabel { color: black; font-weight: bold; background: transparent; }"));
-    showGauges();
 }
 
 void TypingTutorWindow::showEvent(QShowEvent* event)
@@ -423,8 +449,7 @@ void TypingTutorWindow::endExercise()
 
     if (!resultDialog_)
         resultDialog_ = new TypingResultDialog(services_, this);
-    resultDialog_->showFigures(scorer_.completed(), scorer_.accuracy(), scorer_.speed(),
-                               wpmLabel_->text());
+    resultDialog_->showResult(scorer_.result(day_));
 
     scorer_.resetGauges();
     wpmLabel_->setText(scorer_.wpmText());

@@ -55,6 +55,10 @@ protected:
 private:
     void buildLayout();
     QWidget* buildDayPage(int day);
+    void buildTypingPanel();
+    void buildDayDisplay();
+    void buildExerciseButtons();
+    void buildGauges();
     void prepareShowing();
     void showDayInstructions();
     void scoreKey(QChar c);

@@ -2,10 +2,12 @@
 
 #include "app/LazyPicture.h"
 #include "app/MidiService.h"
+#include "app/Panel.h"
 #include "app/PictureStore.h"
 #include "app/SoundEffects.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QSystemTrayIcon>
 #include <QTest>
 #include <QTimer>
@@ -94,23 +96,67 @@ TEST_F(LauncherTest, TrayIconCarriesTheTipAndLeftClickShowsTheMenuOnce)
     EXPECT_TRUE(menu().isVisible());
 }
 
-TEST_F(LauncherTest, RightClickEndsTheProgramEvenWithUtilityWindowsOpen)
+TEST_F(LauncherTest, RightClickEndsTheProgramOnceEveryOpenWindowAgrees)
 {
     tray().setAvailable(true);
     splash().endSplash();
     menu().openEntry(MenuEntry::ElectronicDice);
-    ASSERT_TRUE(menu().windowOpen(MenuEntry::ElectronicDice));
+    menu().openEntry(MenuEntry::DateCalculator);
+    QPointer<QWidget> dice = menu().window(MenuEntry::ElectronicDice);
+    ASSERT_TRUE(dice);
     ASSERT_TRUE(launcher->services().sounds.midiAvailable());
     ASSERT_TRUE(midi->isOpen);
     const int closesBefore = midi->closeCount;
     tray().handleActivation(QSystemTrayIcon::Context);
     EXPECT_TRUE(launcher->ended());
+    EXPECT_EQ(ProbeWindow::closeQuestions, 2);   // each window was asked
+    EXPECT_FALSE(menu().windowOpen(MenuEntry::ElectronicDice));
+    EXPECT_FALSE(menu().windowOpen(MenuEntry::DateCalculator));
     EXPECT_FALSE(tray().isShown());
     EXPECT_GT(midi->closeCount, closesBefore);
     EXPECT_FALSE(midi->isOpen);
-    // Nothing was asked of the user.
-    EXPECT_TRUE(dialogs.scripted.asked.isEmpty());
-    EXPECT_EQ(ProbeWindow::closeQuestions, 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(dice);
+}
+
+TEST_F(LauncherTest, AWindowThatKeepsItsWorkKeepsTheProgramRunningAsItWas)
+{
+    tray().setAvailable(true);
+    splash().endSplash();
+    menu().openEntry(MenuEntry::ElectronicDice);
+    menu().openEntry(MenuEntry::DateCalculator);
+    auto* keeper = static_cast<ProbeWindow*>(menu().window(MenuEntry::DateCalculator));
+    keeper->refuseClose = true;
+    ASSERT_TRUE(launcher->services().sounds.midiAvailable());
+
+    tray().handleActivation(QSystemTrayIcon::Context);
+    EXPECT_FALSE(launcher->ended());
+    EXPECT_TRUE(tray().isShown());
+    EXPECT_TRUE(midi->isOpen);
+    EXPECT_TRUE(menu().windowOpen(MenuEntry::ElectronicDice));
+    EXPECT_TRUE(menu().windowOpen(MenuEntry::DateCalculator));
+    EXPECT_TRUE(keeper->isVisible());
+
+    // Once the work is dealt with, the next right click ends the program.
+    keeper->refuseClose = false;
+    tray().handleActivation(QSystemTrayIcon::Context);
+    EXPECT_TRUE(launcher->ended());
+}
+
+TEST_F(LauncherTest, WithoutATrayTheMenusWayOutAsksTheWindowsToo)
+{
+    tray().setAvailable(false);
+    splash().endSplash();
+    menu().openEntry(MenuEntry::DateCalculator);
+    auto* keeper = static_cast<ProbeWindow*>(menu().window(MenuEntry::DateCalculator));
+    keeper->refuseClose = true;
+    menu().show();
+    QTest::keyClick(&menu(), Qt::Key_Escape);
+    EXPECT_FALSE(launcher->ended());
+    EXPECT_TRUE(menu().isVisible());
+    keeper->refuseClose = false;
+    QTest::mouseClick(menu().findChild<Panel*>("closePanel"), Qt::LeftButton);
+    EXPECT_TRUE(launcher->ended());
 }
 
 TEST_F(LauncherTest, WithoutANotificationAreaTheMenuStandsInAndEndsTheProgram)

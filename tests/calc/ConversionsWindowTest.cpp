@@ -59,7 +59,7 @@ protected:
     QPoint cellCentre(Category c, int row, int column) const
     {
         ConversionGrid* grid = w->grid(c);
-        return grid->visualItemRect(grid->item(row - 1, column)).center();
+        return grid->visualRect(grid->model()->index(row - 1, column)).center();
     }
     void clickCell(Category c, int row, int column)
     {

@@ -6,8 +6,14 @@
 #include "paint/CanvasView.h"
 #include "common/SettingsStore.h"
 #include "platform/Random.h"
+#include "app/UtilityWindow.h"
+#include "common/DocumentFile.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QMouseEvent>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -19,6 +25,7 @@
 #include <gtest/gtest.h>
 
 static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+static void PrintTo(const QPoint& point, std::ostream* out) { *out << "(" << point.x() << ", " << point.y() << ")"; }
 
 namespace {
 
@@ -69,10 +76,26 @@ protected:
         window->picture() = *paint::Picture::create(width, height, paint::PixelFormat::Rgb32);
         window->picture().fill(0xFFFFFF);
         window->picture().pen().width = window->brushWidth();
+        window->canvasView()->resize(window->picture().size());
         window->resetSizes();
     }
 
     QLabel* lampNamed(const char* name) { return window->findChild<QLabel*>(QString::fromLatin1(name)); }
+
+    // The mouse on the picture, as the system sends it to the canvas widget.
+    QWidget* view() const { return window->canvasView(); }
+    void press(QPoint at, Qt::MouseButton button = Qt::LeftButton) { QTest::mousePress(view(), button, {}, at); }
+    void release(QPoint at, Qt::MouseButton button = Qt::LeftButton) { QTest::mouseRelease(view(), button, {}, at); }
+    void click(QPoint at) { press(at); release(at); }
+    // A move of the pointer with the buttons held (none for a plain move).
+    static void moveMouse(QWidget* target, QPoint at, Qt::MouseButtons held)
+    {
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(target->mapToGlobal(at)), Qt::NoButton, held,
+                         Qt::NoModifier);
+        QApplication::sendEvent(target, &move);
+    }
+    void drag(QPoint at, Qt::MouseButtons held = Qt::LeftButton) { moveMouse(view(), at, held); }
+    void hover(QPoint at) { moveMouse(view(), at, Qt::NoButton); }
 
     // Every case starts as on a first run: no stored defaults, no recent files.
     ScopedConfigDir config;
@@ -167,8 +190,7 @@ TEST_F(PaintWindowTest, RandomColoursComeFromTheServicesGenerator)
     expected.seed(777);
     for (int stroke = 0; stroke < 3; ++stroke) {
         const QPoint at(20 + 30 * stroke, 40);
-        window->pressOnCanvas(at);
-        window->releaseOnCanvas();
+        click(at);
         const int red = expected.below(255), green = expected.below(255), blue = expected.below(255);
         const ColourValue colour = ColourValue(red | green << 8 | blue << 16);
         EXPECT_EQ(window->picture().pen().colour, colour) << stroke;
@@ -210,8 +232,7 @@ TEST_F(PaintWindowTest, APressPaintsFourMirroredDotsAndCountsAsOneColourStep)
 {
     useCanvasOfSize(400, 300);
     window->selectColourMode(ColourMode::RedGradient);
-    window->pressOnCanvas(QPoint(50, 40));
-    window->releaseOnCanvas();
+    click(QPoint(50, 40));
     EXPECT_FALSE(window->saved());
     EXPECT_FALSE(window->penDown());
     const paint::Picture& p = window->picture();
@@ -229,25 +250,33 @@ TEST_F(PaintWindowTest, WebbedStrokesFanFromThePressPointAndPlainOnesFollowThePo
     useCanvasOfSize(400, 300);
     window->toggleMirror();
     ASSERT_FALSE(window->mirrored());
-    window->pressOnCanvas(QPoint(20, 20));
-    window->moveOverCanvas(QPoint(100, 20));
-    window->moveOverCanvas(QPoint(20, 100));
+    window->selectColourMode(ColourMode::Solid);
+    press(QPoint(20, 20));
+    drag(QPoint(100, 20));
+    drag(QPoint(20, 100));
     EXPECT_EQ(window->lineStart(), QPoint(20, 20));
-    window->releaseOnCanvas();
+    release(QPoint(20, 100));
+    // Both segments start at the press point: the fan's two arms are drawn,
+    // the line that would join their ends is not.
+    EXPECT_EQ(window->picture().colourAt(95, 20), 0x0000FFu);
+    EXPECT_EQ(window->picture().colourAt(20, 95), 0x0000FFu);
+    EXPECT_EQ(window->picture().colourAt(60, 60), 0xFFFFFFu);
     // Without the mirror the other quarters stay white.
     EXPECT_EQ(window->picture().colourAt(380, 280), 0xFFFFFFu);
 
     window->toggleWebbed();
     ASSERT_FALSE(window->webbed());
-    window->pressOnCanvas(QPoint(200, 200));
-    window->moveOverCanvas(QPoint(250, 210));
+    press(QPoint(200, 200));
+    drag(QPoint(250, 210));
     EXPECT_EQ(window->lineStart(), QPoint(250, 210));
-    window->moveOverCanvas(QPoint(300, 220));
-    EXPECT_EQ(window->lineStart(), QPoint(300, 220));
-    window->releaseOnCanvas();
+    drag(QPoint(300, 150));
+    EXPECT_EQ(window->lineStart(), QPoint(300, 150));
+    release(QPoint(300, 150));
+    EXPECT_EQ(window->picture().colourAt(275, 180), 0x0000FFu) << "the second segment starts where the first ended";
+    EXPECT_EQ(window->picture().colourAt(250, 175), 0xFFFFFFu);
     // Moving without the button draws nothing and keeps the last point.
     const QImage before = window->picture().image().copy();
-    window->moveOverCanvas(QPoint(10, 290));
+    hover(QPoint(10, 290));
     EXPECT_EQ(window->picture().image(), before);
 }
 
@@ -257,7 +286,7 @@ TEST_F(PaintWindowTest, HoverOpensOneDropDownAndThePictureClosesThem)
     EXPECT_EQ(window->openDropDown(), BarMenu::Canvas);
     window->hoverBarButton(BarMenu::Utilities);
     EXPECT_EQ(window->openDropDown(), BarMenu::Utilities);
-    window->moveOverCanvas(QPoint(5, 5));
+    hover(QPoint(5, 5));
     EXPECT_EQ(window->openDropDown(), BarMenu::None);
     // Real pointer movement over a bar button does the same.
     QTest::mouseMove(window->barButton(BarMenu::Brush), QPoint(10, 10));
@@ -270,8 +299,7 @@ TEST_F(PaintWindowTest, HoverOpensOneDropDownAndThePictureClosesThem)
 TEST_F(PaintWindowTest, NewCanvasAsksAboutUnsavedWorkAndCancelKeepsEverything)
 {
     useCanvasOfSize(200, 100);
-    window->pressOnCanvas(QPoint(30, 30));
-    window->releaseOnCanvas();
+    click(QPoint(30, 30));
     const QImage drawn = window->picture().image().copy();
     t.dialogs.answers = {platform::Cancel};
     EXPECT_FALSE(window->createCanvas());
@@ -284,10 +312,11 @@ TEST_F(PaintWindowTest, NewCanvasAsksAboutUnsavedWorkAndCancelKeepsEverything)
 
     // No: a fresh canvas of the selected ramp, and a gradient restarts rising.
     window->selectColourMode(ColourMode::GreenGradient);
+    press(QPoint(10, 10));
     for (int i = 0; i < 300; ++i)
-        window->moveOverCanvas(QPoint(30 + i % 7, 30));
-    window->pressOnCanvas(QPoint(10, 10));
-    window->releaseOnCanvas();
+        drag(QPoint(30 + i % 7, 30));
+    release(QPoint(36, 30));
+    ASSERT_FALSE(window->colours().rising()) << "301 steps went past the top of the ramp";
     window->selectCanvasType(CanvasType::RedBlack);
     t.dialogs.answers = {platform::No};
     EXPECT_TRUE(window->createCanvas());
@@ -306,11 +335,10 @@ TEST_F(PaintWindowTest, PickingUpAColourPreviewsOnTheBarAndDrawsNothing)
     window->startPickUp(PickUpTarget::CanvasColour);
     EXPECT_EQ(window->pickUpTarget(), PickUpTarget::CanvasColour);
     EXPECT_TRUE(window->barButton(BarMenu::File)->isHidden());
-    window->moveOverCanvas(QPoint(20, 20));
+    hover(QPoint(20, 20));
     EXPECT_EQ(window->barColour(), QColor(0x99, 0x66, 0x33));
     const QImage before = window->picture().image().copy();
-    window->pressOnCanvas(QPoint(20, 20));
-    window->releaseOnCanvas();
+    click(QPoint(20, 20));
     EXPECT_EQ(window->pickUpTarget(), PickUpTarget::None);
     EXPECT_FALSE(window->barButton(BarMenu::File)->isHidden());
     EXPECT_EQ(window->barColour(), QColor(182, 182, 170));
@@ -321,15 +349,16 @@ TEST_F(PaintWindowTest, PickingUpAColourPreviewsOnTheBarAndDrawsNothing)
 
     // Picked up for the draw colour it becomes the solid colour; for the 2nd colour, that one.
     window->startPickUp(PickUpTarget::DrawColour);
-    window->moveOverCanvas(QPoint(5, 5));
-    window->pressOnCanvas(QPoint(5, 5));
+    hover(QPoint(5, 5));
+    click(QPoint(5, 5));
     EXPECT_EQ(window->colours().mode(), ColourMode::Solid);
     EXPECT_EQ(window->colours().drawColour(), 0x336699u);
     EXPECT_EQ(window->picture().pen().colour, 0x336699u);
     window->startPickUp(PickUpTarget::SecondColour);
-    window->moveOverCanvas(QPoint(5, 5));
-    window->pressOnCanvas(QPoint(5, 5));
+    hover(QPoint(5, 5));
+    click(QPoint(5, 5));
     EXPECT_EQ(window->secondColour(), 0x336699u);
+    EXPECT_EQ(window->picture().image(), before) << "the presses of a pick-up draw nothing";
 }
 
 TEST_F(PaintWindowTest, ColourDialogsSetColoursAndKeepTheCustomColours)
@@ -396,8 +425,7 @@ TEST_F(PaintWindowTest, LoadCanvasSelectsALoadedImageBeforeAskingForAnother)
 TEST_F(PaintWindowTest, SaveAsWritesTheBitmapAndOpenReadsItBack)
 {
     useCanvasOfSize(64, 48);
-    window->pressOnCanvas(QPoint(10, 10));
-    window->releaseOnCanvas();
+    click(QPoint(10, 10));
     const QString path = files.filePath("drawing");
     t.dialogs.fileNames = {path};
     EXPECT_TRUE(window->save());
@@ -424,14 +452,12 @@ TEST_F(PaintWindowTest, SaveAsWritesTheBitmapAndOpenReadsItBack)
 TEST_F(PaintWindowTest, AFailedSaveSaysSoForgetsTheNameAndKeepsTheWindowOpen)
 {
     useCanvasOfSize(32, 32);
-    window->pressOnCanvas(QPoint(10, 10));
-    window->releaseOnCanvas();
+    click(QPoint(10, 10));
     const QString path = files.filePath("missing-folder/drawing.bmp");
     t.dialogs.fileNames = {path};
     EXPECT_FALSE(window->saveAs());
     ASSERT_EQ(t.dialogs.asked.size(), 1);
     EXPECT_EQ(t.dialogs.asked[0].text, CouldNotSave);
-    EXPECT_TRUE(window->saveCancelled());
     EXPECT_FALSE(window->saved());
     EXPECT_TRUE(window->fileName().isEmpty());
     EXPECT_EQ(window->windowTitle(), "Duza Zidova");
@@ -459,9 +485,8 @@ TEST_F(PaintWindowTest, OpenRefusesOtherFilesAndAlwaysRestoresThePen)
     ASSERT_TRUE(paint::bmp::writeFile(icon, QImage(4, 4, QImage::Format_RGB32)));
     window->selectColourMode(ColourMode::RedGradient);
     for (int i = 0; i < 5; ++i)
-        window->moveOverCanvas(QPoint(3, 3));   // no stroke: the pen is not stepped
-    window->pressOnCanvas(QPoint(3, 3));
-    window->releaseOnCanvas();
+        hover(QPoint(3, 3));   // no stroke: the pen is not stepped
+    click(QPoint(3, 3));
     EXPECT_EQ(window->picture().pen().colour, 1u);
     const QImage drawn = window->picture().image().copy();
     t.dialogs.answers = {platform::No};
@@ -474,8 +499,7 @@ TEST_F(PaintWindowTest, OpenRefusesOtherFilesAndAlwaysRestoresThePen)
     EXPECT_EQ(window->picture().pen().colour, 0u) << "the red gradient starts again";
 
     // Cancel at the save question: nothing opened, the pen still restored.
-    window->pressOnCanvas(QPoint(3, 3));
-    window->releaseOnCanvas();
+    click(QPoint(3, 3));
     t.dialogs.answers = {platform::Cancel};
     window->openFile();
     EXPECT_EQ(window->picture().pen().colour, 0u);
@@ -485,8 +509,7 @@ TEST_F(PaintWindowTest, OpenRefusesOtherFilesAndAlwaysRestoresThePen)
 TEST_F(PaintWindowTest, ASaveThatDoesNotHappenKeepsTheDrawing)
 {
     useCanvasOfSize(60, 40);
-    window->pressOnCanvas(QPoint(20, 20));
-    window->releaseOnCanvas();
+    click(QPoint(20, 20));
     const QImage drawn = window->picture().image().copy();
     // Yes, then the save dialog cancelled: no new canvas.
     t.dialogs.answers = {platform::Yes};
@@ -500,8 +523,7 @@ TEST_F(PaintWindowTest, ASaveThatDoesNotHappenKeepsTheDrawing)
     EXPECT_EQ(t.dialogs.asked.last().text, CouldNotSave);
     // Before Open: the open dialog is not shown, the pen is still restored.
     window->selectColourMode(ColourMode::BlueGradient);
-    window->pressOnCanvas(QPoint(20, 20));
-    window->releaseOnCanvas();
+    click(QPoint(20, 20));
     t.dialogs.answers = {platform::Yes};
     t.dialogs.fileDialogs.clear();
     window->openFile();
@@ -719,6 +741,185 @@ TEST_F(PaintWindowTest, UtilitiesReplaceOutlineAndInvertMarkThePictureChanged)
     EXPECT_EQ(window->picture().colourAt(10, 10), 0x000000u);
     window->invertPicture();
     EXPECT_EQ(window->picture().image(), before);
+}
+
+TEST_F(PaintWindowTest, TheCanvasTurnsWindowPositionsIntoPicturePointsScrolledOrNot)
+{
+    useCanvasOfSize(1500, 1200);
+    window->toggleMirror();
+    window->selectColourMode(ColourMode::Solid);
+    auto* area = window->findChild<QScrollArea*>("scrollArea");
+    ASSERT_TRUE(area);
+    ASSERT_GE(area->horizontalScrollBar()->maximum(), 300);
+    ASSERT_GE(area->verticalScrollBar()->maximum(), 200);
+    area->horizontalScrollBar()->setValue(300);
+    area->verticalScrollBar()->setValue(200);
+    // Through the window system, as a user's mouse comes: the window finds
+    // the canvas under the pointer and the canvas adds the scrolling.
+    QWindow* handle = window->windowHandle();
+    const QPoint inWindow(100, PaintWindow::BarHeight + 80);
+    QTest::mousePress(handle, Qt::LeftButton, {}, inWindow);
+    EXPECT_TRUE(window->penDown());
+    EXPECT_EQ(window->lineStart(), QPoint(400, 280));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, inWindow);
+    EXPECT_FALSE(window->penDown());
+    EXPECT_EQ(window->picture().colourAt(400, 280), 0x0000FFu);
+    EXPECT_EQ(window->picture().colourAt(100, 80), 0xFFFFFFu) << "not where the picture would be unscrolled";
+
+    // Unscrolled, beside a small picture: the grey around it answers the
+    // mouse as the picture does, in picture coordinates past its edge.
+    useCanvasOfSize(200, 150);
+    ASSERT_EQ(area->horizontalScrollBar()->value(), 0);
+    const QPoint besidePicture(210, PaintWindow::BarHeight + 40);
+    QTest::mousePress(handle, Qt::LeftButton, {}, besidePicture);
+    EXPECT_EQ(window->lineStart(), QPoint(210, 40));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, besidePicture);
+    EXPECT_EQ(window->picture().colourAt(199, 40), 0x0000FFu) << "the dot's edge reaches into the picture";
+    EXPECT_EQ(window->picture().colourAt(199, 60), 0xFFFFFFu);
+
+    // Scrolled sideways, below a wide, low picture: the grey adds the scrolling too.
+    useCanvasOfSize(1500, 150);
+    area->horizontalScrollBar()->setValue(300);
+    ASSERT_EQ(area->horizontalScrollBar()->value(), 300);
+    const QPoint belowPicture(100, PaintWindow::BarHeight + 160);
+    QTest::mousePress(handle, Qt::LeftButton, {}, belowPicture);
+    EXPECT_EQ(window->lineStart(), QPoint(400, 160));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, belowPicture);
+    EXPECT_EQ(window->picture().colourAt(400, 149), 0x0000FFu);
+    EXPECT_EQ(window->picture().colourAt(100, 149), 0xFFFFFFu);
+
+    // A move over the grey closes the drop-downs as one over the picture does.
+    window->hoverBarButton(BarMenu::Colour);
+    moveMouse(area->viewport(), QPoint(400, 300), Qt::NoButton);
+    EXPECT_EQ(window->openDropDown(), BarMenu::None);
+}
+
+TEST_F(PaintWindowTest, AnyButtonDrawsAndADoubleClickIsAPressToo)
+{
+    useCanvasOfSize(300, 200);
+    window->toggleMirror();
+    window->toggleWebbed();
+    window->selectColourMode(ColourMode::Solid);
+    for (const auto& [button, y] : {std::pair(Qt::RightButton, 30), std::pair(Qt::MiddleButton, 90)}) {
+        press(QPoint(30, y), button);
+        EXPECT_TRUE(window->penDown()) << y;
+        drag(QPoint(150, y), button);
+        release(QPoint(150, y), button);
+        EXPECT_FALSE(window->penDown()) << y;
+        EXPECT_EQ(window->picture().colourAt(90, y), 0x0000FFu) << y;
+    }
+    // The second press of a double click starts a stroke of its own.
+    click(QPoint(250, 150));
+    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, QPointF(270, 180), QPointF(view()->mapToGlobal(QPoint(270, 180))),
+                            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view(), &doubleClick);
+    EXPECT_TRUE(window->penDown());
+    EXPECT_EQ(window->lineStart(), QPoint(270, 180));
+    EXPECT_EQ(window->picture().colourAt(270, 180), 0x0000FFu);
+    release(QPoint(270, 180));
+    EXPECT_FALSE(window->penDown());
+}
+
+TEST_F(PaintWindowTest, ClosingWithUnsavedWorkKeepsTheDrawingUnlessItIsSavedOrGivenUp)
+{
+    useCanvasOfSize(60, 40);
+    click(QPoint(20, 20));
+    const QImage drawn = window->picture().image().copy();
+    QSignalSpy released(window.data(), &PaintWindow::released);
+    // Yes, then the save dialog cancelled: the window and the drawing stay.
+    t.dialogs.answers = {platform::Yes};
+    EXPECT_FALSE(window->close());
+    ASSERT_EQ(t.dialogs.asked.size(), 1);
+    EXPECT_EQ(t.dialogs.asked[0].text, SaveQuestion);
+    EXPECT_EQ(t.dialogs.asked[0].buttons, platform::Yes | platform::No | platform::Cancel);
+    EXPECT_EQ(t.dialogs.fileDialogs, QStringList{"Duza Zidova"});
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->picture().image(), drawn);
+    EXPECT_FALSE(window->saved());
+    EXPECT_EQ(released.count(), 0);
+
+    // Yes and a save that works: the file holds the drawing and the window goes.
+    const QString path = files.filePath("kept.bmp");
+    t.dialogs.answers = {platform::Yes};
+    t.dialogs.fileNames = {path};
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(released.count(), 1);
+    const auto written = paint::bmp::readFile(path);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(written->convertToFormat(QImage::Format_RGB32), drawn.convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(SettingsStore(paint::settings::ModuleKey).readString("Files", "File1", ""), path);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(PaintWindowTest, TheProgramsShutDownAsksThenReleasesWithoutAskingAgain)
+{
+    UtilityWindow* utility = window.data();
+    EXPECT_TRUE(utility->queryClose()) << "nothing to save, nothing asked";
+    EXPECT_TRUE(t.dialogs.asked.isEmpty());
+
+    useCanvasOfSize(60, 40);
+    click(QPoint(20, 20));
+    QSignalSpy released(window.data(), &PaintWindow::released);
+    t.dialogs.answers = {platform::Cancel};
+    EXPECT_FALSE(utility->queryClose());
+    t.dialogs.answers = {platform::Yes};
+    t.dialogs.fileNames = {files.filePath("gone/drawing.bmp")};
+    EXPECT_FALSE(utility->queryClose()) << "a save that fails keeps the window";
+    EXPECT_EQ(t.dialogs.asked.last().text, CouldNotSave);
+    t.dialogs.answers = {platform::No};
+    EXPECT_TRUE(utility->queryClose());
+    EXPECT_EQ(released.count(), 0) << "asking lets nothing go";
+    EXPECT_TRUE(window->isVisible());
+    const qsizetype questions = t.dialogs.asked.size();
+
+    window->toggleWebbed();
+    utility->release();
+    EXPECT_EQ(released.count(), 1);
+    EXPECT_EQ(t.dialogs.asked.size(), questions) << "release asks nothing";
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(SettingsStore(paint::settings::ModuleKey).readString("Defaults", "Webbed", ""), "2");
+    utility->release();
+    EXPECT_EQ(released.count(), 1) << "once only";
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(PaintWindowTest, ThePicturesFileIsADocumentFileThatTheCaptionAndRecentButtonsFollow)
+{
+    useCanvasOfSize(20, 20);
+    click(QPoint(5, 5));
+    DocumentFile& file = window->document().file();
+    EXPECT_FALSE(file.isSaved());
+    // Saved through the file itself: the window's caption and recent
+    // buttons follow it, and the bitmap is written.
+    const QString path = files.filePath("wired");
+    t.dialogs.fileNames = {path};
+    ASSERT_TRUE(file.saveAs());
+    EXPECT_EQ(t.dialogs.fileDialogs, QStringList{"Duza Zidova"});
+    EXPECT_EQ(window->windowTitle(), "Duza Zidova - " + path + ".bmp");
+    EXPECT_EQ(window->findChild<QPushButton*>("recentFileButton1")->text(), "1. " + path + ".bmp");
+    EXPECT_TRUE(window->saved());
+    EXPECT_TRUE(paint::bmp::readFile(path + ".bmp").has_value());
+    file.reset();
+    EXPECT_EQ(window->windowTitle(), "Duza Zidova");
+
+    // The File menu's Save, clicked, goes through the same file: with no
+    // name it asks for one, and a failure is the file's message.
+    click(QPoint(5, 5));
+    window->hoverBarButton(BarMenu::File);
+    t.dialogs.fileNames = {files.filePath("gone/wired.bmp")};
+    QTest::mouseClick(window->findChild<QPushButton*>("saveButton"), Qt::LeftButton);
+    EXPECT_EQ(window->openDropDown(), BarMenu::None);
+    EXPECT_EQ(t.dialogs.fileDialogs.size(), 2);
+    ASSERT_FALSE(t.dialogs.asked.isEmpty());
+    EXPECT_EQ(t.dialogs.asked.last().text, CouldNotSave);
+    EXPECT_FALSE(file.isSaved());
+    // And the save question before a new canvas is the file's, in the window's words.
+    t.dialogs.answers = {platform::Cancel};
+    EXPECT_FALSE(window->createCanvas());
+    EXPECT_EQ(t.dialogs.asked.last().text, SaveQuestion);
+    EXPECT_EQ(t.dialogs.asked.last().buttons, platform::Yes | platform::No | platform::Cancel);
 }
 
 } // namespace

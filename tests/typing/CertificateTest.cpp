@@ -1,13 +1,14 @@
 #include "typing/Certificate.h"
 #include "typing/TypingResultDialog.h"
-#include "typing/TypingGauge.h"
 #include "typing/TypingTutorWindow.h"
 
+#include "ResultFigures.h"
 #include "TestServices.h"
 #include "platform/Printing.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +32,24 @@ QString pdfText(const QString& path)
     return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
+// The printed page's lines, trimmed, blank ones left out.
+QStringList printedLines(const QString& path)
+{
+    QStringList found;
+    for (const QString& line : pdfText(path).split(QLatin1Char('\n')))
+        if (!line.trimmed().isEmpty())
+            found << line.trimmed();
+    return found;
+}
+
+QStringList certificateLines(const QString& name, const QDate& date, int wordsPerMinute, int accuracy)
+{
+    return {"CERTIFICATE OF MERIT", "This is to certify that on", dateLine(date, QLocale()), name,
+            "achieved an average typing speed of",
+            QStringLiteral("%1 words Per Minute").arg(wordsPerMinute),
+            QStringLiteral("with an Accuracy level of %1%").arg(accuracy)};
+}
+
 class NoPrinter : public platform::Printing {
 public:
     std::unique_ptr<QPrinter> currentPrinter() override { return nullptr; }
@@ -48,9 +67,9 @@ public:
     }
 };
 
-// A tutor on the final exam with a results window showing 97 WPM, 93%. The
-// program-wide dialogs and clock are others than the services' and must
-// stay untouched: the results window asks only the tutor's services.
+// A results window on its own, handed a final exam cancelled at 97 WPM and
+// 14 of 15 keys right (93%). The program-wide dialogs and clock are others
+// than the services' and must stay untouched: the window asks only its own.
 class CertificatePrintTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -58,22 +77,16 @@ protected:
         t.clock.set(QDateTime(QDate(2026, 12, 7), QTime(15, 30)));
         platform::Dialogs::install(&elsewhereDialogs);
         platform::Clock::install(&elsewhereClock);
-        TypingResultDialog::modalHook = [](TypingResultDialog&) {};
-        tutor = std::make_unique<TypingTutorWindow>(t.services);
-        tutor->show();
-        while (tutor->day() < 8)
-            tutor->nextDay();
-        result = tutor->resultDialog();
-        ASSERT_TRUE(result);
-        result->accuracyGauge()->setMaximum(1500);
-        result->accuracyGauge()->setValue(1400);
-        result->speedGauge()->setValue(97);
+        dialog = std::make_unique<TypingResultDialog>(t.services);
+        result = dialog.get();
+        result->showResult(resultWith(
+            {.day = 8, .completed = 15, .length = 792, .accuracy = 1400, .accuracyOf = 1500,
+             .wordsPerMinute = 97}));
         result->show();
     }
     void TearDown() override
     {
-        tutor.reset();
-        TypingResultDialog::modalHook = nullptr;
+        dialog.reset();
         EXPECT_TRUE(elsewhereDialogs.asked.isEmpty());
     }
     QLineEdit* name() const { return result->findChild<QLineEdit*>(QStringLiteral("nameEdit")); }
@@ -84,7 +97,7 @@ protected:
     platform::ManualClock elsewhereClock{QDateTime(QDate(2001, 1, 1), QTime(0, 0))};
     TestServices t;
     QTemporaryDir dir;
-    std::unique_ptr<TypingTutorWindow> tutor;
+    std::unique_ptr<TypingResultDialog> dialog;
     TypingResultDialog* result = nullptr;
 };
 
@@ -103,7 +116,9 @@ TEST(Certificate, DateLineUsesLocaleNamesAndOrdinals)
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(dateLine(QDate(2026, 1, days[i]), english), expected[i]);
 
-    const auto l = lines({QStringLiteral("Ada"), QDate(2026, 12, 7), 42, 96}, english);
+    // 24 of 25 keys right is 96%; the figures come from the result alone.
+    const auto l = lines(resultWith({.day = 8, .accuracy = 2400, .accuracyOf = 2500, .wordsPerMinute = 42}),
+                         QStringLiteral("Ada"), QDate(2026, 12, 7), english);
     ASSERT_EQ(l.size(), 6);
     EXPECT_EQ(l[0].text, "This is to certify that on");
     EXPECT_EQ(l[2].text, "Ada");
@@ -150,16 +165,7 @@ TEST_F(CertificatePrintTest, PrintsTheLinesInOrder)
     EXPECT_EQ(pdf.pdf.printers, 1);
     EXPECT_EQ(pdf.pdf.dialogs, 0);
 
-    const QString text = pdfText(path);
-    QStringList found;
-    for (const QString& line : text.split(QLatin1Char('\n')))
-        if (!line.trimmed().isEmpty())
-            found << line.trimmed();
-    const QLocale locale;
-    EXPECT_EQ(found, (QStringList{"CERTIFICATE OF MERIT", "This is to certify that on",
-                                  dateLine(QDate(2026, 12, 7), locale), "Ada Lovelace",
-                                  "achieved an average typing speed of", "97 words Per Minute",
-                                  "with an Accuracy level of 93%"}));
+    EXPECT_EQ(printedLines(path), certificateLines("Ada Lovelace", QDate(2026, 12, 7), 97, 93));
 }
 
 TEST_F(CertificatePrintTest, NoNameNoPrinterOrAFailedStartPrintsNothingAndSaysSo)
@@ -196,17 +202,38 @@ TEST_F(CertificatePrintTest, NoNameNoPrinterOrAFailedStartPrintsNothingAndSaysSo
     EXPECT_EQ(asked()[2].kind, platform::MessageKind::Error);
 }
 
-TEST_F(CertificatePrintTest, CertificatePanelOnlyAfterTheExam)
+// The whole way from the keys typed in the exam to the printed page.
+TEST(CertificateFromTheTutor, PrintsTheExamAsTyped)
 {
-    EXPECT_TRUE(result->findChild<QWidget*>(QStringLiteral("certificatePanel"))->isVisible());
-    result->hide();
-    tutor->previousDay();
-    result->show();
-    EXPECT_FALSE(result->findChild<QWidget*>(QStringLiteral("certificatePanel"))->isVisible());
-    EXPECT_EQ(result->findChild<QLabel*>(QStringLiteral("accuracySentence"))->text(),
-              "Getting there, but you need to improve your accuracy");
-    EXPECT_EQ(result->findChild<QLabel*>(QStringLiteral("speedSentence"))->text(), "VERY FAST!");
-    QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
-    EXPECT_FALSE(result->isVisible());
-    EXPECT_EQ(result->size(), QSize(535, 398));
+    TestServices t;
+    t.clock.set(QDateTime(QDate(2027, 3, 22), QTime(11, 0)));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("exam.pdf"));
+    platform::ScopedPdfPrinting pdf(path);
+    int shown = 0;
+    TypingResultDialog::modalHook = [&](TypingResultDialog& r) {
+        ++shown;
+        r.findChild<QLineEdit*>(QStringLiteral("nameEdit"))->setText(QStringLiteral("Grace Hopper"));
+        QTest::mouseClick(r.findChild<QPushButton*>(QStringLiteral("printButton")), Qt::LeftButton);
+    };
+    {
+        TypingTutorWindow tutor(t.services);
+        tutor.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&tutor));
+        while (tutor.day() < 8)
+            tutor.nextDay();
+        tutor.startExercise();
+        // One wrong key of six: 5 right after a miss leaves 500 of 600.
+        for (QChar c : QStringLiteral("YoXu w"))
+            QTest::keyClicks(QApplication::focusWidget() ? QApplication::focusWidget() : &tutor,
+                             QString(c));
+        t.clock.advance(2000);
+        tutor.updateSpeed();   // (500 * 12 div 100) div 2
+        tutor.cancelExercise();
+    }
+    TypingResultDialog::modalHook = nullptr;
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(pdf.pdf.printers, 1);
+    EXPECT_TRUE(t.dialogs.asked.isEmpty());
+    EXPECT_EQ(printedLines(path), certificateLines("Grace Hopper", QDate(2027, 3, 22), 30, 83));
 }

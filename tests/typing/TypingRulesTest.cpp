@@ -6,6 +6,8 @@
 
 #include <QRegularExpression>
 
+#include <numeric>
+
 using namespace typing;
 
 namespace {
@@ -290,6 +292,115 @@ TEST(TypingScorer, SpeedFormulaAndCap)
     day1.finish();
     EXPECT_FALSE(day1.tick(T0.addSecs(90)));
     EXPECT_EQ(day1.speed().value(), 141);
+}
+
+TEST(TypingScorer, ResultOfAKnownKeySequence)
+{
+    // "ab", "cd": eight characters with the line breaks.
+    TypingScorer scorer;
+    scorer.start(QStringLiteral("ab\r\ncd\r\n"));
+    scorer.key(QLatin1Char('x'), T0);                  // 'a' wanted
+    scorer.key(QLatin1Char('a'), T0.addMSecs(300));
+    scorer.key(QLatin1Char('b'), T0.addMSecs(600));
+    scorer.tick(T0.addMSecs(2000));                     // (200 * 12 div 100) div 2
+
+    const ExerciseResult halfway = scorer.result(3);
+    EXPECT_EQ(halfway.day, 3);
+    EXPECT_FALSE(halfway.finalExam());
+    EXPECT_EQ(halfway.completed.value(), 5);
+    EXPECT_EQ(halfway.completed.maximum(), 8);
+    EXPECT_EQ(halfway.completedPercent(), 62);
+    EXPECT_EQ(halfway.accuracy.value(), 200);
+    EXPECT_EQ(halfway.accuracy.maximum(), 300);
+    EXPECT_EQ(halfway.accuracyPercent(), 66);
+    EXPECT_EQ(halfway.wordsPerMinute(), 12);
+    EXPECT_EQ(halfway.speed.maximum(), 150);
+    EXPECT_EQ(halfway.wpmText(), "12 WPM");
+    MissCounts expectedMisses{};
+    expectedMisses['a'] = 1;
+    EXPECT_EQ(halfway.misses, expectedMisses);
+
+    scorer.key(QLatin1Char('c'), T0.addMSecs(2100));
+    EXPECT_EQ(scorer.key(QLatin1Char('d'), T0.addMSecs(2200)), TypingScorer::KeyResult::Finished);
+    scorer.finish();
+    const ExerciseResult done = scorer.result(8);
+    EXPECT_TRUE(done.finalExam());
+    EXPECT_EQ(done.completed.value(), 8);   // ran past the end, held at the length
+    EXPECT_EQ(done.completedPercent(), 100);
+    EXPECT_EQ(done.accuracy.value(), 400);
+    EXPECT_EQ(done.accuracy.maximum(), 500);
+    EXPECT_EQ(done.accuracyPercent(), 80);
+    EXPECT_EQ(done.wordsPerMinute(), 12);   // speed moves on ticks only
+    EXPECT_EQ(done.misses, expectedMisses);
+    // What was handed over stays as it was.
+    EXPECT_EQ(halfway.completed.value(), 5);
+}
+
+TEST(TypingScorer, ResultWithNoKeysAndWithEveryKeyWrong)
+{
+    TypingScorer untouched;
+    untouched.start(exerciseText(1));
+    untouched.tick(T0.addSecs(30));   // no first key, no clock
+    const ExerciseResult none = untouched.result(1);
+    EXPECT_EQ(none.completed.value(), 0);
+    EXPECT_EQ(none.completed.maximum(), 735);
+    EXPECT_EQ(none.completedPercent(), 0);
+    EXPECT_EQ(none.accuracy.value(), 100);
+    EXPECT_EQ(none.accuracy.maximum(), 100);
+    EXPECT_EQ(none.accuracyPercent(), 100);
+    EXPECT_EQ(none.wordsPerMinute(), 0);
+    EXPECT_EQ(none.wpmText(), "0 WPM");
+    EXPECT_EQ(none.misses, MissCounts{});
+
+    TypingScorer wrong;
+    wrong.start(QStringLiteral("ab\r\n"));
+    for (QChar c : QStringLiteral("bBA\b"))
+        EXPECT_EQ(wrong.key(c, T0), TypingScorer::KeyResult::Wrong);
+    EXPECT_TRUE(wrong.tick(T0.addSecs(5)));
+    const ExerciseResult allWrong = wrong.result(2);
+    EXPECT_EQ(allWrong.completed.value(), 0);
+    EXPECT_EQ(allWrong.completed.maximum(), 4);
+    EXPECT_EQ(allWrong.accuracy.value(), 0);
+    EXPECT_EQ(allWrong.accuracy.maximum(), 400);
+    EXPECT_EQ(allWrong.accuracyPercent(), 0);
+    EXPECT_EQ(allWrong.wordsPerMinute(), 0);
+    EXPECT_EQ(allWrong.misses['a'], 4);
+    EXPECT_EQ(std::accumulate(allWrong.misses.begin(), allWrong.misses.end(), 0), 4);
+
+    const TypingGrades grades = grade(allWrong);
+    EXPECT_EQ(grades.completion, "Exercise not completed!");
+    EXPECT_EQ(grades.accuracy, "Keep practicing - you can do better!");
+    EXPECT_EQ(grades.speed, "Speed will come with practice!");
+    EXPECT_TRUE(grades.practiseShown);
+    EXPECT_EQ(grades.toPractise, QStringList{"a"});
+    EXPECT_FALSE(grades.certificateOffered);
+}
+
+TEST(TypingGrades, GradeOfAResult)
+{
+    // A clean exam run: full marks, nothing to practise, a certificate.
+    TypingScorer exam;
+    exam.start(exerciseText(ExamDay));
+    typeAll(exam);
+    exam.tick(T0.addSecs(120));
+    EXPECT_EQ(exam.result(ExamDay).wordsPerMinute(), 76);   // (100 * 767 * 12 div 100) div 120
+    TypingGrades grades = grade(exam.result(ExamDay));
+    EXPECT_EQ(grades.completion, "Well done!  You completed the exercise.");
+    EXPECT_EQ(grades.accuracy, "Well done!  You have achieved 100% Accuracy!");
+    EXPECT_EQ(grades.speed, "QUITE FAST!!");
+    EXPECT_FALSE(grades.practiseShown);
+    EXPECT_TRUE(grades.toPractise.isEmpty());
+    EXPECT_TRUE(grades.certificateOffered);
+
+    // The same on day 7 offers no certificate; one miss lists its character.
+    TypingScorer drill;
+    drill.start(exerciseText(7));
+    typeAll(drill, true);
+    grades = grade(drill.result(7));
+    EXPECT_FALSE(grades.certificateOffered);
+    EXPECT_EQ(grades.accuracy, "Very good - but you need a little more practice.");  // 637 of 638
+    EXPECT_TRUE(grades.practiseShown);
+    EXPECT_EQ(grades.toPractise, QStringList{"0"});
 }
 
 TEST(TypingGrades, SentencesAtTheirBoundaries)
