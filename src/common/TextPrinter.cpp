@@ -97,8 +97,6 @@ bool TextPrinter::writeLines(QPagedPaintDevice& device, const QList<Line>& lines
         QTextLayout layout(text, font, &device);
         QTextOption option;
         option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        // Padding spaces are underlined as far as they go.
-        option.setFlags(QTextOption::IncludeTrailingSpaces);
         layout.setTextOption(option);
         layout.beginLayout();
         QList<QTextLine> rows;

@@ -10,7 +10,6 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -30,6 +29,18 @@ const QString ModuleKey = QStringLiteral("Orvik 2000\\Anniversary");
 const QString FilesSection = QStringLiteral("Files");
 const QString LastFileName = QStringLiteral("LastFile");
 const QString NoLastFile = QStringLiteral("none");
+
+DocumentFile::Texts plannerFileTexts()
+{
+    DocumentFile::Texts texts;
+    texts.saveQuestion = AnniversariesWindow::SaveQuestion;
+    texts.couldNotSave = AnniversariesWindow::CouldNotSaveText;
+    texts.saveDialogTitle = AnniversariesWindow::Caption;
+    texts.fileFilter = AnniversariesWindow::FileFilter;
+    texts.extension = QStringLiteral("adb");
+    texts.replaceQuestion = AnniversariesWindow::ReplaceQuestion;
+    return texts;
+}
 
 // The pictures of the tool buttons, drawn rather than loaded.
 QPixmap commandGlyph(AnniversariesWindow::Command command)
@@ -94,8 +105,12 @@ QPixmap commandGlyph(AnniversariesWindow::Command command)
 
 AnniversariesWindow::AnniversariesWindow(const UtilityServices& services, QWidget* owner)
     : ToolWindow(services, owner, ClientSize)
+    , document_(services.dialogs, this, plannerFileTexts(),
+                [this](const QString& path) { return planner::writePlannerFile(path, planner_); })
     , printer_(services.dialogs, this, {platform::MessageKind::Information, PrintFailedText})
 {
+    // Only a saved file is opened again next time; opening one is not enough.
+    document_.saved = [this](const QString& path) { fileSaved(path); };
     setObjectName(QStringLiteral("AnniversariesWindow"));
     setWindowTitle(Caption);
 
@@ -104,7 +119,6 @@ AnniversariesWindow::AnniversariesWindow(const UtilityServices& services, QWidge
     buildLayout();
     openLastFile();
     showMonth(services.clock.now().date().month());
-    saved_ = true;
 }
 
 AnniversariesWindow::~AnniversariesWindow() = default;
@@ -163,7 +177,7 @@ void AnniversariesWindow::buildMonthGrids()
         monthPages_->addWidget(page);
 
         auto* month = new PlannerMonthModel(planner_, m, this);
-        connect(month, &PlannerMonthModel::entryEdited, this, [this] { saved_ = false; });
+        connect(month, &PlannerMonthModel::entryEdited, this, [this] { document_.setModified(); });
         monthModels_[m - 1] = month;
 
         auto* grid = new DayGrid(month, this, page);
@@ -213,8 +227,7 @@ void AnniversariesWindow::openLastFile()
     lastOpenedFile_ = last;
     // A last file that has gone or gone bad is not worth a message at start.
     if (loadFile(last)) {
-        saved_ = true;
-        currentFile_ = last;
+        document_.opened(last);
         showFileNameAsHint(last);
     } else {
         lastOpenedFile_.clear();
@@ -245,7 +258,7 @@ bool AnniversariesWindow::eventFilter(QObject* watched, QEvent* event)
         const QString text = static_cast<QKeyEvent*>(event)->text();
         const QChar c = text.isEmpty() ? QChar() : text.front();
         if (c.isPrint() || QStringLiteral("\b\r\t\x1b").contains(c))
-            saved_ = false;
+            document_.setModified();
     }
     return ToolWindow::eventFilter(watched, event);
 }
@@ -261,7 +274,6 @@ void AnniversariesWindow::clearEntries()
     endEdits();
     planner_.clear();
     showPlanner();
-    saved_ = true;
 }
 
 bool AnniversariesWindow::loadFile(const QString& path)
@@ -287,37 +299,26 @@ void AnniversariesWindow::endEdits()
         grid->endEdit();
 }
 
-bool AnniversariesWindow::offerToSave()
-{
-    if (saved_)
-        return true;
-    const int answer = services().dialogs.message(this, platform::MessageKind::Confirmation, SaveQuestion,
-                                                  platform::Yes | platform::No);
-    // Work the user asked to keep is never thrown away by a save that failed.
-    return answer != platform::Yes || saveToCurrentFile();
-}
-
 void AnniversariesWindow::newYear()
 {
     endEdits();
-    if (!offerToSave())
+    if (!document_.maybeSave())
         return;
     clearEntries();
-    currentFile_.clear();
+    document_.reset();
 }
 
 void AnniversariesWindow::openFile()
 {
     endEdits();
-    if (!offerToSave())
+    if (!document_.maybeSave())
         return;
     const QString name = services().dialogs.openFileName(this, Caption, lastOpenedFile_, FileFilter);
     if (name.isEmpty())
         return;
     lastOpenedFile_ = name;
     if (loadFile(name)) {
-        saved_ = true;
-        currentFile_ = name;
+        document_.opened(name);
         showFileNameAsHint(name);
         return;
     }
@@ -325,54 +326,25 @@ void AnniversariesWindow::openFile()
     services().dialogs.message(this, platform::MessageKind::Information, NotValidText, platform::Ok);
     clearEntries();
     // The emptied tables are no longer that file: a Save must not overwrite it.
-    currentFile_.clear();
+    document_.reset();
 }
 
 void AnniversariesWindow::save()
 {
     endEdits();
-    saveToCurrentFile();
+    document_.save();
 }
 
 void AnniversariesWindow::saveAs()
 {
     endEdits();
-    saveUnderNewName();
+    document_.saveAs();
 }
 
-bool AnniversariesWindow::saveToCurrentFile()
+void AnniversariesWindow::fileSaved(const QString& path)
 {
-    if (currentFile_.isEmpty())
-        return saveUnderNewName();
-    if (planner::writePlannerFile(currentFile_, planner_)) {
-        showFileNameAsHint(currentFile_);
-        saved_ = true;
-        SettingsStore(ModuleKey).writeString(FilesSection, LastFileName, currentFile_);
-        return true;
-    }
-    currentFile_.clear();
-    saved_ = false;
-    services().dialogs.message(this, platform::MessageKind::Information, CouldNotSaveText, platform::Ok);
-    return false;
-}
-
-bool AnniversariesWindow::saveUnderNewName()
-{
-    QString name = services().dialogs.saveFileName(this, Caption, currentFile_, FileFilter);
-    if (name.isEmpty())
-        return false;
-    // The dialog asked about the name as typed; a name that gains the
-    // extension here is asked about again before anything is replaced.
-    if (QFileInfo(name).suffix().isEmpty()) {
-        name += QStringLiteral(".adb");
-        if (QFileInfo::exists(name)
-            && services().dialogs.message(this, platform::MessageKind::Confirmation,
-                                          ReplaceQuestion.arg(name), platform::Yes | platform::No)
-                   != platform::Yes)
-            return false;
-    }
-    currentFile_ = name;
-    return saveToCurrentFile();
+    showFileNameAsHint(path);
+    SettingsStore(ModuleKey).writeString(FilesSection, LastFileName, path);
 }
 
 void AnniversariesWindow::printSetup() { printer_.setUp(); }
@@ -396,6 +368,6 @@ void AnniversariesWindow::closePanelClicked() { closeToMenu(); }
 bool AnniversariesWindow::queryClose()
 {
     endEdits();
-    return offerToSave();
+    return document_.maybeSave();
 }
 

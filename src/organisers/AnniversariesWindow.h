@@ -1,5 +1,6 @@
 #pragma once
 #include "app/ToolWindow.h"
+#include "common/DocumentFile.h"
 #include "common/TextPrinter.h"
 #include "organisers/YearPlanner.h"
 
@@ -47,10 +48,10 @@ public:
     ~AnniversariesWindow() override;
 
     const planner::YearPlanner& planner() const { return planner_; }
-    bool isSaved() const { return saved_; }
+    bool isSaved() const { return document_.isSaved(); }
     int selectedMonth() const { return selectedMonth_; }
     // The file Save writes to; empty when there is none.
-    QString currentFileName() const { return currentFile_; }
+    QString currentFileName() const { return document_.fileName(); }
     QTableView* grid(int month) const;
     QToolButton* commandButton(Command command) const { return commandButtons_[command]; }
 
@@ -84,22 +85,18 @@ private:
     void showFileNameAsHint(const QString& path);
     void clearEntries();
     bool loadFile(const QString& path);
-    // Save and Save As; true only when the file was written.
-    bool saveToCurrentFile();
-    bool saveUnderNewName();
-    // Asks about unsaved work; false when the user wanted it saved and it
-    // was not, so the caller must not throw it away.
-    bool offerToSave();
+    // A save went through: the file becomes the grids' hint and the one
+    // opened next time.
+    void fileSaved(const QString& path);
     void printMonths(int firstMonth, int lastMonth);
     void showPlanner();
     void endEdits();
 
     planner::YearPlanner planner_;
-    bool saved_ = true;
     int selectedMonth_ = 1;
     // Where the open dialog starts; emptied when that file could not be read.
     QString lastOpenedFile_;
-    QString currentFile_;
+    DocumentFile document_;
     TextPrinter printer_;
 
     QLabel* topBorder_ = nullptr;

@@ -60,6 +60,19 @@ const QString FileFilter = QStringLiteral("Timing List (*.tim)");
 const QString StartCaption = QStringLiteral("Start Timer");
 const QString StopCaption = QStringLiteral("Stop Timer");
 
+DocumentFile::Texts timingFileTexts()
+{
+    DocumentFile::Texts texts;
+    texts.saveQuestion = AskToSave;
+    texts.couldNotSave = CouldNotSave;
+    texts.saveDialogTitle = SaveTitle;
+    texts.fileFilter = FileFilter;
+    texts.extension = QStringLiteral("tim");
+    texts.replaceQuestion = ReplaceFile;
+    texts.saveDialogInFolder = true;
+    return texts;
+}
+
 constexpr std::uint8_t NoteOnSeconds = 0x94; // channel 4
 constexpr std::uint8_t NoteOnTenths = 0x99;  // channel 9
 
@@ -69,6 +82,8 @@ StopwatchWindow::StopwatchWindow(const UtilityServices& services, QWidget* owner
     : ToolWindow(services, owner, ClientSize)
     , stopwatch_(services.clock)
     , recent_(QStringLiteral("Orvik 2000\\Stopwatch"))
+    , document_(services.dialogs, this, timingFileTexts(),
+                [this](const QString& path) { return writeTimingFile(path, timings()); })
     , printer_(services.dialogs, this, {platform::MessageKind::Warning, PrintFailed})
 {
     setObjectName(QStringLiteral("StopwatchWindow"));
@@ -90,6 +105,13 @@ StopwatchWindow::StopwatchWindow(const UtilityServices& services, QWidget* owner
     digits_->setAccessibleName(displayText({}));
     showButtonPicture(QStringLiteral("StartOut"));
     showRecentFiles();
+
+    document_.setRecentFiles(&recent_);
+    // A file opened or forgotten shows in the caption as "Voruz Ud!"; one
+    // the user saved as the Stopwatch's.
+    document_.changed = [this] { showFileCaption(); };
+    document_.saved = [this](const QString& path) { setWindowTitle(SavedCaption + path); };
+    document_.recentChanged = [this] { showRecentFiles(); };
 }
 
 StopwatchWindow::~StopwatchWindow() = default;
@@ -133,7 +155,7 @@ void StopwatchWindow::buildTopBar()
 void StopwatchWindow::buildTimingGrid()
 {
     timings_ = new TimingTableModel(this);
-    connect(timings_, &TimingTableModel::labelEdited, this, [this] { saved_ = false; });
+    connect(timings_, &TimingTableModel::labelEdited, this, [this] { document_.setModified(); });
     timingGrid_ = new TimingGrid(timings_, this);
     timingGrid_->setObjectName(QStringLiteral("timingGrid"));
     timingGrid_->setGeometry((ClientSize.width() - TimingGrid::fullWidth()) / 2, 56, TimingGrid::fullWidth(),
@@ -306,7 +328,7 @@ void StopwatchWindow::releaseStartStop()
 
 void StopwatchWindow::startOrStopTiming()
 {
-    saved_ = false;
+    document_.setModified();
     selectRow(timings().lastRow());
     if (stopwatch_.isRunning())
         stopTiming();
@@ -377,7 +399,7 @@ void StopwatchWindow::deleteSelectedTiming()
     if (!alive)
         return;
     if (answer == platform::Yes) {
-        saved_ = false;
+        document_.setModified();
         timings_->deleteRow(row);
         selectRow(qMin(row, timings().lastRow()));
     }
@@ -407,14 +429,8 @@ void StopwatchWindow::hideFileMenu() { fileMenu_->hide(); }
 
 bool StopwatchWindow::offerToSave()
 {
-    if (saved_ || timings().isEmpty())
-        return true;
-    QPointer<StopwatchWindow> alive(this);
-    const int answer = services().dialogs.message(this, platform::MessageKind::Confirmation, AskToSave,
-                                                  platform::Yes | platform::No);
-    if (!alive)
-        return false;
-    return answer != platform::Yes || saveTimings();
+    // An empty list has nothing to lose.
+    return timings().isEmpty() || document_.maybeSave();
 }
 
 void StopwatchWindow::clearTimings()
@@ -429,9 +445,7 @@ void StopwatchWindow::clearTimings()
     // A list the user wanted kept is not cleared when its save fails.
     if (!offerToSave())
         return;
-    saved_ = true;
-    fileName_.clear();
-    setWindowTitle(NoFileCaption);
+    document_.reset();
     timings_->clear();
     selectRow(1);
     stopwatch_.reset();
@@ -443,8 +457,9 @@ void StopwatchWindow::openTimings()
     hideFileMenu();
     if (stopwatch_.isRunning() || !offerToSave())
         return;
+    const QString current = document_.fileName();
     const QString path = services().dialogs.openFileName(
-        this, OpenTitle, fileName_.isEmpty() ? QString() : QFileInfo(fileName_).absolutePath(), FileFilter);
+        this, OpenTitle, current.isEmpty() ? QString() : QFileInfo(current).absolutePath(), FileFilter);
     if (!path.isEmpty())
         openFile(path, true);
 }
@@ -465,65 +480,38 @@ void StopwatchWindow::openFile(const QString& path, bool remember)
         services().dialogs.message(this, platform::MessageKind::Warning, NotATimingFile, platform::Ok);
         return;
     }
-    fileName_ = path;
-    saved_ = true;
-    setWindowTitle(OpenedCaption + path);
     timings_->setList(std::move(*read));
+    document_.opened(path, remember);
     selectRow(timings().lastRow());
-    if (remember && recent_.add(path))
-        showRecentFiles();
 }
 
 bool StopwatchWindow::saveTimings()
 {
     hideFileMenu();
-    if (stopwatch_.isRunning())
-        return false;
-    if (timings().isEmpty()) {
-        services().dialogs.message(this, platform::MessageKind::Information, EmptySave, platform::Ok);
-        return false;
-    }
-    if (fileName_.isEmpty())
-        return saveTimingsAs();
-    if (writeTimingFile(fileName_, timings())) {
-        saved_ = true;
-        setWindowTitle(SavedCaption + fileName_);
-        if (recent_.add(fileName_))
-            showRecentFiles();
-        return true;
-    }
-    fileName_.clear();
-    saved_ = false;
-    setWindowTitle(NoFileCaption);
-    services().dialogs.message(this, platform::MessageKind::Information, CouldNotSave, platform::Ok);
-    return false;
+    return mayBeSaved() && document_.save();
 }
 
 bool StopwatchWindow::saveTimingsAs()
 {
     hideFileMenu();
+    return mayBeSaved() && document_.saveAs();
+}
+
+bool StopwatchWindow::mayBeSaved()
+{
     if (stopwatch_.isRunning())
         return false;
     if (timings().isEmpty()) {
         services().dialogs.message(this, platform::MessageKind::Information, EmptySave, platform::Ok);
         return false;
     }
-    QString path = services().dialogs.saveFileName(
-        this, SaveTitle, fileName_.isEmpty() ? QString() : QFileInfo(fileName_).absolutePath(), FileFilter);
-    if (path.isEmpty())
-        return false;
-    // The dialog asked about the name as typed; a name given the default
-    // extension here is asked about again.
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".tim");
-        if (QFileInfo::exists(path)
-            && services().dialogs.message(this, platform::MessageKind::Confirmation, ReplaceFile.arg(path),
-                                          platform::Yes | platform::No)
-                   != platform::Yes)
-            return false;
-    }
-    fileName_ = path;
-    return saveTimings();
+    return true;
+}
+
+void StopwatchWindow::showFileCaption()
+{
+    const QString& file = document_.fileName();
+    setWindowTitle(file.isEmpty() ? NoFileCaption : OpenedCaption + file);
 }
 
 void StopwatchWindow::printSetup()

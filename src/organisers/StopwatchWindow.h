@@ -1,5 +1,6 @@
 #pragma once
 #include "app/ToolWindow.h"
+#include "common/DocumentFile.h"
 #include "common/RecentFiles.h"
 #include "common/TextPrinter.h"
 #include "organisers/StartStopButton.h"
@@ -29,8 +30,8 @@ public:
     const timing::TimingList& timings() const { return timings_->list(); }
     const timing::Stopwatch& stopwatch() const { return stopwatch_; }
     bool running() const { return stopwatch_.isRunning(); }
-    bool saved() const { return saved_; }
-    QString fileName() const { return fileName_; }
+    bool saved() const { return document_.isSaved(); }
+    QString fileName() const { return document_.fileName(); }
     const RecentFiles& recentFiles() const { return recent_; }
 
     void activated() override;
@@ -96,6 +97,9 @@ private:
     // Asks to save a list that is not saved; false when the user said Yes
     // and the save did not happen, so nothing may be thrown away.
     bool offerToSave();
+    // Save and Save As go ahead: no timing runs and the list has timings.
+    bool mayBeSaved();
+    void showFileCaption();
     void openFile(const QString& path, bool remember);
 
     void selectRow(int row);
@@ -104,8 +108,7 @@ private:
     timing::Stopwatch stopwatch_;
     timing::StartStopButton button_;
     RecentFiles recent_;
-    QString fileName_;
-    bool saved_ = true;
+    DocumentFile document_;
     bool setUp_ = false;
     bool closing_ = false;
     // The reserved sound flag of the digit ticks: nothing turns it on.

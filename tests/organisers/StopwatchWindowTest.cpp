@@ -387,6 +387,12 @@ TEST_F(StopwatchWindowTest, SaveOpenRoundTripAndForeignFiles)
     EXPECT_EQ(file.readAll().count("\r\n"), 24);
     file.close();
 
+    // Saved as the bare name, it is the same file: replacing it is asked first.
+    answer({platform::No}, {tempFile("two")});
+    EXPECT_FALSE(watch->saveTimingsAs());
+    EXPECT_EQ(askedTexts(), QStringList{path + " already exists.\r\nDo you want to replace it?"});
+    t.dialogs.asked.clear();
+
     QStringList shown;
     for (int r = 1; r <= 3; ++r)
         for (int c = 0; c < 8; ++c)
@@ -455,10 +461,7 @@ TEST_F(StopwatchWindowTest, AFailedSaveKeepsTheListAndSaysWhy)
     watch->clearTimings();
     EXPECT_EQ(askedTexts(), QStringList({AskToSave, CouldNotSave}));
     EXPECT_EQ(cell(1, 1), "keep me");
-    // Cancelling the save dialog keeps them too; No clears.
-    answer({platform::Yes}, {});
-    watch->clearTimings();
-    EXPECT_EQ(cell(1, 1), "keep me");
+    // No lets them go.
     answer({platform::No});
     watch->clearTimings();
     EXPECT_EQ(cell(1, 1), "");
