@@ -5,6 +5,8 @@
 #include "app/ProgramMenu.h"
 #include "app/SplashWindow.h"
 #include "app/TrayIcon.h"
+#include "organisers/AnniversariesWindow.h"
+#include "organisers/StopwatchWindow.h"
 #include "paint/CanvasView.h"
 #include "paint/PaintWindow.h"
 #include "platform/Dialogs.h"
@@ -15,6 +17,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QTableView>
 #include <QTest>
 
 namespace {
@@ -86,4 +89,56 @@ TEST_F(ShutDownTest, AnUnsavedDrawingIsAskedForAndACancelledSaveKeepsEverything)
     rightClickTheTrayIcon();
     EXPECT_TRUE(launcher->ended());
     EXPECT_FALSE(launcher->tray().isShown());
+}
+
+TEST_F(ShutDownTest, AnUnsavedTimingIsAskedForAndACancelledSaveKeepsEverything)
+{
+    QPointer<StopwatchWindow> watch = open<StopwatchWindow>(MenuEntry::Stopwatch);
+    ASSERT_TRUE(watch);
+    watch->pressStartStop();
+    watch->releaseStartStop();
+    QTest::qWait(20);
+    watch->pressStartStop();
+    watch->releaseStartStop();
+    ASSERT_FALSE(watch->timings().isEmpty());
+    ASSERT_FALSE(watch->saved());
+    const QStringList timing = watch->timings().toLines();
+
+    answerYesAndCancelTheSave();
+    rightClickTheTrayIcon();
+    ASSERT_EQ(dialogs.scripted.asked.size(), 1);
+    EXPECT_EQ(dialogs.scripted.asked[0].text, "Do you want to save your current timings?");
+    EXPECT_EQ(dialogs.scripted.fileDialogs.size(), 1);
+    EXPECT_FALSE(launcher->ended());
+    EXPECT_TRUE(launcher->tray().isShown());
+    ASSERT_TRUE(watch);
+    EXPECT_TRUE(watch->isVisible());
+    EXPECT_EQ(watch->timings().toLines(), timing);
+    EXPECT_FALSE(watch->saved());
+}
+
+TEST_F(ShutDownTest, AnUnsavedPlannerEntryIsAskedForAndACancelledSaveKeepsEverything)
+{
+    QPointer<AnniversariesWindow> planner = open<AnniversariesWindow>(MenuEntry::Anniversaries);
+    ASSERT_TRUE(planner);
+    planner->showMonth(3);
+    QTableView* grid = planner->grid(3);
+    grid->setCurrentIndex(grid->model()->index(14, 1));
+    QTest::keyClick(grid, 'P');
+    QTest::keyClicks(grid->indexWidget(grid->currentIndex()), "arty");
+    QTest::keyClick(grid->indexWidget(grid->currentIndex()), Qt::Key_Return);
+    ASSERT_EQ(planner->planner().entry(3, 15), "Party");
+    ASSERT_FALSE(planner->isSaved());
+
+    answerYesAndCancelTheSave();
+    rightClickTheTrayIcon();
+    ASSERT_EQ(dialogs.scripted.asked.size(), 1);
+    EXPECT_EQ(dialogs.scripted.asked[0].text, "Do you wish to save your data?");
+    EXPECT_EQ(dialogs.scripted.fileDialogs.size(), 1);
+    EXPECT_FALSE(launcher->ended());
+    EXPECT_TRUE(launcher->tray().isShown());
+    ASSERT_TRUE(planner);
+    EXPECT_TRUE(planner->isVisible());
+    EXPECT_EQ(planner->planner().entry(3, 15), "Party");
+    EXPECT_FALSE(planner->isSaved());
 }
