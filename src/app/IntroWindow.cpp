@@ -132,7 +132,7 @@ QString IntroWindow::heading() { return QStringLiteral("Orvik 2000 - Millenium E
 
 QString IntroWindow::footer()
 {
-    return QStringLiteral("Orvik 2000 for Linux - built with Qt 6 and other free software");
+    return QStringLiteral("Orvik 2000 for Linux - built with Qt and other free software");
 }
 
 QStringList IntroWindow::welcomeText()
@@ -195,7 +195,7 @@ void IntroWindow::buildLayout()
 
     buildPostscript();
 
-    shadowedLine(this, footer(), pixelFont(QStringLiteral("Arial"), 10, false), QRect(2, 440, 353, 16),
+    shadowedLine(this, footer(), pixelFont(QStringLiteral("Arial"), 11, true), QRect(2, 439, 353, 18),
                  QStringLiteral("footer"));
 }
 

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace {
@@ -186,6 +187,10 @@ LinksDialog::LinksDialog(platform::WebAddress& webAddress, QWidget* parent)
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("tabs"));
     tabs_->setGeometry(6, 6, 616, 431);
+    // All eight captions in one row, none hidden behind scroll arrows.
+    tabs_->tabBar()->setFont(pixelFont(QStringLiteral("Arial"), 11, false));
+    tabs_->tabBar()->setUsesScrollButtons(false);
+    tabs_->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
     for (const Page& page : pages())
         tabs_->addTab(buildPage(page), page.caption);
 
@@ -273,10 +278,7 @@ void LinksDialog::buildEntry(QWidget* page, QWidget* focusSink, const Entry& ent
 bool LinksDialog::eventFilter(QObject* watched, QEvent* event)
 {
     // The titles are plain labels; a left click that ends on one opens its
-    // entry's address, like a click on the logo. The press is taken so it
-    // does not wander on to the page.
-    if (event->type() == QEvent::MouseButtonPress && qobject_cast<QLabel*>(watched))
-        return true;
+    // entry's address, like a click on the logo.
     if (event->type() == QEvent::MouseButtonRelease) {
         auto* label = qobject_cast<QLabel*>(watched);
         const auto* mouse = static_cast<QMouseEvent*>(event);

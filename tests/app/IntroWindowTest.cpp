@@ -64,6 +64,7 @@ protected:
         const QObjectList& siblings = window.children();
         EXPECT_GT(siblings.indexOf(top), siblings.indexOf(shadow)) << "red must be drawn on top";
         EXPECT_TRUE(window.rect().contains(shadow->geometry())) << qPrintable(name);
+        EXPECT_LE(top->fontMetrics().horizontalAdvance(text), top->width()) << qPrintable(name);
     }
 
     platform::RecordingWebAddress web;

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -90,6 +91,16 @@ TEST_F(LinksDialogTest, IsAFixedModalDialogWithEightPagesInOrder)
     for (int i = 0; i < captions.size(); ++i)
         EXPECT_EQ(tabs->tabText(i), captions[i]) << "page " << i + 1;
     EXPECT_TRUE(dialog.rect().contains(tabs->geometry()));
+
+    // Every caption can be seen and clicked at once.
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QTabBar* bar = tabs->tabBar();
+    for (int i = 0; i < bar->count(); ++i)
+        EXPECT_TRUE(bar->rect().contains(bar->tabRect(i))) << qPrintable(tabs->tabText(i)) << " " << bar->tabRect(i).x() << "+" << bar->tabRect(i).width() << " in " << bar->width();
+    EXPECT_LE(bar->geometry().right(), tabs->width());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(6).center());
+    EXPECT_EQ(tabs->currentIndex(), 6);
 }
 
 TEST_F(LinksDialogTest, EveryEntryHasALogoTitleDescriptionAndOneOrTwoWellFormedAddresses)
