@@ -1,5 +1,7 @@
 #include "app/Launcher.h"
 
+#include "app/IntroWindow.h"
+#include "app/LinksDialog.h"
 #include "app/MidiService.h"
 #include "app/PictureStore.h"
 #include "app/ProgramMenu.h"
@@ -12,6 +14,7 @@
 #include "platform/Dialogs.h"
 #include "platform/MidiTransport.h"
 #include "platform/Random.h"
+#include "platform/WebAddress.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -61,6 +64,7 @@ Launcher::Launcher(std::vector<UtilityEntry> utilities, std::unique_ptr<platform
     , utilities_(std::move(utilities))
     , splash_(std::make_unique<SplashWindow>())
     , tray_(std::make_unique<TrayIcon>([this] { return pictures_->trayIcon(); }))
+    , webAddress_(platform::WebAddress::instance())
 {
     connect(splash_.get(), &SplashWindow::firstShown, this, &Launcher::splashShown);
     connect(splash_.get(), &SplashWindow::ended, this, &Launcher::splashEnded);
@@ -93,6 +97,7 @@ ProgramMenu& Launcher::menu()
     if (!menu_) {
         menu_ = std::make_unique<ProgramMenu>(services_, utilities_);
         connect(menu_.get(), &ProgramMenu::endRequested, this, &Launcher::endApplication);
+        connect(menu_.get(), &ProgramMenu::sponsorPanelChosen, this, &Launcher::showLinks);
     }
     return *menu_;
 }
@@ -112,6 +117,18 @@ void Launcher::watchAutoPlay()
     });
 }
 
+void Launcher::showLinks()
+{
+    if (links_)
+        return;
+    // Modal, but not a nested event loop: the menu's own work (its handle,
+    // the tray) goes on underneath, and the pages go when they are closed.
+    links_ = new LinksDialog(webAddress_, menu_.get());
+    links_->setAttribute(Qt::WA_DeleteOnClose);
+    links_->setWindowModality(Qt::ApplicationModal);
+    links_->show();
+}
+
 void Launcher::splashEnded()
 {
     if (tray_->available()) {
@@ -122,6 +139,9 @@ void Launcher::splashEnded()
         menu().setStandsInForTray(true);
         showMenu();
     }
+    // The introduction is shown once, at the end of the splash.
+    intro_ = std::make_unique<IntroWindow>(webAddress_);
+    intro_->show();
     if (services_.colourDepth < 16)
         services_.dialogs.message(nullptr, platform::MessageKind::Information, ColourDepthWarning,
                                   platform::Ok | platform::Help, ColourDepthHelpContext);

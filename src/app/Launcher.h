@@ -1,14 +1,20 @@
 #pragma once
+#include "app/LinksDialog.h"
 #include "app/UtilityEntry.h"
 #include "app/UtilityServices.h"
 #include "platform/MidiTransport.h"
 
 #include <QObject>
+#include <QPointer>
 #include <memory>
 #include <vector>
 
 class AutoPlayWatcher;
+class IntroWindow;
 class MidiService;
+namespace platform {
+class WebAddress;
+}
 class PictureStore;
 class ProgramMenu;
 class SoundEffects;
@@ -35,6 +41,10 @@ public:
     TrayIcon& tray() const { return *tray_; }
     // The menu, built on first need: after the splash has been painted.
     ProgramMenu& menu();
+    // The introduction window, once the splash has ended; nullptr before.
+    IntroWindow* introWindow() const { return intro_.get(); }
+    // The links pages, while they are open; nullptr otherwise.
+    LinksDialog* linksDialog() const { return links_; }
     bool menuBuilt() const { return menu_ != nullptr; }
     const UtilityServices& services() const { return services_; }
     MidiService& midi() const { return *midi_; }
@@ -56,6 +66,7 @@ private:
     void splashEnded();
     void showMenu();
     void watchAutoPlay();
+    void showLinks();
     bool windowsAgreeToEnd();
 
     std::unique_ptr<MidiService> midi_;
@@ -66,6 +77,9 @@ private:
     std::unique_ptr<SplashWindow> splash_;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<ProgramMenu> menu_;
+    std::unique_ptr<IntroWindow> intro_;
+    QPointer<LinksDialog> links_;
+    platform::WebAddress& webAddress_;
     AutoPlayWatcher* autoPlay_ = nullptr;
     bool ended_ = false;
     bool askingWindows_ = false;

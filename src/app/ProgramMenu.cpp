@@ -276,10 +276,9 @@ void ProgramMenu::buildSponsorPanel()
     setPaletteColour(sponsorLabel, QPalette::WindowText, QColor(120, 120, 112));
     for (QWidget* w : {static_cast<QWidget*>(sponsorPicture_), static_cast<QWidget*>(sponsorLabel)})
         w->setAttribute(Qt::WA_TransparentForMouseEvents);
-    // The sponsor pages are not part of this build: the panel says so.
-    sponsorPanel_->setToolTip(NotInThisBuild);
     sponsorPanel_->setAccessibleName(QStringLiteral("Support Linkware - FREE Software!"));
-    sponsorPanel_->setAccessibleDescription(NotInThisBuild);
+    sponsorPanel_->setCursor(Qt::PointingHandCursor);
+    connect(sponsorPanel_, &Panel::clicked, this, &ProgramMenu::sponsorPanelChosen);
 }
 
 QString ProgramMenu::helpText() const { return helpPanel_->toolTip(); }

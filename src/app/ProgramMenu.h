@@ -70,6 +70,8 @@ public:
 signals:
     // Asked to end the program (only while the menu stands in for the tray).
     void endRequested();
+    // A click anywhere on the sponsor panel: the links pages are wanted.
+    void sponsorPanelChosen();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

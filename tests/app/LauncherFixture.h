@@ -6,6 +6,7 @@
 #include "app/TrayIcon.h"
 #include "platform/Dialogs.h"
 #include "platform/MidiTransport.h"
+#include "platform/WebAddress.h"
 
 #include <gtest/gtest.h>
 
@@ -67,6 +68,7 @@ protected:
     void SetUp() override
     {
         ProbeWindow::created = ProbeWindow::destroyed = ProbeWindow::closeQuestions = 0;
+        platform::WebAddress::install(&webAddresses);
         build();
     }
 
@@ -81,13 +83,18 @@ protected:
             std::move(transport), colourDepth);
     }
 
-    void TearDown() override { launcher.reset(); }
+    void TearDown() override
+    {
+        launcher.reset();
+        platform::WebAddress::install(nullptr);
+    }
 
     ProgramMenu& menu() { return launcher->menu(); }
     SplashWindow& splash() { return launcher->splash(); }
     TrayIcon& tray() { return launcher->tray(); }
 
     platform::ScopedDialogs dialogs;
+    platform::RecordingWebAddress webAddresses;
     platform::RecordingMidi* midi = nullptr;
     std::unique_ptr<Launcher> launcher;
 };

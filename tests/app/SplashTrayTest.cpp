@@ -1,6 +1,8 @@
 #include "LauncherFixture.h"
 
+#include "app/IntroWindow.h"
 #include "app/LazyPicture.h"
+#include "app/LinksDialog.h"
 #include "app/MidiService.h"
 #include "app/Panel.h"
 #include "app/PictureStore.h"
@@ -261,4 +263,31 @@ TEST_F(LauncherTest, TrayClicksAreHandledAfterTheIconHasFinishedWithThem)
     EXPECT_TRUE(tray().isShown());
     QCoreApplication::processEvents();
     EXPECT_FALSE(tray().isShown());
+}
+
+TEST_F(LauncherTest, TheIntroductionFollowsTheSplashOnceAndTheSponsorPanelOpensTheLinks)
+{
+    tray().setAvailable(true);
+    EXPECT_EQ(launcher->introWindow(), nullptr);
+    splash().endSplash();
+    IntroWindow* intro = launcher->introWindow();
+    ASSERT_NE(intro, nullptr);
+    EXPECT_TRUE(intro->isVisible());
+    EXPECT_EQ(intro->windowTitle(), "Introduction");
+    intro->close();
+    splash().endSplash();   // ended already: the introduction is not shown again
+    EXPECT_FALSE(intro->isVisible());
+
+    menu().show();
+    QTest::mouseClick(menu().findChild<Panel*>("sponsorPanel"), Qt::LeftButton);
+    QPointer<LinksDialog> links = launcher->linksDialog();
+    ASSERT_TRUE(links);
+    EXPECT_TRUE(links->isVisible());
+    EXPECT_TRUE(links->isModal());
+    EXPECT_EQ(links->size(), QSize(628, 443));
+    EXPECT_EQ(links->windowTitle(), "Support FREE Software!  ");
+    links->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(links);   // destroyed when closed
+    EXPECT_TRUE(webAddresses.opened.isEmpty());
 }
