@@ -17,7 +17,6 @@
 #include "platform/WebAddress.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -113,7 +112,7 @@ void Launcher::watchAutoPlay()
         // Running a disc here means opening it in the desktop's file manager.
         const QStringList points = AutoPlayWatcher::mountPointsOf(drive);
         if (!points.isEmpty())
-            QDesktopServices::openUrl(QUrl::fromLocalFile(points.first()));
+            webAddress_.open(QUrl::fromLocalFile(points.first()));
     });
 }
 
