@@ -95,55 +95,99 @@ ORVIK_LOOP_BODY void replaceWordsBody(QImage& image, Word from, Word to)
 // pass has changed them, but a changed pixel was background before and is
 // outline now, and neither counts as an object: so "neither colour" gives
 // the same answer on the old pixels as on the new. Each row is therefore a
-// function of the old rows only, which lets a whole row be done at once.
-// The row above is read as changed, the current row from a copy of its old
-// pixels, padded with background on both ends for the neighbours outside.
+// function of the old rows only, which lets a whole span be done at once.
+// The row above is read as changed, the current span from a copy of its old
+// pixels, with the old pixels beside it (background outside the picture).
 //
 // Most of a canvas is background far from any object, where nothing
-// changes. The rows are taken a span at a time, and a span that is all
-// background on all three rows, between background pixels, is left alone:
-// that test costs a fraction of the rule, and the span is only read.
+// changes. Every row is read once, a span at a time, to note which of its
+// spans are all background, before the row above it is written; a span that
+// is all background on all three rows, between background pixels, is then
+// left alone without reading it again. For the rows above that note tells of
+// the old pixels, and an old background pixel is background or outline now:
+// on either the rule sees no object. Only the other spans are copied and
+// worked, so a mostly empty picture costs about one read of each pixel.
+template <typename Word>
+constexpr int wordSpan = 256 / int(sizeof(Word));
+
+// `next` is the row to be noted after this one, or null.
+template <typename Word, Word Mask>
+ORVIK_LOOP_BODY void noteBackgroundSpans(const Word* row, const uchar* next, int w, Word background,
+                                         uchar* spanIsBackground)
+{
+    constexpr int Span = wordSpan<Word>;
+    for (int start = 0, span = 0; start < w; start += Span, ++span) {
+        const int end = std::min(start + Span, w);
+        if (next)
+            prefetchBytes(next + start * sizeof(Word), next + end * sizeof(Word));
+        Word differs = 0;
+        for (int x = start; x < end; ++x)
+            differs |= Word(row[x] ^ background);
+        spanIsBackground[span] = Word(differs & Mask) == 0;
+    }
+}
+
 template <typename Word, Word Mask>
 ORVIK_LOOP_BODY void outlineWordsBody(QImage& image, Word background, Word outlineSeen, Word outlineRaw)
 {
     // A span of 256 bytes: long enough for the vector loops, short enough
     // that most spans of a canvas are all background.
-    constexpr int Span = 256 / int(sizeof(Word));
+    constexpr int Span = wordSpan<Word>;
     const int w = image.width();
     const int h = image.height();
     uchar* bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
+    const std::size_t spans = std::size_t((w + Span - 1) / Span);
     const std::vector<Word> outside(std::size_t(w), background);
-    std::vector<Word> oldRow(std::size_t(w) + 2, background);
-    const Word* old = oldRow.data() + 1;
+    // Row y's notes are in notes[y % 3]; rows outside are all background.
+    std::vector<uchar> notes[3] = {std::vector<uchar>(spans), std::vector<uchar>(spans),
+                                   std::vector<uchar>(spans)};
+    const std::vector<uchar> outsideNotes(spans, 1);
+    const auto wordRow = [&](int y) { return reinterpret_cast<Word*>(rowOf(bits, stride, y)); };
+    noteBackgroundSpans<Word, Mask>(wordRow(0), h > 1 ? rowOf(bits, stride, 1) : nullptr, w, background,
+                                    notes[0].data());
+    // The span's old pixels, with the one before it and the one after.
+    Word old[Span + 2];
     for (int y = 0; y < h; ++y) {
-        Word* row = reinterpret_cast<Word*>(rowOf(bits, stride, y));
-        const Word* above = y > 0 ? reinterpret_cast<const Word*>(rowOf(bits, stride, y - 1)) : outside.data();
-        const Word* below = y + 1 < h ? reinterpret_cast<const Word*>(rowOf(bits, stride, y + 1)) : outside.data();
-        std::memcpy(oldRow.data() + 1, row, std::size_t(w) * sizeof(Word));
-        const uchar* twoBelow = y + 2 < h ? rowOf(bits, stride, y + 2) : nullptr;
-        for (int start = 0; start < w; start += Span) {
+        Word* row = wordRow(y);
+        const Word* above = y > 0 ? wordRow(y - 1) : outside.data();
+        const Word* below = y + 1 < h ? wordRow(y + 1) : outside.data();
+        if (y + 1 < h)
+            noteBackgroundSpans<Word, Mask>(below, y + 2 < h ? rowOf(bits, stride, y + 2) : nullptr, w, background,
+                                            notes[(y + 1) % 3].data());
+        const uchar* aboveNotes = y > 0 ? notes[(y - 1) % 3].data() : outsideNotes.data();
+        const uchar* rowNotes = notes[y % 3].data();
+        const uchar* belowNotes = y + 1 < h ? notes[(y + 1) % 3].data() : outsideNotes.data();
+        Word leftOld = background;
+        for (int start = 0, span = 0; start < w; start += Span, ++span) {
             const int end = std::min(start + Span, w);
-            if (twoBelow)
-                prefetchBytes(twoBelow + start * sizeof(Word), twoBelow + end * sizeof(Word));
-            Word differs = Word(old[start - 1] ^ background) | Word(old[end] ^ background);
-            for (int x = start; x < end; ++x)
-                differs |= Word(above[x] ^ background) | Word(old[x] ^ background) | Word(below[x] ^ background);
-            if (Word(differs & Mask) == 0)
+            const int count = end - start;
+            const Word rightOld = end < w ? row[end] : background;
+            if (aboveNotes[span] & rowNotes[span] & belowNotes[span]
+                & (Word((leftOld ^ background) & Mask) == 0) & (Word((rightOld ^ background) & Mask) == 0)) {
+                leftOld = row[end - 1];
                 continue;
-            for (int x = start; x < end; ++x) {
-                const Word left = old[x - 1] & Mask;
-                const Word up = above[x] & Mask;
-                const Word right = old[x + 1] & Mask;
-                const Word down = below[x] & Mask;
+            }
+            old[0] = leftOld;
+            std::memcpy(old + 1, row + start, std::size_t(count) * sizeof(Word));
+            old[count + 1] = rightOld;
+            leftOld = old[count];
+            Word* out = row + start;
+            const Word* up = above + start;
+            const Word* down = below + start;
+            for (int i = 0; i < count; ++i) {
+                const Word left = old[i] & Mask;
+                const Word upper = up[i] & Mask;
+                const Word right = old[i + 2] & Mask;
+                const Word lower = down[i] & Mask;
                 // No neighbour is an object: the rule turned round, which
                 // needs fewer vector operations. Bitwise, as && and || would
                 // branch.
                 const bool quiet = ((left == background) | (left == outlineSeen))
-                                   & ((up == background) | (up == outlineSeen)) & (right == background)
-                                   & (down == background);
-                const Word pixel = old[x];
-                row[x] = ((Word(pixel & Mask) == background) & !quiet) ? outlineRaw : pixel;
+                                   & ((upper == background) | (upper == outlineSeen)) & (right == background)
+                                   & (lower == background);
+                const Word pixel = old[i + 1];
+                out[i] = ((Word(pixel & Mask) == background) & !quiet) ? outlineRaw : pixel;
             }
         }
     }
