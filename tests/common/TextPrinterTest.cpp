@@ -10,10 +10,11 @@
 #include <QLocale>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTime>
+#include "PdfReader.h"
+
 #include <gtest/gtest.h>
 
 static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -23,28 +24,12 @@ namespace {
 using Line = TextPrinter::Line;
 using platform::MessageKind;
 
-QString run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(20000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QString pdfText(const QString& pdf) { return run("pdftotext", {"-layout", pdf, "-"}); }
-
-// "Pages" and "Page size" as pdfinfo reports them.
-QString pdfInfo(const QString& pdf, const QString& field)
-{
-    const QRegularExpression line("^" + field + ":\\s+(.*)$", QRegularExpression::MultilineOption);
-    return line.match(run("pdfinfo", {pdf})).captured(1).trimmed();
-}
 
 // The first page as a picture at 100 dots per inch.
 QImage pdfPage(const QString& pdf)
 {
     const QString stem = pdf + "-page";
-    run("pdftoppm", {"-r", "100", "-png", "-singlefile", pdf, stem});
+    pdf::runTool("pdftoppm", {"-r", "100", "-png", "-singlefile", pdf, stem});
     return QImage(stem + ".png");
 }
 
@@ -150,9 +135,9 @@ TEST(TextPrinterPages, LinesGoDownThePagesAndLongOnesWrap)
     lines.append({QString(60, 'w') + " tail-of-a-long-line " + QString(60, 'z'), 10});
     ASSERT_TRUE(writePdf(pdf, lines));
 
-    const QString text = pdfText(pdf);
+    const QString text = pdf::text(pdf);
     // 300 lines of 10 points cannot fit on one page, nor need more than a few.
-    const int pages = pdfInfo(pdf, "Pages").toInt();
+    const int pages = pdf::info(pdf, "Pages").toInt();
     EXPECT_GE(pages, 4);
     EXPECT_LE(pages, 6);
     EXPECT_EQ(text.count(QRegularExpression("line \\d\\d\\d")), 300);
@@ -176,7 +161,7 @@ TEST(TextPrinterPages, BlankLinesTakeTheirHeightAndPaddingIsUnderlined)
     ASSERT_TRUE(writePdf(tight, {{"top", 12}, {"bottom", 12}}));
     ASSERT_TRUE(writePdf(spaced, {{"top", 12}, {QString(), 24}, {QString(), 24}, {"bottom", 12}}));
     const auto linesBetween = [](const QString& pdf) {
-        const QString text = pdfText(pdf);
+        const QString text = pdf::text(pdf);
         return text.mid(text.indexOf("top"), text.indexOf("bottom") - text.indexOf("top")).count('\n');
     };
     EXPECT_EQ(linesBetween(tight), 1);
@@ -204,16 +189,16 @@ TEST_F(TextPrinterJobs, EveryCopyIsAJobOfItsOwnInTheOrientationAsked)
     EXPECT_EQ(printer.jobsPrinted(), 3);
     // Each job asked for its own lines, and the printer did not copy them again.
     EXPECT_EQ(jobsAsked, 3);
-    EXPECT_EQ(pdfInfo(pdf, "Pages"), "1");
-    EXPECT_TRUE(pdfText(pdf).contains("Job 3"));
-    EXPECT_TRUE(pdfInfo(pdf, "Page size").startsWith("842 x 595"));
+    EXPECT_EQ(pdf::info(pdf, "Pages"), "1");
+    EXPECT_TRUE(pdf::text(pdf).contains("Job 3"));
+    EXPECT_TRUE(pdf::info(pdf, "Page size").startsWith("842 x 595"));
 
     // A copy count of 0 is one copy; the orientation is the one asked each time.
     printing.copies = 0;
     EXPECT_TRUE(printer.print(QPageLayout::Portrait, [this] { return nextJob(); }));
     EXPECT_EQ(printer.jobsPrinted(), 1);
     EXPECT_EQ(jobsAsked, 4);
-    EXPECT_TRUE(pdfInfo(pdf, "Page size").startsWith("595 x 842"));
+    EXPECT_TRUE(pdf::info(pdf, "Page size").startsWith("595 x 842"));
     EXPECT_TRUE(dialogs.asked.isEmpty());
 }
 
@@ -228,7 +213,7 @@ TEST_F(TextPrinterJobs, SetUpAndPrintShareOnePrinterAndCancellingPrintsNothing)
     printer.printer()->setPageSize(QPageSize(QPageSize::A5)); // what the set-up dialog chose
     EXPECT_TRUE(printer.print(QPageLayout::Portrait, [this] { return nextJob(); }));
     EXPECT_EQ(printing.printers, 1);
-    EXPECT_TRUE(pdfInfo(pdf, "Page size").contains("A5"));
+    EXPECT_TRUE(pdf::info(pdf, "Page size").contains("A5"));
 
     QFile::remove(pdf);
     printing.acceptDialogs = false;

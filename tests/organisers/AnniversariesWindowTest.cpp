@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QPointer>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QPushButton>
@@ -20,6 +19,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include "PdfReader.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -39,20 +40,6 @@ QByteArray readAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QString run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(20000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QString pdfText(const QString& path) { return run("pdftotext", {"-layout", path, "-"}); }
-
-QString pdfPageSize(const QString& pdf)
-{
-    return QRegularExpression("Page size:\\s+(.*)").match(run("pdfinfo", {pdf})).captured(1);
-}
 
 // No printer installed at all.
 class NoPrinters : public platform::Printing {
@@ -446,7 +433,7 @@ TEST_F(AnniversariesWindowTest, PrintMonthAndYear)
     setCell(3, 3, "Third");
 
     click(Command::PrintMonthCommand); // March, the selected month
-    QString text = pdfText(pdf);
+    QString text = pdf::text(pdf);
     EXPECT_TRUE(text.contains("* Anniversary List *"));
     EXPECT_TRUE(text.contains("Date : Sunday 15 March 2026"));
     EXPECT_TRUE(text.contains("Time : 03:07 PM"));
@@ -456,20 +443,20 @@ TEST_F(AnniversariesWindowTest, PrintMonthAndYear)
     EXPECT_FALSE(text.contains("January"));
 
     click(Command::PrintYearCommand);
-    text = pdfText(pdf);
+    text = pdf::text(pdf);
     EXPECT_TRUE(text.contains(QRegularExpression(" 2nd\\s+Second of January")));
     EXPECT_LT(text.indexOf("January"), text.indexOf("March\n"));
 
     window->showMonth(2); // no entries: the heading lines only
     click(Command::PrintMonthCommand);
     QStringList printed;
-    for (const QString& line : pdfText(pdf).split('\n'))
+    for (const QString& line : pdf::text(pdf).split('\n'))
         if (!line.trimmed().isEmpty())
             printed << line.trimmed();
     EXPECT_EQ(printed, (QStringList{"* Anniversary List *", "Date : Sunday 15 March 2026",
                                     "Time : 03:07 PM"}));
 
-    EXPECT_TRUE(pdfPageSize(pdf).startsWith("595 x 842")) << pdfPageSize(pdf).toStdString();
+    EXPECT_TRUE(pdf::info(pdf, "Page size").startsWith("595 x 842")) << pdf::info(pdf, "Page size").toStdString();
 
     QFile::remove(pdf);
     printing.pdf.acceptDialogs = false;

@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -26,6 +25,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include "PdfReader.h"
+
 #include <gtest/gtest.h>
 
 static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -38,20 +39,6 @@ const QString CouldNotSave = "Could not Save.  \rPossible Causes :- Disk Full, U
                              "Write Protected or Corrupted";
 const QString AskToSave = "Do you want to save your current timings?";
 
-QString run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(20000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QString pdfText(const QString& pdf) { return run("pdftotext", {"-layout", pdf, "-"}); }
-
-QString pdfPageSize(const QString& pdf)
-{
-    return QRegularExpression("Page size:\\s+(.*)").match(run("pdfinfo", {pdf})).captured(1);
-}
 
 // A fresh Stopwatch built from test services alone, shown, with no recent
 // files and the clock at 10:15:02.37 on Monday 7 December 2026.
@@ -585,7 +572,7 @@ TEST_F(StopwatchWindowTest, PrintsTheListAsTextOnALandscapePage)
     watch->printTimings();
     EXPECT_EQ(printing.pdf.dialogs, 1);
 
-    const QString out = pdfText(pdf);
+    const QString out = pdf::text(pdf);
     EXPECT_TRUE(out.contains("* Timing List *")) << out.toStdString();
     EXPECT_TRUE(out.contains("Date : Monday 7 December 2026"));
     EXPECT_TRUE(out.contains("Time : 10:45 PM"));
@@ -594,7 +581,7 @@ TEST_F(StopwatchWindowTest, PrintsTheListAsTextOnALandscapePage)
     EXPECT_TRUE(out.contains(QRegularExpression("002 +a{44} +11:17:05:82 +11:17:06:82 +00:00:01:00")));
     EXPECT_TRUE(out.contains(QRegularExpression("\n +b{15}\\s")));
     EXPECT_FALSE(out.contains("003"));
-    EXPECT_TRUE(pdfPageSize(pdf).startsWith("842 x 595")) << pdfPageSize(pdf).toStdString();
+    EXPECT_TRUE(pdf::info(pdf, "Page size").startsWith("842 x 595")) << pdf::info(pdf, "Page size").toStdString();
 
     // Cancelled dialog: nothing printed.
     printing.pdf.acceptDialogs = false;

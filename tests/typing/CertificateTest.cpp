@@ -6,6 +6,8 @@
 #include "TestServices.h"
 #include "platform/Printing.h"
 
+#include "PdfReader.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -14,7 +16,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,20 +24,12 @@ using namespace certificate;
 
 namespace {
 
-QString pdfText(const QString& path)
-{
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!pdftotext.waitForFinished(20000))
-        return {};
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
-}
 
 // The printed page's lines, trimmed, blank ones left out.
 QStringList printedLines(const QString& path)
 {
     QStringList found;
-    for (const QString& line : pdfText(path).split(QLatin1Char('\n')))
+    for (const QString& line : pdf::text(path).split(QLatin1Char('\n')))
         if (!line.trimmed().isEmpty())
             found << line.trimmed();
     return found;
