@@ -51,12 +51,13 @@ std::unique_ptr<MidiService> makeMidi(std::unique_ptr<platform::MidiTransport> t
 
 Launcher::Launcher(std::vector<UtilityEntry> utilities, std::unique_ptr<platform::MidiTransport> transport,
                    int colourDepth)
-    : midi_(makeMidi(std::move(transport)))
+    : colourDepth_(colourDepth > 0 ? colourDepth : screenDepth())
+    , midi_(makeMidi(std::move(transport)))
     , sounds_(std::make_unique<SoundEffects>(*midi_, [this] { return !menu_ || menu_->soundSwitch(); }))
-    , pictures_(std::make_unique<PictureStore>(colourDepth > 0 ? colourDepth : screenDepth()))
+    , pictures_(std::make_unique<PictureStore>(colourDepth_))
     , services_{*sounds_,
                 *pictures_,
-                colourDepth > 0 ? colourDepth : screenDepth(),
+                colourDepth_,
                 platform::Dialogs::instance(),
                 platform::Clock::instance(),
                 platform::Random::instance()}

@@ -48,7 +48,6 @@ public:
     bool menuBuilt() const { return menu_ != nullptr; }
     const UtilityServices& services() const { return services_; }
     MidiService& midi() const { return *midi_; }
-    int colourDepth() const { return services_.colourDepth; }
 
     // The AutoPlay query: asks the user, answers 0 to let it go ahead or 1
     // to cancel it.
@@ -69,6 +68,7 @@ private:
     void showLinks();
     bool windowsAgreeToEnd();
 
+    int colourDepth_;
     std::unique_ptr<MidiService> midi_;
     std::unique_ptr<SoundEffects> sounds_;
     std::unique_ptr<PictureStore> pictures_;

@@ -38,7 +38,6 @@ public:
     // Lets the window go: says so with released(), hides, and is destroyed
     // once the current event has been handled. Once only.
     void release() override;
-    bool isReleased() const { return released_; }
 
 signals:
     void released();

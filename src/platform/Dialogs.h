@@ -52,13 +52,6 @@ public:
     static QString captionFor(MessageKind kind);
 };
 
-// Shorthand for the common case.
-inline int showMessage(QWidget* parent, MessageKind kind, const QString& text, int buttons = Ok,
-                       int helpContext = 0)
-{
-    return Dialogs::instance().message(parent, kind, text, buttons, helpContext);
-}
-
 // Test double: answers from a script and records every question.
 class ScriptedDialogs : public Dialogs {
 public:
