@@ -230,8 +230,10 @@ void TargetGameWindow::activated()
 
 void TargetGameWindow::deactivated()
 {
-    // Closing hides the window; that is not a loss of focus to silence for.
-    if (closing_)
+    // Closing hides the window, and the game-over box is the window's own:
+    // neither is a loss of focus to silence for (the sweep would cut the
+    // game-over notes short).
+    if (closing_ || messageOpen_)
         return;
     inactive_ = true;
     updateCountdownTimer();
@@ -321,9 +323,11 @@ void TargetGameWindow::countdownTick()
 void TargetGameWindow::gameOver(const QString& message)
 {
     QPointer<TargetGameWindow> alive(this);
+    messageOpen_ = true;
     services().dialogs.message(this, platform::MessageKind::Information, message, platform::Ok);
     if (!alive)
         return;
+    messageOpen_ = false;
     showButtons();
     typingSink_->setFocus();
 }

@@ -67,6 +67,7 @@ private:
     target::TargetGame game_;
     bool inactive_ = false;
     bool closing_ = false;
+    bool messageOpen_ = false;
 
     std::array<QPushButton*, target::ButtonCount> buttons_{};
     Panel* topButtons_ = nullptr;

@@ -378,3 +378,55 @@ TEST_F(TargetGameWindowTest, TheSystemCloseSweepsToo)
     window->close();
     EXPECT_EQ(sent(), sweepMessages(Sweep::Full));
 }
+
+namespace {
+
+// Message boxes that take the focus, as real ones do, while they are up.
+class FocusTakingDialogs : public platform::ScriptedDialogs {
+public:
+    QWidget* box = nullptr;
+    int message(QWidget* parent, platform::MessageKind kind, const QString& text, int buttons,
+                int helpContext = 0) override
+    {
+        box->show();
+        box->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(box));
+        const int answer = ScriptedDialogs::message(parent, kind, text, buttons, helpContext);
+        box->hide();
+        parent->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(parent));
+        return answer;
+    }
+};
+
+} // namespace
+
+TEST(TargetGameWindowWithItsBoxes, TheGameOverBoxDoesNotCutTheGameOverNotesShort)
+{
+    TestServices t;
+    FocusTakingDialogs dialogs;
+    QWidget box;
+    box.resize(80, 40);
+    dialogs.box = &box;
+    const UtilityServices services{t.effects, t.pictures, 24, dialogs, t.clock, t.random};
+    TargetGameWindow window(services);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    const auto click = [&](const QWidget* on, QPoint local) {
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, on->mapTo(&window, local));
+    };
+    click(window.findChild<Panel*>(QStringLiteral("picture")), QPoint(30, 60));
+    click(window.button(window.game().target()), QPoint(10, 10));
+    t.recorded->messages.clear();
+    click(window.button(window.game().target() % 18 + 1), QPoint(10, 10));
+    ASSERT_EQ(dialogs.asked.size(), 1);
+    EXPECT_EQ(t.recorded->messages, WrongNotes);
+
+    // A real loss of focus afterwards still silences.
+    box.show();
+    box.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+    EXPECT_EQ(t.recorded->messages.size(), WrongNotes.size() + 127 * 16);
+}
