@@ -212,7 +212,7 @@ void TargetGameWindow::buildHiddenEdit()
     typingSink_ = new QLineEdit(this);
     typingSink_->setObjectName(QStringLiteral("typingSink"));
     typingSink_->setGeometry(PanelSideMargin + 20, TopPanelY + 20, 40, 20);
-    typingSink_->setAccessibleName(QStringLiteral("Keys go nowhere"));
+    typingSink_->setAccessibleName(QStringLiteral("Waiting for a game"));
     connect(typingSink_, &QLineEdit::textChanged, typingSink_, [this](const QString& text) {
         if (!text.isEmpty())
             typingSink_->clear();
