@@ -76,13 +76,6 @@ TEST(PadRules, ThePercussionPadAlwaysPlaysFiftySeven)
         EXPECT_EQ(noteFor(7, y), 57) << y;
 }
 
-TEST_F(PadBoardTest, NothingIsHeldAtFirst)
-{
-    for (int pad = 1; pad <= PadCount; ++pad)
-        EXPECT_FALSE(board.pressed(pad));
-    EXPECT_TRUE(sent().empty());
-}
-
 TEST_F(PadBoardTest, SettingUpPutsThePianoOnChannelZero)
 {
     board.setUpInstrument();

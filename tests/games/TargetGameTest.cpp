@@ -264,11 +264,3 @@ TEST_F(TargetGameTest, AClockSetBackHoldsTheTimeInsteadOfAddingToIt)
     EXPECT_EQ(game.tick(at(5'000)), Tick::NewSecond);
     EXPECT_EQ(game.secondsLeft(), 59);
 }
-
-TEST_F(TargetGameTest, AHundredHitsScoreOneZeroZero)
-{
-    for (int i = 0; i < 100; ++i)
-        hit(i);
-    EXPECT_EQ(game.validClicks(), 100);
-    EXPECT_EQ(scoreText(game.validClicks()), "100");
-}
