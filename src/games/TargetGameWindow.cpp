@@ -27,14 +27,19 @@ constexpr int ButtonsPerRow = 3;
 constexpr int ButtonsPerPanel = 9;
 constexpr int PanelBevel = 3;
 constexpr int PanelSideMargin = 4;
-constexpr QSize ButtonPanelSize(ButtonsPerRow * 209 + 2 * PanelBevel, 3 * 25 + 2 * PanelBevel);
+constexpr int ButtonRows = ButtonsPerPanel / ButtonsPerRow;
+constexpr QSize ButtonPanelSize(ButtonsPerRow * ButtonSize.width() + 2 * PanelBevel,
+                                ButtonRows * ButtonSize.height() + 2 * PanelBevel);
 constexpr int TopPanelY = StripHeight + 2;
-constexpr int BottomPanelY = 461 - 4 - ButtonPanelSize.height();
-// The picture is centred on the band between the panels; its top and bottom
-// edges run under them.
-constexpr int PictureY = (TopPanelY + ButtonPanelSize.height() + BottomPanelY - 349) / 2;
+constexpr int BottomPanelY = ClientSize.height() - PanelSideMargin - ButtonPanelSize.height();
+// The top and bottom edges of the band between the two button panels, added.
+constexpr int BandEdgesSum = TopPanelY + ButtonPanelSize.height() + BottomPanelY;
+// The picture is centred on that band; its top and bottom edges run under
+// the panels.
+constexpr int PictureY = (BandEdgesSum - targetart::PictureSize.height()) / 2;
 constexpr QSize ValuePanelSize(105, 100);
-constexpr int ValuePanelY = (TopPanelY + ButtonPanelSize.height() + BottomPanelY - 100) / 2;
+constexpr int ValuePanelY = (BandEdgesSum - ValuePanelSize.height()) / 2;
+constexpr int ValuePanelMargin = 8; // from the window's side
 constexpr QSize GlyphSize(25, 41);
 constexpr int GlyphTop = 44;
 constexpr int BeginTextPixels = 30;
@@ -192,7 +197,7 @@ Panel* TargetGameWindow::buildValuePanel(const QString& name, const QString& cap
 
 void TargetGameWindow::buildTimePanel()
 {
-    timePanel_ = buildValuePanel(QStringLiteral("timePanel"), QStringLiteral("Time Left"), 8);
+    timePanel_ = buildValuePanel(QStringLiteral("timePanel"), QStringLiteral("Time Left"), ValuePanelMargin);
     timeDigits_ = makeDigits(timePanel_, target::TimeDigits, services().pictures);
     timeDigits_->setObjectName(QStringLiteral("timeDigits"));
 }
@@ -200,7 +205,7 @@ void TargetGameWindow::buildTimePanel()
 void TargetGameWindow::buildScorePanel()
 {
     scorePanel_ = buildValuePanel(QStringLiteral("scorePanel"), QStringLiteral("Valid Clicks"),
-                                  ClientSize.width() - 8 - ValuePanelSize.width());
+                                  ClientSize.width() - ValuePanelMargin - ValuePanelSize.width());
     scoreDigits_ = makeDigits(scorePanel_, target::ScoreDigits, services().pictures);
     scoreDigits_->setObjectName(QStringLiteral("scoreDigits"));
 }
