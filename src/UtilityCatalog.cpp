@@ -4,6 +4,8 @@
 #include "calc/DateCalculatorWindow.h"
 #include "calc/StateCodesWindow.h"
 #include "games/DiceWindow.h"
+#include "games/MusicPadsWindow.h"
+#include "games/TargetGameWindow.h"
 #include "organisers/AnniversariesWindow.h"
 #include "organisers/StopwatchWindow.h"
 #include "paint/PaintWindow.h"
@@ -56,12 +58,14 @@ std::vector<UtilityEntry> utilityCatalog()
     typing.mayCreate = screenAtLeast800x600;
     return {
         paint,
+        utility(MenuEntry::MusicPads, "Derur Ivuva Zedod", windowFactory<MusicPadsWindow>()),
         utility(MenuEntry::ElectronicDice, "Electronic Dice", windowFactory<DiceWindow>()),
         utility(MenuEntry::DateCalculator, "Date Calculator", windowFactory<DateCalculatorWindow>()),
         typing,
         utility(MenuEntry::Conversions, "Conversion Utilities", windowFactory<ConversionsWindow>()),
         utility(MenuEntry::StateCodes, "USA State Codes", windowFactory<StateCodesWindow>()),
         utility(MenuEntry::Stopwatch, "Stopwatch", windowFactory<StopwatchWindow>()),
+        utility(MenuEntry::TargetGame, "VU Dazuzi", windowFactory<TargetGameWindow>()),
         utility(MenuEntry::Anniversaries, "Anniversary Database", windowFactory<AnniversariesWindow>()),
     };
 }
