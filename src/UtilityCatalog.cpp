@@ -2,6 +2,7 @@
 
 #include "calc/ConversionsWindow.h"
 #include "calc/DateCalculatorWindow.h"
+#include "calc/FontUtilitiesWindow.h"
 #include "calc/StateCodesWindow.h"
 #include "games/DiceWindow.h"
 #include "organisers/AnniversariesWindow.h"
@@ -60,6 +61,7 @@ std::vector<UtilityEntry> utilityCatalog()
         utility(MenuEntry::DateCalculator, "Date Calculator", windowFactory<DateCalculatorWindow>()),
         typing,
         utility(MenuEntry::Conversions, "Conversion Utilities", windowFactory<ConversionsWindow>()),
+        utility(MenuEntry::FontUtilities, "Font Utilities", windowFactory<FontUtilitiesWindow>()),
         utility(MenuEntry::StateCodes, "USA State Codes", windowFactory<StateCodesWindow>()),
         utility(MenuEntry::Stopwatch, "Stopwatch", windowFactory<StopwatchWindow>()),
         utility(MenuEntry::Anniversaries, "Anniversary Database", windowFactory<AnniversariesWindow>()),
