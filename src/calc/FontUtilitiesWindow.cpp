@@ -337,26 +337,38 @@ void FontUtilitiesWindow::showMenu(Menu menu)
         editMenu_->raise();
 }
 
+void FontUtilitiesWindow::pointerMovedOver(QWidget* under)
+{
+    if (under == fileButton_) {
+        showMenu(Menu::File);
+        return;
+    }
+    if (under == editButton_) {
+        showMenu(Menu::Edit);
+        return;
+    }
+    // Only these close the menus; the open menu itself, the font list and
+    // the preview leave them as they are.
+    const bool closes = under == nullptr || under == functionBar_ || under == fontPanel_ || under == characterPanel_
+                        || under == keystrokes_ || under == characterTable_ || characterTable_->isAncestorOf(under);
+    if (closes)
+        showMenu(Menu::None);
+}
+
 bool FontUtilitiesWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // A move the control does not take travels on to its parents; what
+    // counts is the control under the pointer, whoever sees the event.
     if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
-        // Only the watched controls open or close the menus; the open menu
-        // itself and the preview leave them as they are.
-        if (watched == fileButton_)
-            showMenu(Menu::File);
-        else if (watched == editButton_)
-            showMenu(Menu::Edit);
-        else
-            showMenu(Menu::None);
+        const QPointF global = static_cast<QSinglePointEvent*>(event)->globalPosition();
+        pointerMovedOver(childAt(mapFromGlobal(global.toPoint())));
     }
     return ToolWindow::eventFilter(watched, event);
 }
 
 void FontUtilitiesWindow::mouseMoveEvent(QMouseEvent* event)
 {
-    // The window's own background closes the menus too.
-    if (childAt(event->position().toPoint()) == nullptr)
-        showMenu(Menu::None);
+    pointerMovedOver(childAt(event->position().toPoint()));
     ToolWindow::mouseMoveEvent(event);
 }
 

@@ -41,6 +41,8 @@ public:
     int highlightedCode() const;
     QString keystrokesShown() const;
     const GatheredCharacters& gathered() const { return gathered_; }
+    // Jobs sent by the last sheet printed: one per copy.
+    int printJobsSent() const { return printer_.jobsPrinted(); }
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -62,6 +64,7 @@ private:
     void clearGathered();
     void showGathered();
     void showMenu(Menu menu);
+    void pointerMovedOver(QWidget* under);
     void setUpPrinter();
     void printSheet(QPageLayout::Orientation orientation, const std::function<bool(QPrinter&)>& paintJob);
     void printCharacterTable();
