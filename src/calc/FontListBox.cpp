@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QListView>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QStyledItemDelegate>
 #include <QStylePainter>
 
@@ -65,13 +66,17 @@ void FontListBox::setFamilies(const QStringList& families)
 
 QStringList FontListBox::installedFamilies()
 {
+    // A family made by several foundries is listed once per foundry, as
+    // "C059 [urw]"; the user chooses the family, so it is listed once.
+    static const QRegularExpression foundry(QStringLiteral("\\s*\\[[^\\]]*\\]$"));
     QStringList families;
     for (const QString& family : QFontDatabase::families())
         if (!QFontDatabase::isPrivateFamily(family))
-            families.append(family);
+            families.append(QString(family).remove(foundry));
     QCollator byName;
     byName.setCaseSensitivity(Qt::CaseInsensitive);
     std::sort(families.begin(), families.end(), byName);
+    // Equal names sit together once sorted.
     families.erase(std::unique(families.begin(), families.end()), families.end());
     return families;
 }
