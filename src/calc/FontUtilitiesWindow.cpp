@@ -26,7 +26,7 @@ constexpr QSize ClientSize(629, 430);
 const QColor Silver(192, 192, 192);
 const QColor KeystrokesYellow(255, 255, 0);
 constexpr int MenuRowHeight = 22;
-constexpr int PreviewPointSize = 20;
+constexpr int PreviewPointSize = 18;
 constexpr int ColumnsBeforeFirstFont = 5;
 
 const QString PrintFailed = QStringLiteral("The font sheet could not be printed.");
@@ -214,6 +214,7 @@ void FontUtilitiesWindow::buildClipboardPreview()
     QFont previewFont = preview_->font();
     previewFont.setPointSize(PreviewPointSize);
     preview_->document()->setDefaultFont(previewFont);
+    preview_->document()->setDocumentMargin(2);
     accessible::showValue(preview_, PreviewLabel, QString());
 
     clearButton_ = new QPushButton(QStringLiteral("Clear Clipboard"), this);
