@@ -59,34 +59,41 @@ void centredOverGrid(QPainter& painter, const CharacterGrid& grid, int y, const 
     textAt(painter, grid.left + roundedHalf(grid.width - painter.fontMetrics().horizontalAdvance(text)), y, text);
 }
 
-void paintTableText(QPainter& painter, const QPagedPaintDevice& device, const QString& family)
-{
-    const int pageWidth = device.width();
-    const int pageHeight = device.height();
-    painter.setFont(titleFont());
-    const int titleHeight = painter.fontMetrics().height();
-    const QFont noteFont = font(TitleFamily, NotePoints, QFont::Serif);
-    const int noteHeight = QFontMetrics(noteFont, &device).height();
-    const CharacterGrid grid = characterGrid(pageWidth, pageHeight, titleHeight, noteHeight);
+QFont noteFont() { return font(TitleFamily, NotePoints, QFont::Serif); }
 
+// The grid as it lies on this device's page.
+CharacterGrid gridOn(const QPagedPaintDevice& device)
+{
+    return characterGrid(device.width(), device.height(), QFontMetrics(titleFont(), &device).height(),
+                         QFontMetrics(noteFont(), &device).height());
+}
+
+void paintTitleAndNotes(QPainter& painter, const CharacterGrid& grid, int pageHeight, const QString& family)
+{
+    painter.setFont(titleFont());
     centredOverGrid(painter, grid, 10, family);
-    painter.setFont(noteFont);
+    painter.setFont(noteFont());
+    const int noteHeight = painter.fontMetrics().height();
     centredOverGrid(painter, grid, pageHeight - 2 * noteHeight, keyNote(family));
     centredOverGrid(painter, grid, pageHeight - noteHeight, altNote());
+}
 
+void paintCells(QPainter& painter, const QPagedPaintDevice& device, const CharacterGrid& grid, const QString& family)
+{
     const QFont labelFont = font(LabelFamily, LabelPoints, QFont::TypeWriter);
     const QFontMetrics labelMetrics(labelFont, &device);
     const int labelHeight = labelMetrics.height();
-    const int labelRise = labelMetrics.height() + 1; // TH("m") + 1 above the cell's bottom
     for (int code = 0; code <= altcodes::LastCode; ++code) {
         const QRect cell = grid.cell(code);
-        const int labelTop = cell.top() + grid.rowHeight - labelRise;
+        // The label's top is TH("m") + 1 above the cell's bottom line.
+        const int labelTop = cell.top() + grid.rowHeight - (labelHeight + 1);
         const QString label = altcodes::cellLabel(code);
         painter.setFont(labelFont);
         textAt(painter, cell.left() + (grid.cellWidth - labelMetrics.horizontalAdvance(label)) / 2, labelTop, label);
 
         // Below 32 the cell holds a space.
-        const QString character = code < altcodes::FirstCode ? QStringLiteral(" ") : QString(altcodes::character(code));
+        const QString character =
+            code < altcodes::FirstCode ? QStringLiteral(" ") : QString(altcodes::character(code));
         const int points = characterPointSize(
             [&](int size) {
                 const QFontMetrics metrics(chosenFont(family, size), &device);
@@ -215,10 +222,10 @@ bool paintCharacterTable(QPagedPaintDevice& device, const QString& family)
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    paintTableText(painter, device, family);
-    const int titleHeight = QFontMetrics(titleFont(), &device).height();
-    const int noteHeight = QFontMetrics(font(TitleFamily, NotePoints, QFont::Serif), &device).height();
-    paintGridLines(painter, characterGrid(device.width(), device.height(), titleHeight, noteHeight));
+    const CharacterGrid grid = gridOn(device);
+    paintTitleAndNotes(painter, grid, device.height(), family);
+    paintCells(painter, device, grid, family);
+    paintGridLines(painter, grid);
     return painter.end();
 }
 

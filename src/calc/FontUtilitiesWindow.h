@@ -40,7 +40,6 @@ public:
     QString chosenFamily() const;
     int highlightedCode() const;
     QString keystrokesShown() const;
-    const GatheredCharacters& gathered() const { return gathered_; }
     // Jobs sent by the last sheet printed: one per copy.
     int printJobsSent() const { return printer_.jobsPrinted(); }
 

@@ -514,3 +514,19 @@ TEST_F(FontUtilitiesWindowTest, WithoutAPrinterTheUserIsToldAndNothingBreaks)
     doubleClickCharacter(65);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "A");
 }
+
+TEST_F(FontUtilitiesWindowTest, WithNoFontsAtAllTheWindowStillWorks)
+{
+    families.clear();
+    activate(&other);
+    activate(w);
+    EXPECT_EQ(fontsList()->count(), 0);
+    EXPECT_EQ(fontsList()->toolTip(), "Current selected font: ");
+    EXPECT_EQ(w->highlightedCode(), 32);
+    clickCharacter(65);
+    EXPECT_EQ(w->keystrokesShown(), "Alt + 0065 : A");
+    WatchedPrinting printing(dir.filePath("none.pdf"));
+    const QString text = printTo("printTypefacesButton", printing);
+    EXPECT_EQ(pdf::info(printing.path(), "Pages"), "1");
+    EXPECT_EQ(text.trimmed(), "Font Samples");
+}
