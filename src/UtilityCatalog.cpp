@@ -2,6 +2,7 @@
 
 #include "calc/ConversionsWindow.h"
 #include "calc/DateCalculatorWindow.h"
+#include "calc/FontUtilitiesWindow.h"
 #include "calc/StateCodesWindow.h"
 #include "games/DiceWindow.h"
 #include "games/MusicPadsWindow.h"
@@ -63,6 +64,7 @@ std::vector<UtilityEntry> utilityCatalog()
         utility(MenuEntry::DateCalculator, "Date Calculator", windowFactory<DateCalculatorWindow>()),
         typing,
         utility(MenuEntry::Conversions, "Conversion Utilities", windowFactory<ConversionsWindow>()),
+        utility(MenuEntry::FontUtilities, "Font Utilities", windowFactory<FontUtilitiesWindow>()),
         utility(MenuEntry::StateCodes, "USA State Codes", windowFactory<StateCodesWindow>()),
         utility(MenuEntry::Stopwatch, "Stopwatch", windowFactory<StopwatchWindow>()),
         utility(MenuEntry::TargetGame, "VU Dazuzi", windowFactory<TargetGameWindow>()),
