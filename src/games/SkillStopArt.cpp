@@ -1,6 +1,8 @@
 #include "games/SkillStopArt.h"
 
 #include <QFont>
+#include <QHash>
+#include <QPair>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -51,9 +53,7 @@ QPainterPath letterShape(QChar letter)
     return fit.map(path);
 }
 
-} // namespace
-
-QPixmap letter(QChar character, bool lit)
+QPixmap drawLetter(QChar character, bool lit)
 {
     QImage image(LetterSize, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::black);
@@ -93,6 +93,19 @@ QPixmap letter(QChar character, bool lit)
     }
     p.end();
     return QPixmap::fromImage(std::move(image));
+}
+
+} // namespace
+
+QPixmap letter(QChar character, bool lit)
+{
+    // Drawn once per run: every window, and every test, sees the same lamp.
+    static QHash<QPair<QChar, bool>, QPixmap> drawn;
+    const QPair<QChar, bool> key(character, lit);
+    auto it = drawn.constFind(key);
+    if (it == drawn.constEnd())
+        it = drawn.insert(key, drawLetter(character, lit));
+    return *it;
 }
 
 QPixmap colourBar(int bar)

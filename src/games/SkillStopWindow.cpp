@@ -27,6 +27,7 @@ constexpr QSize DigitSize(25, 41);
 constexpr QSize MinimumSize(640, 480);
 constexpr int ToolBarHeight = 26;
 constexpr int CloseGap = 21;           // what the pad leaves of the tool bar after "&Fast"
+constexpr int HelpGap = 3;             // either side of the "?" panel
 constexpr int LetterPanelHeight = 123; // the 115-pixel lamp and its bevel
 constexpr int BoardMargin = 10;
 constexpr int RowGap = 14;             // between the letters and the row below
@@ -161,13 +162,16 @@ void SkillStopWindow::buildToolBar()
     // the gap before it.
     auto* row = new QHBoxLayout(toolBar_);
     row->setContentsMargins(2, 0, 0, 0);
-    row->setSpacing(CloseGap - closePanel()->width());
+    row->setSpacing(0);
     row->addWidget(resetButton_);
+    row->addSpacing(HelpGap);
     row->addWidget(helpPanel());
+    row->addSpacing(HelpGap);
     row->addWidget(slowButton_);
     row->addWidget(mediumButton_);
     row->addWidget(fastButton_);
     row->addWidget(padLabel_, 1);
+    row->addSpacing(CloseGap - closePanel()->width());
     row->addWidget(closePanel());
     helpPanel()->show();
     closePanel()->show();
