@@ -4,6 +4,8 @@
 #include "calc/DateCalculatorWindow.h"
 #include "calc/StateCodesWindow.h"
 #include "games/DiceWindow.h"
+#include "games/LotteryWindow.h"
+#include "games/SkillStopWindow.h"
 #include "organisers/AnniversariesWindow.h"
 #include "organisers/StopwatchWindow.h"
 #include "paint/PaintWindow.h"
@@ -54,9 +56,13 @@ std::vector<UtilityEntry> utilityCatalog()
     paint.restoreWhenShownAgain = true;
     UtilityEntry typing = utility(MenuEntry::TypingTutor, "Typing Tutor", windowFactory<TypingTutorWindow>());
     typing.mayCreate = screenAtLeast800x600;
+    UtilityEntry skillStop = utility(MenuEntry::SkillStop, "Vuroz Uzid Game", windowFactory<SkillStopWindow>());
+    skillStop.opening = UtilityEntry::Opening::MaximisedTopmost;
     return {
         paint,
         utility(MenuEntry::ElectronicDice, "Electronic Dice", windowFactory<DiceWindow>()),
+        skillStop,
+        utility(MenuEntry::Lottery, "Bingo / Lottery Game", windowFactory<LotteryWindow>()),
         utility(MenuEntry::DateCalculator, "Date Calculator", windowFactory<DateCalculatorWindow>()),
         typing,
         utility(MenuEntry::Conversions, "Conversion Utilities", windowFactory<ConversionsWindow>()),
