@@ -1,10 +1,13 @@
 #include "games/LotteryArt.h"
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
 
+#include <cmath>
 #include <utility>
 
 namespace lotteryart {
@@ -39,19 +42,54 @@ QPixmap whitened(const QPixmap& digit)
     return QPixmap::fromImage(std::move(image));
 }
 
+// The words of a face, as large as the 200-pixel face allows, shadowed
+// and outlined like the program's other big buttons.
+void drawWords(QPixmap& face, const QString& text, const QColor& colour, int shift)
+{
+    const QRect inner = face.rect().adjusted(artwork::kButtonBevel, artwork::kButtonBevel,
+                                             -artwork::kButtonBevel, -artwork::kButtonBevel);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setBold(true);
+    int pixels = int(inner.height() * 0.55);
+    for (;; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetricsF(font).horizontalAdvance(text) <= inner.width() - 16 || pixels <= 8)
+            break;
+    }
+    const QFontMetricsF metrics(font);
+    const int baseline = int(std::round((face.height() + metrics.capHeight()) / 2)) + shift;
+    const int left = int(std::round((face.width() - metrics.horizontalAdvance(text)) / 2)) + shift;
+
+    QPainter p(&face);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setClipRect(inner);
+    p.setFont(font);
+    QColor shadow = colour.darker(500);
+    shadow.setAlpha(170);
+    p.setPen(shadow);
+    p.drawText(left + 2, baseline + 2, text);
+    p.setPen(colour.darker(300));
+    for (const QPoint edge : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
+        p.drawText(QPoint(left, baseline) + edge, text);
+    p.setPen(Qt::white);
+    p.drawText(left, baseline, text);
+}
+
+artwork::ButtonFaces wordedFaces(const QString& text, const QColor& colour)
+{
+    artwork::ButtonFaces faces = artwork::buttonFaces(ButtonSize, QString(), colour);
+    drawWords(faces.released, text, colour, 0);
+    drawWords(faces.pressed, text, colour, artwork::kButtonPressShift);
+    return faces;
+}
+
 } // namespace
 
-artwork::ButtonFaces dropBallFaces()
-{
-    return artwork::buttonFaces(ButtonSize, QStringLiteral("Drop Ball"), QColor(30, 80, 200));
-}
+artwork::ButtonFaces dropBallFaces() { return wordedFaces(QStringLiteral("Drop Ball"), QColor(30, 80, 200)); }
 
 QString restartText() { return QStringLiteral("New Game"); }
 
-artwork::ButtonFaces restartFaces()
-{
-    return artwork::buttonFaces(ButtonSize, restartText(), QColor(210, 110, 10));
-}
+artwork::ButtonFaces restartFaces() { return wordedFaces(restartText(), QColor(210, 110, 10)); }
 
 QPixmap ball(int number, const std::array<QPixmap, 10>& ballDigits)
 {
