@@ -19,6 +19,22 @@ constexpr int NotePerLetter = 10;
 
 } // namespace
 
+void StepPacer::start(qint64 nowMs, int stepMs)
+{
+    startedMs_ = nowMs;
+    counted_ = 0;
+    stepMs_ = qMax(1, stepMs);
+}
+
+int StepPacer::due(qint64 nowMs)
+{
+    const qint64 total = (nowMs - startedMs_) / stepMs_;
+    qint64 steps = total - counted_;
+    counted_ = qMax(counted_, total);
+    const qint64 most = qMax<qint64>(1, qint64(MaxFramesBehind) * FrameMs / stepMs_);
+    return int(qBound<qint64>(0, steps, most));
+}
+
 QChar letterAt(int position)
 {
     return position >= 1 && position <= LetterCount ? Word.at(position - 1) : QLatin1Char('?');

@@ -24,6 +24,31 @@ inline constexpr int SlowMs = 250;
 inline constexpr int MediumMs = 100;
 inline constexpr int FastMs = 1;
 
+// Steps faster than a screen frame are run in batches once a frame: the
+// pacer says how many fell due since it started, one per interval, so a
+// 1 ms game makes a thousand steps a second without waking the program a
+// thousand times. Slower games step once per tick as usual.
+class StepPacer {
+public:
+    static constexpr int FrameMs = 16;
+    // More than this many frames late (the program was held up) and the
+    // missed steps are dropped rather than run in one burst.
+    static constexpr int MaxFramesBehind = 4;
+
+    // How often the step timer should tick for a step interval.
+    static int timerInterval(int stepMs) { return stepMs < FrameMs ? FrameMs : stepMs; }
+
+    // Counting starts at `nowMs` (any clock in milliseconds).
+    void start(qint64 nowMs, int stepMs);
+    // Steps due between the last call and nowMs.
+    int due(qint64 nowMs);
+
+private:
+    qint64 startedMs_ = 0;
+    qint64 counted_ = 0; // steps handed out (or dropped) since start
+    int stepMs_ = 1;
+};
+
 // The letter of position 1..9 ('S', 'K', ... 'P'); '?' outside.
 QChar letterAt(int position);
 // The lit part of the word for a light at 0..9: "" .. "SKILLSTOP".

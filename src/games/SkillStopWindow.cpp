@@ -12,6 +12,7 @@
 #include "games/RollButton.h"
 #include "games/SkillStopArt.h"
 
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -106,7 +107,6 @@ SkillStopWindow::SkillStopWindow(const UtilityServices& services, QWidget* owner
     stepTimer_ = new QTimer(this);
     stepTimer_->setObjectName(QStringLiteral("stepTimer"));
     stepTimer_->setTimerType(Qt::PreciseTimer);
-    stepTimer_->setInterval(game_.intervalMs());
     connect(stepTimer_, &QTimer::timeout, this, &SkillStopWindow::stepTick);
 
     keys_ = new KeyRepeatFilter(this);
@@ -350,23 +350,48 @@ void SkillStopWindow::setLight(int position, bool rising)
 
 void SkillStopWindow::stepTick()
 {
+    const bool batched = game_.intervalMs() < skillstop::StepPacer::FrameMs;
+    const int steps = batched ? pacer_.due(pacerClock_.elapsed()) : 1;
+    for (int i = 0; i < steps && game_.stepMatters(); ++i)
+        step();
+    // No screen shows more than a frame: a batch draws the letters once,
+    // as they stand at its end.
+    drawLetters();
+    updateStepTimer();
+}
+
+// Steps that fell due before a press run first, so the press lands on the
+// step the light had reached.
+void SkillStopWindow::catchUp()
+{
+    if (!stepTimer_->isActive() || game_.intervalMs() >= skillstop::StepPacer::FrameMs)
+        return;
+    for (int steps = pacer_.due(pacerClock_.elapsed()); steps > 0 && game_.stepMatters(); --steps)
+        step();
+}
+
+void SkillStopWindow::step()
+{
     const skillstop::StepOutcome outcome = game_.step(services().random);
     if (outcome.moved) {
         const auto note = std::uint8_t(outcome.note);
         services().sounds.play(SoundGate::Switch, StepSoundA, note, StepVelocity);
         services().sounds.play(SoundGate::Switch, StepSoundB, note, StepVelocity);
-        drawLetters();
+        if (game_.intervalMs() >= skillstop::StepPacer::FrameMs)
+            drawLetters();
     } else if (outcome.chimed) {
         services().sounds.play(SoundGate::Switch, ChimeSound, ChimeLow, StepVelocity);
         services().sounds.play(SoundGate::Switch, ChimeSound, ChimeHigh, StepVelocity);
         drawBars();
     }
-    updateStepTimer();
 }
 
 void SkillStopWindow::pressButton()
 {
     keys_->settle();
+    catchUp();
+    // What the player stopped on is what the letters show from now on.
+    drawLetters();
     game_.press();
     drawCounters();
     drawButton();
@@ -411,7 +436,6 @@ void SkillStopWindow::chooseSpeed(int intervalMs)
 {
     keys_->settle();
     game_.newGame(intervalMs);
-    stepTimer_->setInterval(intervalMs);
     drawCounters();
     drawButton();
     updateStepTimer();
@@ -465,10 +489,12 @@ void SkillStopWindow::updateStepTimer()
         stepTimer_->stop();
         return;
     }
-    if (stepTimer_->interval() != game_.intervalMs())
-        stepTimer_->setInterval(game_.intervalMs());
-    if (!stepTimer_->isActive())
-        stepTimer_->start();
+    const int interval = skillstop::StepPacer::timerInterval(game_.intervalMs());
+    if (stepTimer_->isActive() && stepTimer_->interval() == interval)
+        return;
+    stepTimer_->start(interval);
+    pacerClock_.start();
+    pacer_.start(0, game_.intervalMs());
 }
 
 bool SkillStopWindow::queryClose()

@@ -2,6 +2,7 @@
 #include "app/ToolWindow.h"
 #include "games/SkillStopRules.h"
 
+#include <QElapsedTimer>
 #include <QPixmap>
 #include <array>
 
@@ -50,6 +51,8 @@ private:
     void layOut();
 
     void stepTick();
+    void catchUp();
+    void step();
     void pressButton();
     void releaseButton();
     void pressByKey();
@@ -90,5 +93,7 @@ private:
     std::array<QLabel*, skillstop::BarCount> lowerBars_{};
     std::array<QPixmap, skillstop::BarCount> barPictures_;
     QTimer* stepTimer_ = nullptr;
+    skillstop::StepPacer pacer_;
+    QElapsedTimer pacerClock_;
     KeyRepeatFilter* keys_ = nullptr;
 };

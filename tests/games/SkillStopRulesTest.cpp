@@ -296,3 +296,29 @@ TEST(SkillStopGameStart, ResetClearsCountersAndRunsButLeavesTheLightAndSpeed)
 }
 
 } // namespace
+
+namespace {
+
+TEST(SkillStopPacer, FastStepsFallDueOnePerIntervalAndRunOncePerFrame)
+{
+    EXPECT_EQ(StepPacer::timerInterval(FastMs), 16);
+    EXPECT_EQ(StepPacer::timerInterval(MediumMs), 100);
+    EXPECT_EQ(StepPacer::timerInterval(SlowMs), 250);
+
+    StepPacer pacer;
+    pacer.start(1000, FastMs);
+    EXPECT_EQ(pacer.due(1000), 0);
+    EXPECT_EQ(pacer.due(1016), 16);
+    EXPECT_EQ(pacer.due(1016), 0); // each step is handed out once
+    EXPECT_EQ(pacer.due(1031), 15);
+    EXPECT_EQ(pacer.due(1047), 16);
+    // Far behind (the program was held up): four frames' worth, the rest dropped.
+    EXPECT_EQ(pacer.due(3047), 64);
+    EXPECT_EQ(pacer.due(3063), 16);
+
+    pacer.start(0, 5);
+    EXPECT_EQ(pacer.due(16), 3);
+    EXPECT_EQ(pacer.due(20), 1);
+}
+
+} // namespace
