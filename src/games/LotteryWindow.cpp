@@ -281,6 +281,13 @@ void LotteryWindow::activated()
 void LotteryWindow::deactivated()
 {
     active_ = false;
+    if (!closing_) {
+        // A key let go just before counts (its ball drops); a key or button
+        // still held is let go elsewhere, so it is let go here, no ball.
+        keys_->settle();
+        if (game_.held())
+            letGo();
+    }
     // A ball half-way down lands now rather than hang while nothing runs.
     if (game_.anyFalling()) {
         game_.land();
@@ -288,13 +295,8 @@ void LotteryWindow::deactivated()
     }
     updateTimers();
     // Closing hides the window; that is no focus loss to silence for.
-    if (closing_)
-        return;
-    // A key or button held now is let go elsewhere: let go here, no ball.
-    keys_->settle();
-    if (game_.held())
-        letGo();
-    services().sounds.sweep(SoundGate::Switch, Sweep::ThreeChannel);
+    if (!closing_)
+        services().sounds.sweep(SoundGate::Switch, Sweep::ThreeChannel);
 }
 
 void LotteryWindow::hideEvent(QHideEvent* event)

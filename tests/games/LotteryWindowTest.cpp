@@ -340,6 +340,17 @@ TEST_F(LotteryWindowTest, AHeldKeyTicksOnEveryRepeatAndDropsOnlyWhenReleased)
     EXPECT_FALSE(timer("tickTimer")->isActive());
 }
 
+TEST_F(LotteryWindowTest, AKeyLetGoJustBeforeTheFocusGoesStillDropsItsBallWhichLands)
+{
+    key(QEvent::KeyPress, false, 100);
+    key(QEvent::KeyRelease, false, 200); // still waiting to be told from a repeat
+    activate(&other);
+    ASSERT_TRUE(ball(1)->isVisible());
+    EXPECT_EQ(ball(1)->y(), 292);
+    EXPECT_EQ(count(LetGo), 1);
+    EXPECT_EQ(sent().back(), noteOff(15, 127)); // the sweep comes last
+}
+
 TEST_F(LotteryWindowTest, DraggingOffLetsGoAndTheReleaseStillDrops)
 {
     mouse(QTest::mousePress);
