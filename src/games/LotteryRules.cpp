@@ -159,11 +159,11 @@ int LotteryGame::sequenceAt(int position) const
     return position >= 1 && position <= HighestMaximum ? sequence_[position - 1] : 0;
 }
 
-QString LotteryGame::faceName() const
+LotteryGame::Face LotteryGame::face() const
 {
     if (allDrawn_)
-        return held_ ? QStringLiteral("Bin") : QStringLiteral("Bout");
-    return held_ ? QStringLiteral("Ain") : QStringLiteral("AOut");
+        return held_ ? Face::RestartPressed : Face::Restart;
+    return held_ ? Face::DropPressed : Face::Drop;
 }
 
 void LotteryGame::emptyRack() { tubes_.fill(Tube{}); }

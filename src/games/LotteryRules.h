@@ -116,9 +116,10 @@ public:
     bool allDrawn() const { return allDrawn_; }
     int lastBall() const { return lastBall_; }
 
-    // The button's picture: "AOut" / "Ain" (Drop Ball, up / down) or, once
-    // every ball is out, "Bout" / "Bin" (the restart face).
-    QString faceName() const;
+    // The button's picture: Drop Ball up or down or, once every ball is
+    // out, the restart face up or down.
+    enum class Face { Drop, DropPressed, Restart, RestartPressed };
+    Face face() const;
 
 private:
     void emptyRack();

@@ -83,10 +83,7 @@ LotteryWindow::LotteryWindow(const UtilityServices& services, QWidget* owner)
         ballDigits_[d] = services.pictures.picture(QStringLiteral("Ball%1").arg(d));
     const artwork::ButtonFaces drop = lotteryart::dropBallFaces();
     const artwork::ButtonFaces restart = lotteryart::restartFaces();
-    faces_ = {{QStringLiteral("AOut"), drop.released},
-              {QStringLiteral("Ain"), drop.pressed},
-              {QStringLiteral("Bout"), restart.released},
-              {QStringLiteral("Bin"), restart.pressed}};
+    faces_ = {drop.released, drop.pressed, restart.released, restart.pressed};
 
     buildBorders();
     buildMachinePanel();
@@ -150,9 +147,9 @@ void LotteryWindow::buildBorders()
 {
     const int w = ClientSize.width();
     const int h = ClientSize.height();
-    picture(this, QStringLiteral("LeftBorderImage"), QRect(0, 0, StripWidth, h),
+    picture(this, QStringLiteral("leftBorder"), QRect(0, 0, StripWidth, h),
             artwork::borderStrip(QSize(StripWidth, h), Qt::Vertical));
-    picture(this, QStringLiteral("RightBorderImage"), QRect(w - StripWidth, 0, StripWidth, h),
+    picture(this, QStringLiteral("rightBorder"), QRect(w - StripWidth, 0, StripWidth, h),
             artwork::borderStrip(QSize(StripWidth, h), Qt::Vertical));
     const QSize across(w - 2 * StripWidth, StripWidth);
     picture(this, QStringLiteral("topBorder"), QRect(QPoint(StripWidth, 0), across),
@@ -174,7 +171,7 @@ void LotteryWindow::buildMachinePanel()
     buildRack(surround);
 
     machinePanel_ = new Panel(surround);
-    machinePanel_->setObjectName(QStringLiteral("Tube"));
+    machinePanel_->setObjectName(QStringLiteral("machinePanel"));
     machinePanel_->setColour(PaleYellow);
     machinePanel_->setBevel(Panel::Bevel::Raised, 2);
     machinePanel_->setGeometry(MachinePanelGeometry);
@@ -182,17 +179,17 @@ void LotteryWindow::buildMachinePanel()
     buildBallsPanel(machinePanel_);
 
     auto* frame = new Panel(machinePanel_);
-    frame->setObjectName(QStringLiteral("Panel3"));
+    frame->setObjectName(QStringLiteral("machineFrame"));
     frame->setColour(Qt::black);
     frame->setBevel(Panel::Bevel::Lowered, MachineBevel);
     frame->setGeometry(MachineFrameGeometry);
     machine_ = new QLabel(frame);
-    machine_->setObjectName(QStringLiteral("Machine"));
+    machine_->setObjectName(QStringLiteral("machine"));
     machine_->setGeometry(MachineBevel, MachineBevel, 429, 81);
     machine_->setAccessibleName(QStringLiteral("Ball machine"));
 
     button_ = new RollButton(machinePanel_);
-    button_->setObjectName(QStringLiteral("Start"));
+    button_->setObjectName(QStringLiteral("dropButton"));
     button_->setGeometry(QRect(ButtonAt, QSize(lottery::ButtonWidth, lottery::ButtonHeight)));
     connect(button_, &RollButton::pressedAt, this, &LotteryWindow::pressButton);
     connect(button_, &RollButton::movedTo, this, &LotteryWindow::letGoIfPointerLeft);
@@ -203,7 +200,7 @@ void LotteryWindow::buildMachinePanel()
 void LotteryWindow::buildBallsPanel(QWidget* parent)
 {
     auto* panel = new Panel(parent);
-    panel->setObjectName(QStringLiteral("OverallBall"));
+    panel->setObjectName(QStringLiteral("ballsPanel"));
     panel->setColour(colours::MenuGrey);
     panel->setBevel(Panel::Bevel::Lowered, 2);
     panel->setGeometry(BallsPanelGeometry);
@@ -218,7 +215,7 @@ void LotteryWindow::buildBallsPanel(QWidget* parent)
     caption->setGeometry(2, 4, panel->width() - 4, 16);
 
     slider_ = new QSlider(Qt::Vertical, panel);
-    slider_->setObjectName(QStringLiteral("TrackBar1"));
+    slider_->setObjectName(QStringLiteral("ballsSlider"));
     slider_->setRange(lottery::LowestMaximum, lottery::HighestMaximum);
     slider_->setSingleStep(1);
     slider_->setPageStep(1);
@@ -236,7 +233,7 @@ void LotteryWindow::buildBallsPanel(QWidget* parent)
                                 3 * BallDigitSize.width(), BallDigitSize.height());
     for (int i = 0; i < 3; ++i) {
         auto* digit = new QLabel(maximumDigits_);
-        digit->setObjectName(QStringLiteral("Digit0%1").arg(i + 1));
+        digit->setObjectName(QStringLiteral("maximumDigit%1").arg(i + 1));
         digit->setGeometry(i * BallDigitSize.width(), 0, BallDigitSize.width(), BallDigitSize.height());
         digit->setAlignment(Qt::AlignCenter);
         digitLabels_[i] = digit;
@@ -248,7 +245,7 @@ void LotteryWindow::buildBallsPanel(QWidget* parent)
 void LotteryWindow::buildRack(QWidget* parent)
 {
     rack_ = new Panel(parent);
-    rack_->setObjectName(QStringLiteral("BackLottery"));
+    rack_->setObjectName(QStringLiteral("rack"));
     rack_->setColour(Qt::black);
     rack_->setGeometry(RackGeometry);
     auto* background = picture(rack_, QStringLiteral("rackPicture"), rack_->rect(), lotteryart::rack());
@@ -263,7 +260,7 @@ void LotteryWindow::buildRack(QWidget* parent)
     }
     for (int t = 1; t <= lottery::TubeCount; ++t) {
         auto* ball = new QLabel(rack_);
-        ball->setObjectName(QStringLiteral("BallPanel%1").arg(t));
+        ball->setObjectName(QStringLiteral("ball%1").arg(t));
         ball->resize(lottery::BallSize, lottery::BallSize);
         ball->setAttribute(Qt::WA_TransparentForMouseEvents);
         ball->hide();
@@ -390,8 +387,7 @@ void LotteryWindow::animateMachine()
 
 void LotteryWindow::drawButton()
 {
-    const QString face = game_.faceName();
-    button_->setPixmap(faces_.value(face));
+    button_->setPixmap(faces_[std::size_t(game_.face())]);
     accessible::setName(button_, game_.allDrawn() ? lotteryart::restartText() : QStringLiteral("Drop Ball"));
 }
 

@@ -76,7 +76,7 @@ private:
     std::array<QLabel*, lottery::TubeCount> balls_{};
     std::array<QPixmap, 10> ballDigits_;
     QHash<int, QPixmap> ballPictures_;
-    QHash<QString, QPixmap> faces_;
+    std::array<QPixmap, 4> faces_; // by LotteryGame::Face
 
     QTimer* tickTimer_ = nullptr;
     QTimer* fallTimer_ = nullptr;

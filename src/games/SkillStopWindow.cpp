@@ -150,10 +150,10 @@ void SkillStopWindow::buildToolBar()
     mediumButton_ = flatButton(toolBar_, QStringLiteral("mediumButton"), QStringLiteral("&Medium"));
     fastButton_ = flatButton(toolBar_, QStringLiteral("fastButton"), QStringLiteral("&Fast"));
     padLabel_ = new QLabel(toolBar_);
-    padLabel_->setObjectName(QStringLiteral("PadLabel"));
+    padLabel_->setObjectName(QStringLiteral("padLabel"));
     helpPanel()->setParent(toolBar_);
     closePanel()->setParent(toolBar_);
-    closePanel()->setObjectName(QStringLiteral("ClosePanel"));
+    closePanel()->setObjectName(QStringLiteral("closePanel"));
 
     helpPanel()->setFixedSize(helpPanel()->size());
     closePanel()->setFixedSize(closePanel()->size());
@@ -187,16 +187,16 @@ void SkillStopWindow::buildToolBar()
 void SkillStopWindow::buildBoard()
 {
     board_ = new Panel(this);
-    board_->setObjectName(QStringLiteral("SkillBack"));
+    board_->setObjectName(QStringLiteral("board"));
     board_->setColour(colours::MenuGrey);
     board_->setBevel(Panel::Bevel::Raised, 2);
 
     buildLetters();
-    missesPanel_ = buildScorePanel(QStringLiteral("Misses"), QStringLiteral("Misses"), missesDigits_);
-    hitsPanel_ = buildScorePanel(QStringLiteral("Hits"), QStringLiteral("Hits"), hitsDigits_);
+    missesPanel_ = buildScorePanel(QStringLiteral("missesPanel"), QStringLiteral("Misses"), missesDigits_);
+    hitsPanel_ = buildScorePanel(QStringLiteral("hitsPanel"), QStringLiteral("Hits"), hitsDigits_);
 
     button_ = new RollButton(board_);
-    button_->setObjectName(QStringLiteral("ButtonPic"));
+    button_->setObjectName(QStringLiteral("stopStartButton"));
     button_->resize(ButtonSize);
     connect(button_, &RollButton::pressedAt, this, &SkillStopWindow::pressButton);
     connect(button_, &RollButton::releasedAt, this, &SkillStopWindow::releaseButton);
@@ -218,21 +218,22 @@ void SkillStopWindow::buildLetters()
         letterPanels_[i - 1] = panel;
 
         auto* picture = new QLabel(panel);
-        picture->setObjectName(QStringLiteral("L%1").arg(i));
+        picture->setObjectName(QStringLiteral("letter%1").arg(i));
         picture->resize(skillstopart::LetterSize);
         picture->setAccessibleName(QString(letter));
         letters_[i - 1] = picture;
     }
 }
 
-Panel* SkillStopWindow::buildScorePanel(const QString& name, const QString& hint, DigitDisplay*& digits)
+// A score: its caption over three digits; the caption is its pop-up hint too.
+Panel* SkillStopWindow::buildScorePanel(const QString& objectName, const QString& name, DigitDisplay*& digits)
 {
     auto* panel = new Panel(board_);
-    panel->setObjectName(name == QLatin1String("Misses") ? QStringLiteral("Trys") : QStringLiteral("Hits"));
+    panel->setObjectName(objectName);
     panel->setColour(QColor(24, 24, 24));
     panel->setBevel(Panel::Bevel::Lowered, 2);
     panel->resize(ScorePanelSize);
-    panel->setToolTip(hint);
+    panel->setToolTip(name);
 
     auto* caption = new QLabel(name, panel);
     caption->setAlignment(Qt::AlignCenter);

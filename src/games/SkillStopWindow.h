@@ -46,7 +46,7 @@ private:
     void buildToolBar();
     void buildBoard();
     void buildLetters();
-    Panel* buildScorePanel(const QString& name, const QString& hint, DigitDisplay*& digits);
+    Panel* buildScorePanel(const QString& objectName, const QString& name, DigitDisplay*& digits);
     void buildBars();
     void layOut();
 

@@ -8,6 +8,7 @@
 #include <set>
 
 using namespace lottery;
+using Face = LotteryGame::Face;
 
 namespace {
 
@@ -160,18 +161,18 @@ TEST(LotteryDraw, TheLastBallShowsTheRestartFaceAndTheNextReleaseStartsAfresh)
     random.seed(8);
     LotteryGame game;
     game.newGame(10, random);
-    EXPECT_EQ(game.faceName(), "AOut");
+    EXPECT_EQ(game.face(), Face::Drop);
     for (int i = 1; i <= 9; ++i)
         game.release(random);
     EXPECT_FALSE(game.allDrawn());
     EXPECT_TRUE(game.press(0, 0));
-    EXPECT_EQ(game.faceName(), "Ain");
+    EXPECT_EQ(game.face(), Face::DropPressed);
     const Drop tenth = game.release(random);
     EXPECT_EQ(tenth.tube, 10);
     EXPECT_TRUE(game.allDrawn());
-    EXPECT_EQ(game.faceName(), "Bout");
+    EXPECT_EQ(game.face(), Face::Restart);
     EXPECT_TRUE(game.press(0, 0));
-    EXPECT_EQ(game.faceName(), "Bin");
+    EXPECT_EQ(game.face(), Face::RestartPressed);
 
     const std::uint32_t before = random.seedValue();
     const Drop restart = game.release(random);
@@ -180,7 +181,7 @@ TEST(LotteryDraw, TheLastBallShowsTheRestartFaceAndTheNextReleaseStartsAfresh)
     EXPECT_EQ(restart.tube, 0);
     EXPECT_FALSE(game.held()); // no tick runs on after the restart
     EXPECT_FALSE(game.allDrawn());
-    EXPECT_EQ(game.faceName(), "AOut");
+    EXPECT_EQ(game.face(), Face::Drop);
     EXPECT_EQ(game.nextDraw(), 1);
     EXPECT_EQ(game.nextTube(), 1);
     EXPECT_EQ(game.lastBall(), 0);

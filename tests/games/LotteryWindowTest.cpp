@@ -56,7 +56,7 @@ QStringList digitPictures(QWidget* window, const TestServices& t)
 {
     QStringList names;
     for (int i = 1; i <= 3; ++i) {
-        const QPixmap shown = window->findChild<QLabel*>(QStringLiteral("Digit0%1").arg(i))->pixmap();
+        const QPixmap shown = window->findChild<QLabel*>(QStringLiteral("maximumDigit%1").arg(i))->pixmap();
         QString name = QStringLiteral("?");
         for (const QString& candidate : {QStringLiteral("RBlank"), QStringLiteral("Ball0"), QStringLiteral("Ball1"),
                                          QStringLiteral("Ball4"), QStringLiteral("Ball7"), QStringLiteral("Ball9")})
@@ -76,13 +76,13 @@ TEST(LotteryWindowAlone, WithNoStoredBallsPlaysFortyNineAndStoresIt)
     EXPECT_EQ(storedBalls(), "49");
     EXPECT_EQ(window.size(), QSize(593, 431));
     EXPECT_EQ(window.windowTitle(), "Rizodoz Oduviv");
-    EXPECT_EQ(window.findChild<QSlider*>(QStringLiteral("TrackBar1"))->value(), 49);
+    EXPECT_EQ(window.findChild<QSlider*>(QStringLiteral("ballsSlider"))->value(), 49);
     EXPECT_EQ(digitPictures(&window, t), QStringList({"RBlank", "Ball4", "Ball9"}));
     EXPECT_EQ(accessible::readName(window.findChild<QWidget*>(QStringLiteral("maximumDigits"))), "Balls: 49");
     for (int tube = 1; tube <= 10; ++tube)
         EXPECT_EQ(accessible::readName(window.findChild<QWidget*>(QStringLiteral("tube%1").arg(tube))),
                   QStringLiteral("Tube %1: empty").arg(tube));
-    auto* button = window.findChild<QLabel*>(QStringLiteral("Start"));
+    auto* button = window.findChild<QLabel*>(QStringLiteral("dropButton"));
     EXPECT_TRUE(samePicture(button->pixmap(), lotteryart::dropBallFaces().released));
     EXPECT_EQ(accessible::readName(button), "Drop Ball");
     EXPECT_TRUE(t.recorded->messages.empty());
@@ -121,7 +121,7 @@ TEST(LotteryWindowAlone, StoredBallsAreReadKeptInRangeAndShown)
         storeBalls(QString::fromLatin1(stored));
         LotteryWindow window(t.services);
         EXPECT_EQ(window.game().maximum(), maximum) << stored;
-        EXPECT_EQ(window.findChild<QSlider*>(QStringLiteral("TrackBar1"))->value(), maximum) << stored;
+        EXPECT_EQ(window.findChild<QSlider*>(QStringLiteral("ballsSlider"))->value(), maximum) << stored;
         EXPECT_EQ(digitPictures(&window, t), digits) << stored;
         EXPECT_EQ(storedBalls(), QString::number(maximum)) << stored;
     }
@@ -149,9 +149,9 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(w));
     }
 
-    QLabel* button() const { return window->findChild<QLabel*>(QStringLiteral("Start")); }
-    QSlider* slider() const { return window->findChild<QSlider*>(QStringLiteral("TrackBar1")); }
-    QLabel* ball(int tube) const { return window->findChild<QLabel*>(QStringLiteral("BallPanel%1").arg(tube)); }
+    QLabel* button() const { return window->findChild<QLabel*>(QStringLiteral("dropButton")); }
+    QSlider* slider() const { return window->findChild<QSlider*>(QStringLiteral("ballsSlider")); }
+    QLabel* ball(int tube) const { return window->findChild<QLabel*>(QStringLiteral("ball%1").arg(tube)); }
     QString tubeName(int tube) const
     {
         return accessible::readName(window->findChild<QWidget*>(QStringLiteral("tube%1").arg(tube)));
@@ -161,13 +161,13 @@ protected:
     {
         const QImage shown = button()->pixmap().toImage();
         if (shown == lotteryart::dropBallFaces().released.toImage())
-            return QStringLiteral("AOut");
+            return QStringLiteral("drop");
         if (shown == lotteryart::dropBallFaces().pressed.toImage())
-            return QStringLiteral("Ain");
+            return QStringLiteral("drop pressed");
         if (shown == lotteryart::restartFaces().released.toImage())
-            return QStringLiteral("Bout");
+            return QStringLiteral("restart");
         if (shown == lotteryart::restartFaces().pressed.toImage())
-            return QStringLiteral("Bin");
+            return QStringLiteral("restart pressed");
         return QStringLiteral("?");
     }
 
@@ -200,13 +200,13 @@ protected:
 TEST_F(LotteryWindowTest, ABallDropsOnReleaseOnlyAndFallsIntoItsTube)
 {
     mouse(QTest::mousePress);
-    EXPECT_EQ(face(), "Ain");
+    EXPECT_EQ(face(), "drop pressed");
     EXPECT_FALSE(ball(1)->isVisible());
     ASSERT_TRUE(waitFor([&] { return count(Tick) >= 3; })); // ticking while held
     EXPECT_EQ(count(LetGo), 0);
 
     mouse(QTest::mouseRelease);
-    EXPECT_EQ(face(), "AOut");
+    EXPECT_EQ(face(), "drop");
     EXPECT_EQ(sent().back(), LetGo);
     const int first = window->game().sequenceAt(1);
     EXPECT_TRUE(ball(1)->isVisible());
@@ -214,7 +214,7 @@ TEST_F(LotteryWindowTest, ABallDropsOnReleaseOnlyAndFallsIntoItsTube)
     EXPECT_EQ(accessible::readName(ball(1)), QStringLiteral("Ball %1").arg(first));
     EXPECT_EQ(tubeName(1), QStringLiteral("Tube 1: %1").arg(first));
     EXPECT_EQ(tubeName(2), "Tube 2: empty");
-    EXPECT_EQ(accessible::readName(window->findChild<QWidget*>(QStringLiteral("BackLottery"))),
+    EXPECT_EQ(accessible::readName(window->findChild<QWidget*>(QStringLiteral("rack"))),
               QStringLiteral("Last ball: %1").arg(first));
     EXPECT_TRUE(samePicture(ball(1)->pixmap(), lotteryart::ball(first, ballDigits(t))));
 
@@ -256,16 +256,16 @@ TEST_F(LotteryWindowTest, TenBallsEndWithTheRestartFaceAndTheNextPressStartsAgai
     for (int i = 1; i <= 10; ++i) {
         drop();
         drawn.insert(window->game().lastBall());
-        EXPECT_EQ(face(), i < 10 ? "AOut" : "Bout") << i;
+        EXPECT_EQ(face(), i < 10 ? "drop" : "restart") << i;
     }
     EXPECT_EQ(drawn, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
     EXPECT_EQ(accessible::readName(button()), "New Game");
 
     mouse(QTest::mousePress);
-    EXPECT_EQ(face(), "Bin");
+    EXPECT_EQ(face(), "restart pressed");
     t.recorded->messages.clear();
     mouse(QTest::mouseRelease);
-    EXPECT_EQ(face(), "AOut");
+    EXPECT_EQ(face(), "drop");
     EXPECT_EQ(accessible::readName(button()), "Drop Ball");
     for (int tube = 1; tube <= 10; ++tube)
         EXPECT_FALSE(ball(tube)->isVisible()) << tube;
@@ -314,7 +314,7 @@ TEST_F(LotteryWindowTest, MovingTheSliderClearsTheRackReshufflesAndIsStored)
 TEST_F(LotteryWindowTest, AHeldKeyTicksOnEveryRepeatAndDropsOnlyWhenReleased)
 {
     key(QEvent::KeyPress, false, 100);
-    EXPECT_EQ(face(), "Ain");
+    EXPECT_EQ(face(), "drop pressed");
     EXPECT_EQ(count(Tick), 0); // the first press is no tick
     key(QEvent::KeyPress, true, 120);
     key(QEvent::KeyRelease, true, 140);
@@ -329,13 +329,13 @@ TEST_F(LotteryWindowTest, AHeldKeyTicksOnEveryRepeatAndDropsOnlyWhenReleased)
     key(QEvent::KeyRelease, false, 900);
     ASSERT_TRUE(waitFor([&] { return ball(1)->isVisible(); }));
     EXPECT_EQ(count(LetGo), 1);
-    EXPECT_EQ(face(), "AOut");
+    EXPECT_EQ(face(), "drop");
 
     // A key still held when the focus goes is let go there, without a ball.
     key(QEvent::KeyPress, false, 1000);
     activate(&other);
     EXPECT_EQ(count(LetGo), 2);
-    EXPECT_EQ(face(), "AOut");
+    EXPECT_EQ(face(), "drop");
     EXPECT_FALSE(ball(2)->isVisible());
     EXPECT_FALSE(timer("tickTimer")->isActive());
 }
@@ -355,9 +355,9 @@ TEST_F(LotteryWindowTest, DraggingOffLetsGoAndTheReleaseStillDrops)
 {
     mouse(QTest::mousePress);
     QTest::mouseMove(window->windowHandle(), button()->mapTo(window, QPoint(200, 75)));
-    EXPECT_EQ(face(), "Ain");
+    EXPECT_EQ(face(), "drop pressed");
     QTest::mouseMove(window->windowHandle(), button()->mapTo(window, QPoint(201, 30)));
-    EXPECT_EQ(face(), "AOut");
+    EXPECT_EQ(face(), "drop");
     EXPECT_EQ(count(LetGo), 1);
     EXPECT_FALSE(window->game().held());
     mouse(QTest::mouseRelease, QPoint(201, 30));
@@ -368,7 +368,7 @@ TEST_F(LotteryWindowTest, DraggingOffLetsGoAndTheReleaseStillDrops)
 TEST_F(LotteryWindowTest, TheMachineRunsOnlyWhileActiveAndAFallingBallLandsWhenTheFocusGoes)
 {
     ASSERT_TRUE(timer("machineTimer")->isActive());
-    auto* machine = window->findChild<QLabel*>(QStringLiteral("Machine"));
+    auto* machine = window->findChild<QLabel*>(QStringLiteral("machine"));
     EXPECT_EQ(machine->pixmap().size(), QSize(429, 81));
     ASSERT_TRUE(waitFor([&] { return QColor(machine->pixmap().toImage().pixel(0, 0)).red() > 0; }));
     EXPECT_EQ(QColor(machine->pixmap().toImage().pixel(200, 0)).green(), 0);

@@ -56,7 +56,7 @@ protected:
     {
         return window->findChild<T*>(QString::fromLatin1(name));
     }
-    QLabel* button() const { return child<QLabel>("ButtonPic"); }
+    QLabel* button() const { return child<QLabel>("stopStartButton"); }
     QTimer* stepTimer() const { return child<QTimer>("stepTimer"); }
     QPixmap stored(const QString& name) const { return t.pictures.picture(name); }
 
@@ -132,18 +132,18 @@ TEST(SkillStopWindowAlone, GivesChannelZeroItsPianoAndShowsBlankCountersAndStop)
               "Try it on \"Slow\", then \"Medium\" and then for a real challenge \"Fast\"!   \r\n\r\n"
               "Have Fun!  \r\n\r\n");
 
-    auto* misses = window.findChild<Panel*>(QStringLiteral("Trys"));
-    auto* hits = window.findChild<Panel*>(QStringLiteral("Hits"));
+    auto* misses = window.findChild<Panel*>(QStringLiteral("missesPanel"));
+    auto* hits = window.findChild<Panel*>(QStringLiteral("hitsPanel"));
     EXPECT_EQ(accessible::readName(misses), "Misses: 0");
     EXPECT_EQ(accessible::readName(hits), "Hits: 0");
     EXPECT_EQ(misses->toolTip(), "Misses");
     EXPECT_EQ(hits->toolTip(), "Hits");
-    auto* button = window.findChild<QLabel*>(QStringLiteral("ButtonPic"));
+    auto* button = window.findChild<QLabel*>(QStringLiteral("stopStartButton"));
     EXPECT_TRUE(samePicture(button->pixmap(), t.pictures.picture("StopOut")));
     EXPECT_EQ(accessible::readName(button), "Stop");
     EXPECT_EQ(accessible::readName(window.findChild<QWidget*>(QStringLiteral("light"))), "Light: off");
     for (int i = 1; i <= 9; ++i) {
-        auto* letter = window.findChild<QLabel*>(QStringLiteral("L%1").arg(i));
+        auto* letter = window.findChild<QLabel*>(QStringLiteral("letter%1").arg(i));
         EXPECT_TRUE(samePicture(letter->pixmap(), skillstopart::letter(QStringLiteral("SKILLSTOP")[i - 1], false)));
     }
 }
@@ -162,23 +162,23 @@ TEST_F(SkillStopWindowTest, LaysOutToolBarLettersScoresButtonAndBarsForItsWidth)
     EXPECT_EQ(window->closePanel()->parentWidget(), bar);
     EXPECT_EQ(x(window->closePanel()) + 19, w);
     QWidget* fast = child("fastButton");
-    EXPECT_EQ(child("PadLabel")->width(), w - (x(fast) + fast->width()) - 21);
+    EXPECT_EQ(child("padLabel")->width(), w - (x(fast) + fast->width()) - 21);
 
     // Nine panels, width div 9 less one, from half the remainder.
     for (int i = 1; i <= 9; ++i) {
         QWidget* panel = child(QStringLiteral("letterPanel%1").arg(i).toLatin1().constData());
         EXPECT_EQ(panel->width(), 1000 / 9 - 1);
         EXPECT_EQ(x(panel), (1000 % 9) / 2 + (i - 1) * (1000 / 9));
-        QWidget* letter = child(QStringLiteral("L%1").arg(i).toLatin1().constData());
+        QWidget* letter = child(QStringLiteral("letter%1").arg(i).toLatin1().constData());
         EXPECT_EQ(letter->size(), QSize(64, 115));
         EXPECT_NEAR(letter->geometry().center().x(), panel->width() / 2, 1);
     }
-    QWidget* board = child("SkillBack");
+    QWidget* board = child("board");
     EXPECT_EQ(board->width(), w);
     const int below = window->height() - bar->height();
     EXPECT_NEAR(board->y() - bar->height(), below - board->y() - board->height() + bar->height(), 1);
-    EXPECT_EQ(x(child("Trys")), 4);
-    EXPECT_EQ(x(child("Hits")) + child("Hits")->width(), w - 8);
+    EXPECT_EQ(x(child("missesPanel")), 4);
+    EXPECT_EQ(x(child("hitsPanel")) + child("hitsPanel")->width(), w - 8);
     EXPECT_EQ(button()->size(), QSize(361, 73));
     EXPECT_NEAR(x(button()) + 180, w / 2, 1);
 
@@ -243,12 +243,12 @@ TEST_F(SkillStopWindowTest, StoppingOnPIsAHitThatChimesAndFlashesUntilStartIsPre
     EXPECT_EQ(sent()[0], stepNote(14, 9));
     EXPECT_EQ(sent()[1], stepNote(13, 9));
     EXPECT_EQ(accessible::readName(child("light")), "Light: P (9 of 9)");
-    EXPECT_TRUE(samePicture(child<QLabel>("L9")->pixmap(), skillstopart::letter('P', true)));
+    EXPECT_TRUE(samePicture(child<QLabel>("letter9")->pixmap(), skillstopart::letter('P', true)));
 
     mouse(QTest::mousePress, button());
-    EXPECT_EQ(accessible::readName(child("Hits")), "Hits: 1");
-    EXPECT_EQ(accessible::readName(child("Trys")), "Misses: 0");
-    EXPECT_EQ(glyphsShown("Hits"), QStringList({"NB", "NB", "N1"}));
+    EXPECT_EQ(accessible::readName(child("hitsPanel")), "Hits: 1");
+    EXPECT_EQ(accessible::readName(child("missesPanel")), "Misses: 0");
+    EXPECT_EQ(glyphsShown("hitsPanel"), QStringList({"NB", "NB", "N1"}));
     EXPECT_TRUE(samePicture(button()->pixmap(), stored("StopIn")));
     EXPECT_FALSE(stepTimer()->isActive()); // held on Stop: nothing to do yet
 
@@ -277,18 +277,18 @@ TEST_F(SkillStopWindowTest, TenMissesShowBlankOneZeroAndResetBlanksThem)
         clickButton(); // Stop: a miss
         clickButton(); // Start
     }
-    EXPECT_EQ(digitsShown("Trys"), " 10");
-    EXPECT_EQ(glyphsShown("Trys"), QStringList({"NB", "N1", "N0"}));
-    EXPECT_EQ(accessible::readName(child("Trys")), "Misses: 10");
-    EXPECT_EQ(glyphsShown("Hits"), QStringList({"NB", "NB", "N0"}));
+    EXPECT_EQ(digitsShown("missesPanel"), " 10");
+    EXPECT_EQ(glyphsShown("missesPanel"), QStringList({"NB", "N1", "N0"}));
+    EXPECT_EQ(accessible::readName(child("missesPanel")), "Misses: 10");
+    EXPECT_EQ(glyphsShown("hitsPanel"), QStringList({"NB", "NB", "N0"}));
 
     freezeAt(2);
     clickButton();
     EXPECT_TRUE(samePicture(button()->pixmap(), stored("StartOut")));
     EXPECT_FALSE(stepTimer()->isActive()); // frozen on a miss: the timer rests
     QTest::mouseClick(child<QToolButton>("resetButton"), Qt::LeftButton);
-    EXPECT_EQ(glyphsShown("Trys"), QStringList({"NB", "NB", "N0"}));
-    EXPECT_EQ(accessible::readName(child("Trys")), "Misses: 0");
+    EXPECT_EQ(glyphsShown("missesPanel"), QStringList({"NB", "NB", "N0"}));
+    EXPECT_EQ(accessible::readName(child("missesPanel")), "Misses: 0");
     EXPECT_TRUE(samePicture(button()->pixmap(), stored("StopOut")));
     EXPECT_TRUE(stepTimer()->isActive());
     EXPECT_EQ(window->game().position(), 2); // the light goes on where it was
@@ -304,7 +304,7 @@ TEST_F(SkillStopWindowTest, AHeldKeyPressesOnceAndItsReleaseIsTheRelease)
     key(QEvent::KeyPress, window, true, 140);
     key(QEvent::KeyRelease, window, false, 180);
     key(QEvent::KeyPress, window, false, 180);
-    key(QEvent::KeyPress, child("SkillBack"), false, 200); // any key, anywhere
+    key(QEvent::KeyPress, child("board"), false, 200); // any key, anywhere
     QTest::qWait(3 * KeyRepeatFilter::GraceMs);
     EXPECT_EQ(window->game().misses().value(), 1);
     EXPECT_TRUE(samePicture(button()->pixmap(), stored("StopIn")));
