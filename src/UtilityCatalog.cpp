@@ -5,7 +5,9 @@
 #include "calc/FontUtilitiesWindow.h"
 #include "calc/StateCodesWindow.h"
 #include "games/DiceWindow.h"
+#include "games/LotteryWindow.h"
 #include "games/MusicPadsWindow.h"
+#include "games/SkillStopWindow.h"
 #include "games/TargetGameWindow.h"
 #include "organisers/AnniversariesWindow.h"
 #include "organisers/StopwatchWindow.h"
@@ -57,10 +59,14 @@ std::vector<UtilityEntry> utilityCatalog()
     paint.restoreWhenShownAgain = true;
     UtilityEntry typing = utility(MenuEntry::TypingTutor, "Typing Tutor", windowFactory<TypingTutorWindow>());
     typing.mayCreate = screenAtLeast800x600;
+    UtilityEntry skillStop = utility(MenuEntry::SkillStop, "Vuroz Uzid Game", windowFactory<SkillStopWindow>());
+    skillStop.opening = UtilityEntry::Opening::MaximisedTopmost;
     return {
         paint,
         utility(MenuEntry::MusicPads, "Derur Ivuva Zedod", windowFactory<MusicPadsWindow>()),
         utility(MenuEntry::ElectronicDice, "Electronic Dice", windowFactory<DiceWindow>()),
+        skillStop,
+        utility(MenuEntry::Lottery, "Bingo / Lottery Game", windowFactory<LotteryWindow>()),
         utility(MenuEntry::DateCalculator, "Date Calculator", windowFactory<DateCalculatorWindow>()),
         typing,
         utility(MenuEntry::Conversions, "Conversion Utilities", windowFactory<ConversionsWindow>()),

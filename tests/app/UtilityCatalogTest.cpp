@@ -19,7 +19,7 @@ TEST(UtilityCatalog, EntriesAgreeWithTheMenuAndAreEachListedOnce)
         EXPECT_EQ(utility.caption, ProgramMenu::entryCaption(utility.entry)) << int(utility.entry);
         EXPECT_TRUE(bool(utility.create)) << int(utility.entry);
     }
-    EXPECT_EQ(seen.size(), 11u);
+    EXPECT_EQ(seen.size(), 13u);
 
     TestServices test;
     ProgramMenu menu(test.services, utilityCatalog());
@@ -72,10 +72,33 @@ TEST(UtilityCatalog, TypingTutorNeedsEightHundredBySixHundredUntilItsWindowExist
     EXPECT_EQ(test.dialogs.asked.size(), 2);
 }
 
-TEST(UtilityCatalog, DuzaZidovaIsRestoredWhenChosenAgain)
+TEST(UtilityCatalog, DuzaZidovaIsRestoredWhenChosenAgainAndOnlyVurozUzidOpensMaximisedOnTop)
 {
     for (const UtilityEntry& utility : utilityCatalog()) {
         EXPECT_EQ(utility.restoreWhenShownAgain, utility.entry == MenuEntry::DuzaZidova) << int(utility.entry);
-        EXPECT_EQ(utility.opening, UtilityEntry::Opening::Normal) << int(utility.entry);
+        EXPECT_EQ(utility.opening, utility.entry == MenuEntry::SkillStop ? UtilityEntry::Opening::MaximisedTopmost
+                                                                          : UtilityEntry::Opening::Normal)
+            << int(utility.entry);
     }
+}
+
+TEST(UtilityCatalog, VurozUzidOpensFromTheMenuMaximisedAndOnTop)
+{
+    TestServices test;
+    ProgramMenu menu(test.services, utilityCatalog());
+    menu.openEntry(MenuEntry::SkillStop);
+    ASSERT_TRUE(menu.windowOpen(MenuEntry::SkillStop));
+    QWidget* window = menu.window(MenuEntry::SkillStop);
+    ASSERT_TRUE(window);
+    EXPECT_TRUE(window->windowState() & Qt::WindowMaximized);
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(window->windowTitle(), "Vuroz Uzid Game");
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(menu.windowOpen(MenuEntry::SkillStop));
+
+    menu.openEntry(MenuEntry::Lottery);
+    ASSERT_TRUE(menu.windowOpen(MenuEntry::Lottery));
+    EXPECT_EQ(menu.window(MenuEntry::Lottery)->windowTitle(), "Rizodoz Oduviv");
+    EXPECT_FALSE(menu.window(MenuEntry::Lottery)->windowFlags() & Qt::WindowStaysOnTopHint);
 }
