@@ -426,6 +426,7 @@ void PaintWindow::buildPatternParameters(Panel* menu)
         bar->setRange(bars[i].range.lowest, bars[i].range.highest);
         bar->setSingleStep(1);
         bar->setPageStep(10);
+        bar->setInvertedControls(false);   // the right arrow key goes up, as the bar does
         bar->setGeometry(28, y + 1, 168, 18);
         auto* readout = new paint::ShadowedLabel(menu);
         readout->setObjectName(name + QStringLiteral("Readout"));
