@@ -418,6 +418,45 @@ TEST_F(PatternAndTextWindowTest, EscapeLetsGoOfTheTextAndAWhiteFontDropsNothing)
     EXPECT_EQ(window->picture().image(), before);
 }
 
+TEST_F(PatternAndTextWindowTest, HintsReadAsWritten)
+{
+    const QString parameter =
+        "Play around with the values of each parameter and click \"Draw Pattern\" to see the new pattern.  ";
+    const std::pair<const char*, QString> hints[] = {
+        {"randomizeValuesButton",
+         "Selects random values for all 5 parameters.  Remember to click \"Draw Pattern\" afterwards.  "},
+        {"ringScrollBar", parameter},
+        {"wheelScrollBar", parameter},
+        {"penDistanceScrollBar", parameter},
+        {"qualityScrollBar", parameter},
+        {"widthScrollBar", parameter},
+        {"samplePanel", "These samples show what is possible, just highlight one and click \"Draw Pattern\".  "},
+        {"patternNewCanvasButton",
+         "Creates a new blank canvas of the selected color/pattern (Duplicated on this menu for convenience).  "},
+        {"drawPatternButton", "Draws pattern based on values of above parameters.  Can be time consuming.  "},
+        {"textPanel", "Enter text here.  "},
+        {"fontButton", "Select typeface, size etc.  "},
+        {"textOutlineButton", "Turn text outline on/off.  "},
+        {"materialPanel", "Select material for body of text, you can also load an existing image.  \r\n"
+                          "HINT - Use Razidi Rurid Wallpaper Maker to create your own gradient material!  "},
+        {"autoPreviewButton", "If your PC is slow you may wish to turn \"Auto Preview\" off whilst typing.  "},
+        {"addTextButton", "Adds the text to your picture.  Simply move the mouse to where you want the text to "
+                          "appear and click.  "},
+        {"textPreviewArea", "This is what your text will look like.  "},
+    };
+    for (const auto& [name, hint] : hints)
+        EXPECT_EQ(child(name)->toolTip(), hint) << name;
+    // Captions as the user sees them.
+    const std::pair<const char*, const char*> captions[] = {
+        {"randomizeValuesButton", "Randomize Values"}, {"patternNewCanvasButton", "New canvas"},
+        {"drawPatternButton", "Draw Pattern"},         {"fontButton", "Font"},
+        {"textOutlineButton", "Outline"},              {"loadMaterialButton", "Load"},
+        {"autoPreviewButton", "* Auto Preview *"},     {"addTextButton", "Add text to picture"},
+    };
+    for (const auto& [name, text] : captions)
+        EXPECT_EQ(child<QPushButton>(name)->text(), text) << name;
+}
+
 TEST_F(PatternAndTextWindowTest, EveryNewControlHasANameForScreenReaders)
 {
     for (const BarMenu menu : {BarMenu::ZeVav, BarMenu::TextEffects}) {
