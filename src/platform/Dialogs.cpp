@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
@@ -122,7 +123,11 @@ bool Dialogs::chooseFont(QWidget* parent, QFont& font, QColor& colour)
     // the colour choice beside the usual OK and Cancel.
     QDialog dialog(parent);
     dialog.setWindowTitle(QStringLiteral("Font"));
-    auto* fonts = new QFontDialog(font, &dialog);
+    // A typeface known by another name ("Times New Roman" drawn by a
+    // metric-compatible face) is shown as the face that draws it.
+    QFont shown = font;
+    shown.setFamily(QFontInfo(font).family());
+    auto* fonts = new QFontDialog(shown, &dialog);
     fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog | QFontDialog::ScalableFonts);
     fonts->setWindowFlags(Qt::Widget);
     QColor chosen = colour;
