@@ -300,6 +300,12 @@ void fillSpans(QImage& image, const std::vector<Span>& spans, Pixel value)
 void changeSpans24(QImage& image, const std::vector<Span>& spans, RasterMode mode, ColourValue pen)
 {
     const uchar p[3] = {uchar(redOf(pen)), uchar(greenOf(pen)), uchar(blueOf(pen))};
+    // A run of pen pixels to copy whole spans from, a block at a time.
+    constexpr int RunPixels = 64;
+    std::array<uchar, 3 * RunPixels> run{};
+    if (mode == RasterMode::Copy)
+        for (int i = 0; i < RunPixels; ++i)
+            std::memcpy(run.data() + 3 * i, p, 3);
     uchar* const bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
     for (const Span& s : spans) {
@@ -308,8 +314,11 @@ void changeSpans24(QImage& image, const std::vector<Span>& spans, RasterMode mod
         uchar* const end = row + 3 * (s.last + 1);
         switch (mode) {
         case RasterMode::Copy:
-            for (; pixel != end; pixel += 3)
-                std::memcpy(pixel, p, 3);
+            while (pixel != end) {
+                const auto bytes = std::min<std::ptrdiff_t>(end - pixel, 3 * RunPixels);
+                std::memcpy(pixel, run.data(), std::size_t(bytes));
+                pixel += bytes;
+            }
             break;
         case RasterMode::MergeNotDest:
             for (; pixel != end; pixel += 3)

@@ -252,10 +252,17 @@ TEST(PictureTest, ShortWideSegmentsOfAPatternCoverExactlyTheirCapsules)
     };
     QPoint from(60, 45);
     for (int i = 0; i < 250; ++i) {
-        const QPoint to = i % 7 == 0 ? from : QPoint(30 + next(60), 20 + next(50));
+        // Mostly a few pixels on, now and then far across (spans longer
+        // than a block of 64).
+        const QPoint to = i % 7 == 0    ? from
+                          : i % 5 == 0 ? QPoint(next(120), next(90))
+                                       : from + QPoint(next(9) - 4, next(9) - 4);
         const int width = i % 3 == 0 ? 40 : 1 + next(40);
-        Picture picture = make(120, 90, PixelFormat::Rgb32);
-        picture.pen() = {0, width, RasterMode::MergeNotDest};
+        // Every other one copies onto a 24-bit picture, whose spans are
+        // written in blocks.
+        const bool copy24 = i % 2 == 1;
+        Picture picture = make(120, 90, copy24 ? PixelFormat::Rgb24 : PixelFormat::Rgb32);
+        picture.pen() = {0, width, copy24 ? RasterMode::Copy : RasterMode::MergeNotDest};
         picture.drawLine(from, to);
         for (int y = 0; y < 90; ++y)
             for (int x = 0; x < 120; ++x)
