@@ -19,7 +19,6 @@ public:
     void moveTextTo(QPoint at);
     void stop();
     bool placing() const { return !isHidden(); }
-    QPoint textPosition() const { return position_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -188,7 +188,7 @@ QRect TextCompositor::drop(Picture& picture, const QImage& composed, QPoint at)
         return {};
     // Only the part of the text that lies on the picture.
     const QRect onPicture = QRect(at, composed.size()) & QRect(QPoint(0, 0), picture.size());
-    QRect changed;
+    int left = picture.width(), right = -1, top = picture.height(), bottom = -1;
     for (int y = onPicture.top(); y <= onPicture.bottom(); ++y) {
         const auto* row = reinterpret_cast<const std::uint32_t*>(composed.constScanLine(y - at.y()));
         for (int x = onPicture.left(); x <= onPicture.right(); ++x) {
@@ -198,10 +198,13 @@ QRect TextCompositor::drop(Picture& picture, const QImage& composed, QPoint at)
             // Colour values are red in the low byte; these are 0xRRGGBB.
             const ColourValue colour = ((value >> 16) & 0xFF) | (value & 0xFF00) | ((value & 0xFF) << 16);
             picture.setPixelAt(x, y, picture.storedPixel(colour));
-            changed |= QRect(x, y, 1, 1);
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
         }
     }
-    return changed;
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
 } // namespace paint
