@@ -1,6 +1,8 @@
 #include "common/Real48.h"
 
 #include <cmath>
+#include <cstring>
+#include <limits>
 
 namespace {
 
@@ -75,4 +77,35 @@ long double Real48::toExtended() const
 
 double Real48::toDouble() const { return static_cast<double>(toExtended()); }
 
-long double storeReal48(long double v) { return Real48::fromExtended(v).toExtended(); }
+long double storeReal48(long double v)
+{
+    // The x87 extended format holds its 64 mantissa bits with the leading 1
+    // in view, so the common case is rounded in place: the same 40 bits and
+    // the same rounding as fromExtended, without taking the number apart.
+    // Curves store four values a point, tens of thousands of points a
+    // drawing.
+    if constexpr (std::numeric_limits<long double>::digits == 64 && sizeof(long double) >= 10) {
+        constexpr int ExtendedBias = 16383;
+        std::uint64_t mantissa = 0;
+        std::uint16_t signAndExponent = 0;
+        std::memcpy(&mantissa, &v, sizeof mantissa);
+        std::memcpy(&signAndExponent, reinterpret_cast<const unsigned char*>(&v) + 8, sizeof signAndExponent);
+        int exponent = signAndExponent & 0x7FFF;
+        // Far from both ends of the 48-bit range, so neither underflow nor
+        // overflow (even after a rounding carry) is possible.
+        if ((mantissa >> 63) && exponent >= ExtendedBias - 128 && exponent <= ExtendedBias + 125) {
+            std::uint64_t kept = (mantissa >> 24) + ((mantissa >> 23) & 1);
+            if (kept >> (kFractionBits + 1)) {
+                kept >>= 1;
+                ++exponent;
+            }
+            mantissa = kept << 24;
+            signAndExponent = std::uint16_t((signAndExponent & 0x8000) | exponent);
+            long double rounded = 0.0L;
+            std::memcpy(&rounded, &mantissa, sizeof mantissa);
+            std::memcpy(reinterpret_cast<unsigned char*>(&rounded) + 8, &signAndExponent, sizeof signAndExponent);
+            return rounded;
+        }
+    }
+    return Real48::fromExtended(v).toExtended();
+}

@@ -43,22 +43,29 @@ QImage strip(CanvasType canvasType)
     if (canvasType < FirstRamp || canvasType > LastRamp)
         return {};
     const Ramp& ramp = rampTable[std::size_t(int(canvasType) - int(FirstRamp))];
-    QImage image(ramp.width, ramp.height, QImage::Format_RGB32);
+    return rampStrip(ramp.width, ramp.height, ramp.top, ramp.middle, ramp.bottom);
+}
+
+QImage rampStrip(int width, int height, QRgb top, QRgb middle, QRgb bottom)
+{
+    if (width <= 0 || height <= 0)
+        return {};
+    QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull())
         return {};
 
     // An even height has two middle rows, both exactly the middle colour.
-    const int upperMiddle = (ramp.height - 1) / 2;
-    const int lowerMiddle = ramp.height / 2;
-    const int last = ramp.height - 1;
-    for (int y = 0; y < ramp.height; ++y) {
-        QRgb colour = ramp.middle;
+    const int upperMiddle = (height - 1) / 2;
+    const int lowerMiddle = height / 2;
+    const int last = height - 1;
+    for (int y = 0; y < height; ++y) {
+        QRgb colour = middle;
         if (y < upperMiddle)
-            colour = blend(ramp.top, ramp.middle, y, upperMiddle);
+            colour = blend(top, middle, y, upperMiddle);
         else if (y > lowerMiddle)
-            colour = blend(ramp.bottom, ramp.middle, last - y, last - lowerMiddle);
+            colour = blend(bottom, middle, last - y, last - lowerMiddle);
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        std::fill(row, row + ramp.width, colour);
+        std::fill(row, row + width, colour);
     }
     return image;
 }

@@ -38,6 +38,10 @@ constexpr CanvasType LastRamp = CanvasType::Magenta;
 //   6 "Magenta"       1 x 255  (65,0,0)  / (255,0,255)   / (65,0,0)
 QImage strip(CanvasType canvasType);
 
+// A ramp strip of any size by the same rule: top colour, middle colour and
+// bottom colour, evenly between.
+QImage rampStrip(int width, int height, QRgb top, QRgb middle, QRgb bottom);
+
 // The button caption of a canvas type; empty for a number that is none.
 QString caption(CanvasType canvasType);
 

@@ -75,6 +75,14 @@ void ColourStepper::step(Pen& pen, platform::Random& random)
     pen.colour = ColourValue(value) << shift;
 }
 
+void ColourStepper::stepForPattern(Pen& pen, platform::Random& random)
+{
+    if (mode_ == ColourMode::Random)
+        pen.colour = ColourValue(random.below(0xFFFFFF));
+    else
+        step(pen, random);
+}
+
 bool ColourStepper::rising() const
 {
     switch (mode_) {

@@ -32,6 +32,10 @@ public:
     void restart(Pen& pen);
     // One step before a segment; only the random mode draws on random.
     void step(Pen& pen, platform::Random& random);
+    // One step before a segment of a ZE-Vav pattern: as step(), except that
+    // random colours are one whole number 0..16,777,214 for all three
+    // channels at once.
+    void stepForPattern(Pen& pen, platform::Random& random);
 
     bool rising() const;   // direction of the present gradient mode (false in the others)
 

@@ -39,6 +39,13 @@ public:
     void replacePicture(Picture picture);
     // A fresh canvas: no file yet, nothing to save.
     void startNew() { file_.reset(); }
+    // The picture changed so much (a pattern drawn over it) that it no
+    // longer belongs to its file: the next save asks for a name.
+    void leaveFile()
+    {
+        file_.reset();
+        file_.setModified();
+    }
 
     // Opens a bitmap file into the document: the picture (the pen stays),
     // the file name, saved, and the file on the recent list. False, with

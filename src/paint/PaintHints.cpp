@@ -106,6 +106,37 @@ Hints utilitiesHints()
     };
 }
 
+Hints patternHints()
+{
+    const QString parameter = QStringLiteral(
+        "Play around with the values of each parameter and click \"Draw Pattern\" to see the new pattern.  ");
+    return {
+        {"randomizeValuesButton", QStringLiteral("Selects random values for all 5 parameters.  Remember to click \"Draw Pattern\" afterwards.  ")},
+        {"ringScrollBar", parameter},
+        {"wheelScrollBar", parameter},
+        {"penDistanceScrollBar", parameter},
+        {"qualityScrollBar", parameter},
+        {"widthScrollBar", parameter},
+        {"samplePanel", QStringLiteral("These samples show what is possible, just highlight one and click \"Draw Pattern\".  ")},
+        {"patternNewCanvasButton", QStringLiteral("Creates a new blank canvas of the selected color/pattern (Duplicated on this menu for convenience).  ")},
+        {"drawPatternButton", QStringLiteral("Draws pattern based on values of above parameters.  Can be time consuming.  ")},
+    };
+}
+
+Hints textEffectsHints()
+{
+    return {
+        {"textPanel", QStringLiteral("Enter text here.  ")},
+        {"fontButton", QStringLiteral("Select typeface, size etc.  ")},
+        {"textOutlineButton", QStringLiteral("Turn text outline on/off.  ")},
+        {"materialPanel", QStringLiteral("Select material for body of text, you can also load an existing image.  ") + CrLf
+            + QStringLiteral("HINT - Use Razidi Rurid Wallpaper Maker to create your own gradient material!  ")},
+        {"autoPreviewButton", QStringLiteral("If your PC is slow you may wish to turn \"Auto Preview\" off whilst typing.  ")},
+        {"addTextButton", QStringLiteral("Adds the text to your picture.  Simply move the mouse to where you want the text to appear and click.  ")},
+        {"textPreviewArea", QStringLiteral("This is what your text will look like.  ")},
+    };
+}
+
 } // namespace
 
 QString helpText()
@@ -119,7 +150,8 @@ QString helpText()
 
 QList<QPair<QString, QString>> controlHints()
 {
-    return fileHints() + canvasHints() + brushAndEffectsHints() + colourHints() + utilitiesHints();
+    return fileHints() + canvasHints() + brushAndEffectsHints() + colourHints() + patternHints()
+           + textEffectsHints() + utilitiesHints();
 }
 
 } // namespace paint::hints

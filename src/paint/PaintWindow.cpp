@@ -4,21 +4,28 @@
 #include "app/PictureStore.h"
 #include "paint/BmpCodec.h"
 #include "paint/CanvasView.h"
+#include "paint/FloatingText.h"
 #include "paint/ImageOps.h"
 #include "paint/MenuWidgets.h"
 #include "paint/PaintHints.h"
+#include "paint/ShadowedLabel.h"
+#include "paint/TextCompositor.h"
+#include "common/AccessibleValue.h"
 #include "common/Colours.h"
 #include "common/Palette.h"
 #include "common/SettingsStore.h"
 #include "platform/Dialogs.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTimer>
 
@@ -26,7 +33,10 @@ using paint::BrushType;
 using paint::CanvasType;
 using paint::ColourMode;
 using paint::ColourValue;
+using paint::PatternCurve;
+using paint::PatternParameters;
 using paint::Picture;
+using paint::TextCompositor;
 using paint::sizeunits::Unit;
 using paint::menuwidgets::caption;
 using paint::menuwidgets::colourShape;
@@ -55,7 +65,6 @@ const QString ResizeQuestion = QStringLiteral("Do you want the existing image re
 const QString DialogFilter = QStringLiteral("Bitmaps (*.bmp *.BMP)");
 const QString DefaultSuffix = QStringLiteral("bmp");
 constexpr int SizeBoxLength = 6;
-const QString NotInThisBuild = QStringLiteral("Not in this build yet");
 
 // The bar's menus in BarMenu order: caption, and the start of the object
 // names of their bar button and drop-down panel.
@@ -121,6 +130,7 @@ PaintWindow::PaintWindow(const UtilityServices& services, QWidget* owner)
     document_.file().setRecentFiles(&recent_);
     document_.file().changed = [this] { setCaptionFromFile(); };
     document_.file().recentChanged = [this] { refreshRecentButtons(); };
+    refreshMaterials();
 }
 
 PaintWindow::~PaintWindow() = default;
@@ -370,19 +380,171 @@ void PaintWindow::buildColourMenu()
             &QPushButton::clicked, this, [this] { startPickUp(PickUpTarget::DrawColour); });
 }
 
-// The pattern generator and the text effects come in a later build: their
-// bar buttons keep their places, greyed, and say so.
-void PaintWindow::buildZeVavMenu() { markNotInThisBuild(BarMenu::ZeVav); }
-
-void PaintWindow::buildTextEffectsMenu() { markNotInThisBuild(BarMenu::TextEffects); }
-
-void PaintWindow::markNotInThisBuild(BarMenu menu)
+void PaintWindow::buildZeVavMenu()
 {
-    QPushButton* button = barButtons_[size_t(menu)];
-    button->setEnabled(false);
-    button->setToolTip(NotInThisBuild);
-    button->setAccessibleDescription(NotInThisBuild);
-    dropDowns_[size_t(menu)]->resize(200, 30);
+    Panel* menu = dropDowns_[size_t(BarMenu::ZeVav)];
+    menu->setCursor(Qt::ArrowCursor);
+    connect(menuButton(menu, QStringLiteral("randomizeValuesButton"), QStringLiteral("Randomize Values"),
+                       QRect(8, 4, 234, 22)),
+            &QPushButton::clicked, this, &PaintWindow::randomizePattern);
+    buildPatternParameters(menu);
+    buildSamples(menu);
+    connect(menuButton(menu, QStringLiteral("patternNewCanvasButton"), QStringLiteral("New canvas"),
+                       QRect(8, 326, 234, 22)),
+            &QPushButton::clicked, this, &PaintWindow::newCanvas);
+    drawPatternButton_ = menuButton(menu, QStringLiteral("drawPatternButton"), QStringLiteral("Draw Pattern"),
+                                    QRect(8, 350, 234, 22));
+    connect(drawPatternButton_, &QPushButton::clicked, this, &PaintWindow::drawPattern);
+    menu->resize(250, 378);
+
+    // The pattern is drawn at the timer's next tick, after the hidden menu
+    // and the hourglass have been shown; idle, the timer does not run.
+    patternTimer_ = new QTimer(this);
+    patternTimer_->setObjectName(QStringLiteral("patternTimer"));
+    patternTimer_->setInterval(10);
+    patternTimer_->setSingleShot(true);
+    connect(patternTimer_, &QTimer::timeout, this, &PaintWindow::drawWaitingPattern);
+}
+
+void PaintWindow::buildPatternParameters(Panel* menu)
+{
+    using Range = paint::PatternCurve::Range;
+    const struct { const char* name; const char* letter; const char* what; Range range; } bars[5] = {
+        {"ring", "A", "Ring radius A", paint::PatternCurve::RingRange},
+        {"wheel", "B", "Wheel radius B", paint::PatternCurve::WheelRange},
+        {"penDistance", "D", "Pen distance D", paint::PatternCurve::PenDistanceRange},
+        {"quality", "Q", "Quality Q", paint::PatternCurve::QualityRange},
+        {"width", "W", "Line width W", paint::PatternCurve::WidthRange},
+    };
+    for (int i = 0; i < 5; ++i) {
+        const int y = 30 + i * 24;
+        const QString name = QString::fromLatin1(bars[i].name);
+        caption(menu, QString::fromLatin1(bars[i].letter), QRect(10, y, 16, 20));
+        auto* bar = new QScrollBar(Qt::Horizontal, menu);
+        bar->setObjectName(name + QStringLiteral("ScrollBar"));
+        bar->setAccessibleName(QString::fromLatin1(bars[i].what));
+        bar->setRange(bars[i].range.lowest, bars[i].range.highest);
+        bar->setSingleStep(1);
+        bar->setPageStep(10);
+        bar->setInvertedControls(false);   // the right arrow key goes up, as the bar does
+        bar->setGeometry(28, y + 1, 168, 18);
+        auto* readout = new paint::ShadowedLabel(menu);
+        readout->setObjectName(name + QStringLiteral("Readout"));
+        readout->setGeometry(204, y, 40, 20);
+        patternBars_[size_t(i)] = bar;
+        patternReadouts_[size_t(i)] = readout;
+        connect(bar, &QScrollBar::valueChanged, this, [this, i] { patternParameterChanged(i); });
+    }
+    setPatternParameters(paint::PatternParameters{});
+    for (int i = 0; i < 5; ++i)
+        patternParameterChanged(i);   // the read-outs of values that did not change
+}
+
+void PaintWindow::buildSamples(Panel* menu)
+{
+    auto* samplePanel = new Panel(menu);
+    samplePanel->setObjectName(QStringLiteral("samplePanel"));
+    samplePanel->setColour(colours::MenuGrey);
+    samplePanel->setBevel(Panel::Bevel::Lowered, 1);
+    samplePanel->setGeometry(8, 152, 234, 170);
+    caption(samplePanel, QStringLiteral("Samples"), QRect(6, 2, 120, 16));
+    samplesList_ = new QListWidget(samplePanel);
+    samplesList_->setObjectName(QStringLiteral("samplesList"));
+    samplesList_->setAccessibleName(QStringLiteral("Samples"));
+    samplesList_->setGeometry(4, 20, 226, 146);
+    for (const paint::PatternSample& sample : paint::PatternCurve::samples())
+        samplesList_->addItem(sample.name);
+    samplesList_->setCurrentRow(0);
+    connect(samplesList_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!choosingSample_ && row >= 0)
+            chooseSample(row);
+    });
+}
+
+void PaintWindow::buildTextEffectsMenu()
+{
+    Panel* menu = dropDowns_[size_t(BarMenu::TextEffects)];
+    menu->setCursor(Qt::ArrowCursor);
+    auto* textPanel = new Panel(menu);
+    textPanel->setObjectName(QStringLiteral("textPanel"));
+    textPanel->setColour(colours::MenuGrey);
+    textPanel->setGeometry(4, 4, 292, 26);
+    caption(textPanel, QStringLiteral("Text"), QRect(6, 2, 40, 22));
+    textBox_ = new QLineEdit(textPanel);
+    textBox_->setObjectName(QStringLiteral("textBox"));
+    textBox_->setAccessibleName(QStringLiteral("Text"));
+    textBox_->setGeometry(48, 2, 240, 22);
+    connect(textBox_, &QLineEdit::textChanged, this, &PaintWindow::composeText);
+
+    connect(menuButton(menu, QStringLiteral("fontButton"), QStringLiteral("Font"), QRect(8, 34, 100, 22)),
+            &QPushButton::clicked, this, &PaintWindow::chooseTextFont);
+    outlineLamp_ = lamp(menu, QStringLiteral("textOutlineLamp"), 120, 39);
+    connect(menuButton(menu, QStringLiteral("textOutlineButton"), QStringLiteral("Outline"), QRect(134, 34, 120, 22)),
+            &QPushButton::clicked, this, &PaintWindow::toggleTextOutline);
+    buildMaterials(menu);
+    autoPreviewLamp_ = lamp(menu, QStringLiteral("autoPreviewLamp"), 8, 155);
+    connect(menuButton(menu, QStringLiteral("autoPreviewButton"), QStringLiteral("* Auto Preview *"),
+                       QRect(22, 150, 200, 22)),
+            &QPushButton::clicked, this, &PaintWindow::toggleAutoPreview);
+
+    previewArea_ = new QScrollArea(menu);
+    previewArea_->setObjectName(QStringLiteral("textPreviewArea"));
+    previewArea_->setAccessibleName(QStringLiteral("Text preview"));
+    previewArea_->setGeometry(8, 176, 284, 110);
+    previewArea_->setWidgetResizable(false);
+    previewArea_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    previewArea_->setFocusPolicy(Qt::NoFocus);
+    setPaletteColour(previewArea_->viewport(), QPalette::Window, colours::MenuGrey);
+    previewLabel_ = new QLabel;
+    previewLabel_->setObjectName(QStringLiteral("textPreview"));
+    previewLabel_->setAccessibleName(QStringLiteral("Text preview"));
+    previewArea_->setWidget(previewLabel_);
+
+    connect(menuButton(menu, QStringLiteral("addTextButton"), QStringLiteral("Add text to picture"),
+                       QRect(8, 290, 284, 22)),
+            &QPushButton::clicked, this, &PaintWindow::startPlacingText);
+    menu->resize(300, 318);
+
+    textFont_ = paint::TextCompositor::startFont();
+    textColour_ = paint::TextCompositor::startFontColour();
+    floatingText_ = new paint::FloatingText(canvasView_);
+}
+
+void PaintWindow::buildMaterials(Panel* menu)
+{
+    auto* materialPanel = new Panel(menu);
+    materialPanel->setObjectName(QStringLiteral("materialPanel"));
+    materialPanel->setColour(colours::MenuGrey);
+    materialPanel->setBevel(Panel::Bevel::Lowered, 1);
+    materialPanel->setGeometry(4, 60, 292, 86);
+    caption(materialPanel, QStringLiteral("Material"), QRect(6, 2, 120, 16));
+    for (int number = 1; number <= paint::TextCompositor::MaterialCount; ++number) {
+        const int x = 8 + (number - 1) * 47;
+        auto* back = new Panel(materialPanel);
+        back->setObjectName(QStringLiteral("materialBack%1").arg(number));
+        back->setGeometry(x, 20, 40, 40);
+        materialBacks_[size_t(number - 1)] = back;
+        if (number == paint::TextCompositor::LoadedMaterial) {
+            loadedMaterialThumbnail_ = thumbnail(back, QStringLiteral("loadedMaterialThumbnail"), 2, 2, QImage());
+            loadedMaterialThumbnail_->setFrameShape(QFrame::NoFrame);
+            QPushButton* load = menuButton(materialPanel, QStringLiteral("loadMaterialButton"), QStringLiteral("Load"),
+                                           QRect(x - 2, 62, 44, 20));
+            connect(load, &QPushButton::clicked, this, &PaintWindow::loadMaterial);
+            materialButtons_[size_t(number - 1)] = load;
+            continue;
+        }
+        auto* button = new QPushButton(back);
+        button->setObjectName(QStringLiteral("material%1Button").arg(number));
+        button->setGeometry(2, 2, 36, 36);
+        button->setFlat(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setIconSize(QSize(36, 36));
+        button->setIcon(QPixmap::fromImage(
+            paint::TextCompositor::materialPicture(number, QImage()).scaled(36, 36, Qt::IgnoreAspectRatio)));
+        button->setStyleSheet(QStringLiteral("QPushButton { border: none; padding: 0; }"));
+        connect(button, &QPushButton::clicked, this, [this, number] { selectMaterial(number); });
+        materialButtons_[size_t(number - 1)] = button;
+    }
 }
 
 void PaintWindow::buildUtilitiesMenu()
@@ -509,6 +671,8 @@ void PaintWindow::refreshLamps()
     light(unitLamps_[0], unit_ == Unit::Cm, QStringLiteral("cm"));
     light(unitLamps_[1], unit_ == Unit::Inches, QStringLiteral("Inches"));
     light(unitLamps_[2], unit_ == Unit::Pixels, QStringLiteral("Pixels"));
+    light(outlineLamp_, textOutlined_, QStringLiteral("Outline"));
+    light(autoPreviewLamp_, autoPreview_, QStringLiteral("Auto Preview"));
 }
 
 void PaintWindow::loadLampPictures()
@@ -525,6 +689,7 @@ QList<QLabel*> PaintWindow::lamps() const
     all.append({webbedLamp_, mirrorLamp_});
     all.append(QList<QLabel*>(colourModeLamps_.begin(), colourModeLamps_.end()));
     all.append(QList<QLabel*>(unitLamps_.begin(), unitLamps_.end()));
+    all.append({outlineLamp_, autoPreviewLamp_});
     return all;
 }
 
@@ -558,6 +723,8 @@ void PaintWindow::showPicture()
 {
     canvasView_->resize(picture().size());
     canvasView_->update();
+    if (floatingText_->placing())
+        floatingText_->setGeometry(canvasView_->rect());
 }
 
 // ---------------------------------------------------------------- window events
@@ -608,6 +775,16 @@ void PaintWindow::closeEvent(QCloseEvent* event)
     } else {
         event->ignore();
     }
+}
+
+void PaintWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Escape lets go of a text being placed; the picture stays as it was.
+    if (event->key() == Qt::Key_Escape && placingText()) {
+        floatingText_->stop();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 bool PaintWindow::queryClose()
@@ -662,6 +839,8 @@ void PaintWindow::hoverBarButton(BarMenu menu)
     if (pickUp_.active())
         return;
     showDropDown(menu);
+    if (menu == BarMenu::TextEffects)
+        textBox_->setFocus(Qt::MouseFocusReason);
 }
 
 void PaintWindow::showDropDown(BarMenu menu)
@@ -694,6 +873,10 @@ void PaintWindow::pressOnCanvas(QPoint at)
         takePickedColour();
         return;
     }
+    if (placingText()) {
+        dropText(at);
+        return;
+    }
     stroke_.press(at);
     // A press without movement draws the stroke's first dot.
     moveOverCanvas(at);
@@ -704,6 +887,10 @@ void PaintWindow::moveOverCanvas(QPoint at)
     if (pickUp_.active()) {
         pickUp_.hover(picture(), at);
         menuBar_->setColour(colours::fromColourValue(pickUp_.barColour()));
+        return;
+    }
+    if (placingText()) {
+        floatingText_->moveTextTo(at);
         return;
     }
     hideDropDowns();
@@ -1077,3 +1264,177 @@ void PaintWindow::invertPicture()
     paint::imageops::invert(picture());
     canvasView_->update();
 }
+
+// ---------------------------------------------------------------- ZE-Vav
+
+PatternParameters PaintWindow::patternParameters() const
+{
+    return PatternParameters{patternBars_[0]->value(), patternBars_[1]->value(), patternBars_[2]->value(),
+                             patternBars_[3]->value(), patternBars_[4]->value()};
+}
+
+void PaintWindow::setPatternParameters(const PatternParameters& parameters)
+{
+    const int values[5] = {parameters.ring, parameters.wheel, parameters.penDistance, parameters.quality,
+                           parameters.width};
+    for (int i = 0; i < 5; ++i)
+        patternBars_[size_t(i)]->setValue(values[i]);
+}
+
+void PaintWindow::patternParameterChanged(int index)
+{
+    QScrollBar* bar = patternBars_[size_t(index)];
+    const QString value = QString::number(bar->value());
+    patternReadouts_[size_t(index)]->setText(value);
+    accessible::showValue(patternReadouts_[size_t(index)], bar->accessibleName(), value);
+    if (samplesList_)
+        samplesList_->setCurrentRow(0);
+}
+
+void PaintWindow::randomizePattern() { setPatternParameters(PatternCurve::randomParameters(services_.random)); }
+
+void PaintWindow::chooseSample(int index)
+{
+    const auto& samples = PatternCurve::samples();
+    if (index < 0 || index >= int(samples.size()))
+        return;
+    const paint::PatternSample& sample = samples[size_t(index)];
+    choosingSample_ = true;
+    if (sample.parameters)
+        setPatternParameters(*sample.parameters);
+    if (sample.colourMode) {
+        stepper_.setMode(*sample.colourMode, picture().pen());
+        refreshLamps();
+    }
+    // Setting the scroll bars went back to "None".
+    samplesList_->setCurrentRow(index);
+    choosingSample_ = false;
+}
+
+int PaintWindow::chosenSample() const { return samplesList_->currentRow(); }
+
+void PaintWindow::drawPattern()
+{
+    document_.leaveFile();
+    dropDowns_[size_t(BarMenu::ZeVav)]->hide();
+    drawPatternButton_->hide();
+    setCursor(Qt::WaitCursor);
+    patternTimer_->start();
+}
+
+bool PaintWindow::patternWaiting() const { return drawPatternButton_->isHidden(); }
+
+void PaintWindow::drawWaitingPattern()
+{
+    if (!patternWaiting())
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const PatternCurve curve(patternParameters());
+    const QRect changed = curve.draw(picture(), stepper_, services_.random,
+                                     PatternCurve::centreFor(size(), BarHeight));
+    canvasView_->update(changed);
+    drawPatternButton_->show();
+    unsetCursor();
+    QApplication::restoreOverrideCursor();
+}
+
+// ---------------------------------------------------------------- Text-FX
+
+void PaintWindow::composeText()
+{
+    if (autoPreview_)
+        composeTextNow();
+}
+
+void PaintWindow::composeTextNow()
+{
+    composedText_ = TextCompositor::compose(textBox_->text(), textFont_, textColour_,
+                                            TextCompositor::materialPicture(material_, loadedMaterial_),
+                                            textOutlined_);
+    const QImage shown = TextCompositor::previewImage(composedText_);
+    previewLabel_->setPixmap(QPixmap::fromImage(shown));
+    previewLabel_->resize(shown.size());
+}
+
+void PaintWindow::chooseTextFont()
+{
+    if (services_.dialogs.chooseFont(this, textFont_, textColour_))
+        composeText();
+}
+
+void PaintWindow::toggleTextOutline()
+{
+    textOutlined_ = !textOutlined_;
+    refreshLamps();
+    composeText();
+}
+
+void PaintWindow::toggleAutoPreview()
+{
+    autoPreview_ = !autoPreview_;
+    refreshLamps();
+    composeText();
+}
+
+void PaintWindow::selectMaterial(int material)
+{
+    material_ = material;
+    refreshMaterials();
+    composeText();
+}
+
+void PaintWindow::loadMaterial()
+{
+    material_ = TextCompositor::LoadedMaterial;
+    // The open dialog starts empty here and keeps its file for the File menu.
+    const QString remembered = openDialogName_;
+    openDialogName_.clear();
+    const QString path = services_.dialogs.openFileName(this, Caption, openDialogName_, DialogFilter);
+    if (!path.isEmpty()) {
+        if (const auto image = paint::PaintDocument::readBitmap(path)) {
+            loadedMaterial_ = *image;
+            paint::menuwidgets::showThumbnail(loadedMaterialThumbnail_, loadedMaterial_);
+        } else {
+            services_.dialogs.message(this, MessageKind::Information, NotValidBmp, platform::Ok);
+            material_ = 1;
+        }
+    }
+    openDialogName_ = remembered;
+    refreshMaterials();
+    composeText();
+}
+
+void PaintWindow::refreshMaterials()
+{
+    const char* const names[TextCompositor::MaterialCount] = {"Red",           "Green/White", "Blue/Cyan",
+                                                               "Orange/Yellow", "Magenta",     "Loaded image"};
+    for (int number = 1; number <= TextCompositor::MaterialCount; ++number) {
+        const bool selected = material_ == number;
+        materialBacks_[size_t(number - 1)]->setColour(selected ? Qt::yellow : Qt::black);
+        accessible::setName(materialButtons_[size_t(number - 1)],
+                            QStringLiteral("Material %1, %2: %3")
+                                .arg(number)
+                                .arg(QString::fromLatin1(names[number - 1]),
+                                     selected ? QStringLiteral("selected") : QStringLiteral("not selected")));
+    }
+}
+
+bool PaintWindow::placingText() const { return floatingText_->placing(); }
+
+void PaintWindow::startPlacingText()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    composeTextNow();
+    floatingText_->start(TextCompositor::floatingImage(composedText_));
+    dropDowns_[size_t(BarMenu::TextEffects)]->hide();
+    QApplication::restoreOverrideCursor();
+}
+
+void PaintWindow::dropText(QPoint at)
+{
+    floatingText_->stop();
+    const QRect changed = TextCompositor::drop(picture(), composedText_, at);
+    document_.markChanged();
+    canvasView_->update(changed);
+}
+

@@ -7,6 +7,7 @@
 #include "paint/FreehandStroke.h"
 #include "paint/PaintDocument.h"
 #include "paint/PaintSettings.h"
+#include "paint/PatternCurve.h"
 #include "paint/SizeUnits.h"
 #include "app/UtilityServices.h"
 #include "app/UtilityWindow.h"
@@ -20,19 +21,25 @@ class Panel;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QListWidget;
 class QScrollArea;
+class QScrollBar;
 class QSlider;
+class QTimer;
 
 namespace paint {
 class CanvasView;
+class FloatingText;
+class ShadowedLabel;
 }
 
 // Duza Zidova: the paint window. It shows the document (the picture and its
 // file) and feeds the mouse to the rules: the freehand stroke geometry (web
 // and mirror), the colour stepper and the colour pick-up. Pictures are
-// opened and saved as bitmap files, and the Utilities menu measures,
-// resizes, recolours, outlines and inverts the whole picture. An ordinary
-// sizable window.
+// opened and saved as bitmap files; the ZE-Vav menu draws geared-toy
+// patterns, the Text-FX menu composes a line of text in a material and
+// places it; the Utilities menu measures, resizes, recolours, outlines and
+// inverts the whole picture. An ordinary sizable window.
 class PaintWindow : public QWidget, public UtilityWindow {
     Q_OBJECT
 public:
@@ -112,6 +119,39 @@ public:
     bool saveAs();
     void closeFromMenu();
     void openRecentFile(int slot);     // 1..4
+    // ZE-Vav menu
+    paint::PatternParameters patternParameters() const;
+    // Sets the five scroll bars (which sends the samples list to "None").
+    void setPatternParameters(const paint::PatternParameters& parameters);
+    void randomizePattern();
+    // Takes a sample's parameters and colour mode; does not draw.
+    void chooseSample(int index);
+    int chosenSample() const;
+    // Hides the menu and the button, shows the hourglass; the pattern is
+    // drawn at the next tick of the pattern timer.
+    void drawPattern();
+    // The timer's tick: draws the whole pattern at once when one is waiting.
+    void drawWaitingPattern();
+    bool patternWaiting() const;
+    // Text-FX menu
+    QLineEdit* textBox() const { return textBox_; }
+    const QFont& textFont() const { return textFont_; }
+    const QColor& textColour() const { return textColour_; }
+    int material() const { return material_; }
+    bool textOutlined() const { return textOutlined_; }
+    bool autoPreview() const { return autoPreview_; }
+    // The composed text the preview shows (raw 32-bit values, see
+    // TextCompositor); null while there is no text.
+    const QImage& composedText() const { return composedText_; }
+    void chooseTextFont();
+    void toggleTextOutline();
+    void toggleAutoPreview();
+    void selectMaterial(int material);   // 1..5
+    // Selects the loaded material and asks for a bitmap to load into it.
+    void loadMaterial();
+    // Composes the text and lays it over the picture to be placed.
+    void startPlacingText();
+    bool placingText() const;
     // Utilities menu
     void chooseFirstColour();
     void chooseSecondColour();
@@ -145,6 +185,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -169,16 +210,25 @@ private:
     void buildZeVavMenu();
     void buildTextEffectsMenu();
     void buildUtilitiesMenu();
+    void buildPatternParameters(Panel* menu);
+    void buildSamples(Panel* menu);
+    void buildMaterials(Panel* menu);
+    void patternParameterChanged(int index);
     void buildUtilityColours(Panel* menu);
     void buildUnitChoices(Panel* menu);
     QLineEdit* buildSizeBox(Panel* menu, const char* name, const char* caption, int y);
-    void markNotInThisBuild(BarMenu menu);
+    // Text-FX: composeText follows the auto preview; composeTextNow always
+    // composes.
+    void composeText();
+    void composeTextNow();
+    void refreshMaterials();
     void setHints();
 
     // The mouse on the picture, in picture coordinates.
     void pressOnCanvas(QPoint at);
     void moveOverCanvas(QPoint at);
     void releaseOnCanvas();
+    void dropText(QPoint at);
     void drawSegment(QPoint to);
     void takePickedColour();
 
@@ -226,6 +276,14 @@ private:
     bool activatedOnce_ = false;
     bool firstCanvasPending_ = false;
     bool released_ = false;
+    bool choosingSample_ = false;
+    QFont textFont_;
+    QColor textColour_;
+    int material_ = 3;
+    QImage loadedMaterial_;
+    bool textOutlined_ = true;
+    bool autoPreview_ = true;
+    QImage composedText_;
 
     // Controls
     Panel* menuBar_ = nullptr;
@@ -249,4 +307,20 @@ private:
     std::array<QPushButton*, RecentFiles::SlotCount> recentFileButtons_{};
     QLineEdit* widthBox_ = nullptr;
     QLineEdit* heightBox_ = nullptr;
+    // ZE-Vav
+    std::array<QScrollBar*, 5> patternBars_{};          // A, B, D, Q, W
+    std::array<paint::ShadowedLabel*, 5> patternReadouts_{};
+    QListWidget* samplesList_ = nullptr;
+    QPushButton* drawPatternButton_ = nullptr;
+    QTimer* patternTimer_ = nullptr;
+    // Text-FX
+    QLineEdit* textBox_ = nullptr;
+    QLabel* outlineLamp_ = nullptr;
+    QLabel* autoPreviewLamp_ = nullptr;
+    std::array<Panel*, 6> materialBacks_{};
+    std::array<QPushButton*, 6> materialButtons_{};
+    QLabel* loadedMaterialThumbnail_ = nullptr;
+    QScrollArea* previewArea_ = nullptr;
+    QLabel* previewLabel_ = nullptr;
+    paint::FloatingText* floatingText_ = nullptr;
 };

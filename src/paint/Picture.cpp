@@ -134,6 +134,13 @@ public:
         bodyLimit_ = w2 * length2_ / 4;
         radius_ = width_ / 2.0;
         reach_ = width_ / 2;
+        bodyReach_ = radius_ * std::sqrt(double(length2_));
+        // Rows whose ends lie further than this from a whole pixel need no
+        // exact check: far above the rounding error of the floating-point
+        // span for any coordinates, and small for those of a picture.
+        const double scale = double(std::max({std::abs(ax_), std::abs(ay_), std::abs(bx_), std::abs(by_)}))
+                             + double(width_) + 1.0;
+        margin_ = 1e-9 * scale * scale;
     }
 
     qint64 left() const { return std::min(ax_, bx_) - reach_; }
@@ -180,8 +187,12 @@ public:
         if (lo > hi)
             return false;
 
-        first = qint64(std::ceil(lo));
-        last = qint64(std::floor(hi));
+        first = ceilOf(lo);
+        last = floorOf(hi);
+        // Both ends well inside their pixels: the exact test would agree.
+        if (first <= last && double(first) - lo > margin_ && lo - double(first - 1) > margin_
+            && hi - double(last) > margin_ && double(last + 1) - hi > margin_)
+            return true;
         if (first > last) {
             const qint64 middle = qint64(std::llround((lo + hi) / 2));
             if (!contains(middle, y))
@@ -210,7 +221,7 @@ private:
         const double dx = double(dx_);
         const double dy = double(dy_);
         const double l2 = double(length2_);
-        const double reach = radius_ * std::sqrt(l2);
+        const double reach = bodyReach_;
         double lo = -std::numeric_limits<double>::infinity();
         double hi = std::numeric_limits<double>::infinity();
         if (dx_ != 0) {
@@ -232,8 +243,22 @@ private:
         take(lo, hi);
     }
 
+    // Whole-number floor and ceiling of values far inside the qint64 range.
+    static qint64 floorOf(double v)
+    {
+        const auto whole = qint64(v);
+        return double(whole) > v ? whole - 1 : whole;
+    }
+    static qint64 ceilOf(double v)
+    {
+        const auto whole = qint64(v);
+        return double(whole) < v ? whole + 1 : whole;
+    }
+
     qint64 ax_, ay_, bx_, by_;
     int width_;
+    double bodyReach_ = 0;
+    double margin_ = 0;
     qint64 dx_ = 0, dy_ = 0, length2_ = 0;
     __int128 capLimit_ = 0, bodyLimit_ = 0;
     double radius_ = 0.5;
@@ -252,8 +277,10 @@ struct Span {
 template <typename Pixel, typename Change>
 void changeSpans(QImage& image, const std::vector<Span>& spans, Change change)
 {
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
     for (const Span& s : spans) {
-        auto* row = reinterpret_cast<Pixel*>(image.scanLine(s.row));
+        auto* row = reinterpret_cast<Pixel*>(bits + s.row * stride);
         for (int x = s.first; x <= s.last; ++x)
             row[x] = change(row[x]);
     }
@@ -262,8 +289,10 @@ void changeSpans(QImage& image, const std::vector<Span>& spans, Change change)
 template <typename Pixel>
 void fillSpans(QImage& image, const std::vector<Span>& spans, Pixel value)
 {
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
     for (const Span& s : spans) {
-        auto* row = reinterpret_cast<Pixel*>(image.scanLine(s.row));
+        auto* row = reinterpret_cast<Pixel*>(bits + s.row * stride);
         std::fill(row + s.first, row + s.last + 1, value);
     }
 }
@@ -271,13 +300,25 @@ void fillSpans(QImage& image, const std::vector<Span>& spans, Pixel value)
 void changeSpans24(QImage& image, const std::vector<Span>& spans, RasterMode mode, ColourValue pen)
 {
     const uchar p[3] = {uchar(redOf(pen)), uchar(greenOf(pen)), uchar(blueOf(pen))};
+    // A run of pen pixels to copy whole spans from, a block at a time.
+    constexpr int RunPixels = 64;
+    std::array<uchar, 3 * RunPixels> run{};
+    if (mode == RasterMode::Copy)
+        for (int i = 0; i < RunPixels; ++i)
+            std::memcpy(run.data() + 3 * i, p, 3);
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
     for (const Span& s : spans) {
-        uchar* pixel = image.scanLine(s.row) + 3 * s.first;
-        uchar* const end = image.scanLine(s.row) + 3 * (s.last + 1);
+        uchar* const row = bits + s.row * stride;
+        uchar* pixel = row + 3 * s.first;
+        uchar* const end = row + 3 * (s.last + 1);
         switch (mode) {
         case RasterMode::Copy:
-            for (; pixel != end; pixel += 3)
-                std::memcpy(pixel, p, 3);
+            while (pixel != end) {
+                const auto bytes = std::min<std::ptrdiff_t>(end - pixel, 3 * RunPixels);
+                std::memcpy(pixel, run.data(), std::size_t(bytes));
+                pixel += bytes;
+            }
             break;
         case RasterMode::MergeNotDest:
             for (; pixel != end; pixel += 3)
@@ -514,7 +555,8 @@ QRect Picture::drawLine(QPoint a, QPoint b)
 
     std::vector<Span> spans;
     spans.reserve(std::size_t(bottom - top + 1));
-    QRect changed;
+    qint64 changedLeft = width();
+    qint64 changedRight = -1;
     for (qint64 y = top; y <= bottom; ++y) {
         qint64 first = 0;
         qint64 last = 0;
@@ -525,10 +567,12 @@ QRect Picture::drawLine(QPoint a, QPoint b)
         if (first > last)
             continue;
         spans.push_back({int(y), int(first), int(last)});
-        changed |= QRect(QPoint(int(first), int(y)), QPoint(int(last), int(y)));
+        changedLeft = std::min(changedLeft, first);
+        changedRight = std::max(changedRight, last);
     }
     if (spans.empty())
         return {};
+    const QRect changed(QPoint(int(changedLeft), spans.front().row), QPoint(int(changedRight), spans.back().row));
 
     const ColourValue pen = pen_.colour & 0xFFFFFF;
     switch (format_) {

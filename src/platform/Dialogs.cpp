@@ -1,9 +1,15 @@
 #include "platform/Dialogs.h"
 
 #include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFontDialog>
+#include <QFontInfo>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace platform {
 
@@ -111,6 +117,53 @@ bool Dialogs::chooseColour(QWidget* parent, QColor& colour, std::array<QColor, 1
     return true;
 }
 
+bool Dialogs::chooseFont(QWidget* parent, QFont& font, QColor& colour)
+{
+    // Qt's font dialog has no colour: it is shown inside a dialog that adds
+    // the colour choice beside the usual OK and Cancel.
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("Font"));
+    // A typeface known by another name ("Times New Roman" drawn by a
+    // metric-compatible face) is shown as the face that draws it.
+    QFont shown = font;
+    shown.setFamily(QFontInfo(font).family());
+    auto* fonts = new QFontDialog(shown, &dialog);
+    fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog | QFontDialog::ScalableFonts);
+    fonts->setWindowFlags(Qt::Widget);
+    QColor chosen = colour;
+    auto* colourLabel = new QLabel(QStringLiteral("Color:"), &dialog);
+    auto* colourButton = new QPushButton(&dialog);
+    colourButton->setAccessibleName(QStringLiteral("Text color"));
+    colourButton->setFixedSize(60, 24);
+    const auto showColour = [colourButton, &chosen] {
+        colourButton->setStyleSheet(QStringLiteral("background: %1;").arg(chosen.name()));
+    };
+    showColour();
+    QObject::connect(colourButton, &QPushButton::clicked, &dialog, [&] {
+        const QColor picked = QColorDialog::getColor(chosen, &dialog);
+        if (picked.isValid()) {
+            chosen = picked;
+            showColour();
+        }
+    });
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* colourRow = new QHBoxLayout;
+    colourRow->addWidget(colourLabel);
+    colourRow->addWidget(colourButton);
+    colourRow->addStretch();
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(fonts);
+    layout->addLayout(colourRow);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    font = fonts->currentFont();
+    colour = chosen;
+    return true;
+}
+
 int ScriptedDialogs::message(QWidget*, MessageKind kind, const QString& text, int buttons,
                              int helpContext)
 {
@@ -143,6 +196,19 @@ bool ScriptedDialogs::chooseColour(QWidget*, QColor& colour, std::array<QColor, 
     colour = answer;
     if (customColour.isValid())
         customColours[0] = customColour;
+    return true;
+}
+
+bool ScriptedDialogs::chooseFont(QWidget*, QFont& font, QColor& colour)
+{
+    ++fontDialogs;
+    if (fontAnswers.isEmpty())
+        return false;
+    const FontAnswer answer = fontAnswers.takeFirst();
+    if (!answer.ok)
+        return false;
+    font = answer.font;
+    colour = answer.colour;
     return true;
 }
 

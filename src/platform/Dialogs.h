@@ -1,5 +1,6 @@
 #pragma once
 #include <QColor>
+#include <QFont>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -43,6 +44,10 @@ public:
     // user left them; Cancel: false, both unchanged.
     virtual bool chooseColour(QWidget* parent, QColor& colour,
                               std::array<QColor, 16>& customColours);
+    // The standard font dialog with its effects (underline, strikeout and
+    // the text colour), listing scalable fonts only and showing a preview.
+    // OK: true, with font and colour as chosen; Cancel: false, both unchanged.
+    virtual bool chooseFont(QWidget* parent, QFont& font, QColor& colour);
 
     static Dialogs& instance();
     // Installs a replacement (not owned); nullptr restores the real dialogs.
@@ -68,6 +73,7 @@ public:
     QString saveFileName(QWidget*, const QString&, const QString&, const QString&,
                          const QString& defaultSuffix = QString()) override;
     bool chooseColour(QWidget*, QColor& colour, std::array<QColor, 16>& customColours) override;
+    bool chooseFont(QWidget*, QFont& font, QColor& colour) override;
 
     // Answers given in order; when the script runs out, the first button offered.
     QList<int> answers;
@@ -80,6 +86,15 @@ public:
     QList<QColor> colours;
     QColor customColour;
     int colourDialogs = 0;
+    // Font dialog answers in order: ok with its font and colour, or Cancel
+    // (also when none are left).
+    struct FontAnswer {
+        bool ok = false;
+        QFont font;
+        QColor colour;
+    };
+    QList<FontAnswer> fontAnswers;
+    int fontDialogs = 0;
 };
 
 // Installs a scripted double for the lifetime of the guard.

@@ -92,4 +92,39 @@ TEST(Real48, RandomImagesRoundTrip)
     }
 }
 
+TEST(Real48, StoringGivesWhatTheConversionAndBackGive)
+{
+    // storeReal48 rounds the common case in place; it must agree with the
+    // full conversion everywhere: any mantissa, halves and carries, both
+    // signs, and exponents up to and past both ends of the range.
+    std::mt19937_64 random(4848);
+    const auto slow = [](long double v) { return Real48::fromExtended(v).toExtended(); };
+    const auto check = [&](long double v) {
+        long double viaStore = 0, viaConversion = 0;
+        bool storeThrew = false, conversionThrew = false;
+        try { viaStore = storeReal48(v); } catch (const Real48Overflow&) { storeThrew = true; }
+        try { viaConversion = slow(v); } catch (const Real48Overflow&) { conversionThrew = true; }
+        ASSERT_EQ(storeThrew, conversionThrew) << static_cast<double>(v);
+        if (!storeThrew) {
+            ASSERT_EQ(viaStore, viaConversion) << static_cast<double>(v);
+        }
+    };
+    for (int exponent = -140; exponent <= 140; ++exponent) {
+        for (int i = 0; i < 400; ++i) {
+            std::uint64_t bits = random() | (std::uint64_t{1} << 63);
+            if (i % 4 == 1)
+                bits = (bits & ~((std::uint64_t{1} << 24) - 1)) | (std::uint64_t{1} << 23);   // exactly half
+            if (i % 4 == 2)
+                bits |= (std::uint64_t{1} << 63) - 1;                                          // carries
+            const long double v = std::ldexp(static_cast<long double>(bits), exponent - 63);
+            check(v);
+            check(-v);
+        }
+    }
+    check(0.0L);
+    check(-0.0L);
+    check(largest);
+    check(std::numeric_limits<long double>::denorm_min());
+}
+
 } // namespace

@@ -291,9 +291,15 @@ TEST_F(PaintWindowTest, HoverOpensOneDropDownAndThePictureClosesThem)
     // Real pointer movement over a bar button does the same.
     QTest::mouseMove(window->barButton(BarMenu::Brush), QPoint(10, 10));
     EXPECT_EQ(window->openDropDown(), BarMenu::Brush);
-    // The pattern and text menus are not in this build: greyed, and they say so.
-    EXPECT_FALSE(window->barButton(BarMenu::ZeVav)->isEnabled());
-    EXPECT_EQ(window->barButton(BarMenu::TextEffects)->toolTip(), "Not in this build yet");
+    // The pattern and text menus open like the others; the text menu puts
+    // the keyboard focus into its text box.
+    EXPECT_TRUE(window->barButton(BarMenu::ZeVav)->isEnabled());
+    EXPECT_TRUE(window->barButton(BarMenu::TextEffects)->isEnabled());
+    QTest::mouseMove(window->barButton(BarMenu::ZeVav), QPoint(10, 10));
+    EXPECT_EQ(window->openDropDown(), BarMenu::ZeVav);
+    QTest::mouseMove(window->barButton(BarMenu::TextEffects), QPoint(10, 10));
+    EXPECT_EQ(window->openDropDown(), BarMenu::TextEffects);
+    EXPECT_EQ(QApplication::focusWidget(), window->textBox());
 }
 
 TEST_F(PaintWindowTest, NewCanvasAsksAboutUnsavedWorkAndCancelKeepsEverything)

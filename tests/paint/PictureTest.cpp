@@ -240,6 +240,39 @@ TEST(PictureTest, LineCoversEachPixelOfItsCapsuleOnce)
     }
 }
 
+TEST(PictureTest, ShortWideSegmentsOfAPatternCoverExactlyTheirCapsules)
+{
+    // A pattern's segments: a few pixels long, up to 40 wide, chained end to
+    // end, with ends on and off whole half-widths. Each is checked alone
+    // against the exact test.
+    std::uint32_t state = 7;
+    auto next = [&](int range) {
+        state = state * 1664525u + 1013904223u;
+        return int((state >> 8) % std::uint32_t(range));
+    };
+    QPoint from(60, 45);
+    for (int i = 0; i < 250; ++i) {
+        // Mostly a few pixels on, now and then far across (spans longer
+        // than a block of 64).
+        const QPoint to = i % 7 == 0    ? from
+                          : i % 5 == 0 ? QPoint(next(120), next(90))
+                                       : from + QPoint(next(9) - 4, next(9) - 4);
+        const int width = i % 3 == 0 ? 40 : 1 + next(40);
+        // Every other one copies onto a 24-bit picture, whose spans are
+        // written in blocks.
+        const bool copy24 = i % 2 == 1;
+        Picture picture = make(120, 90, copy24 ? PixelFormat::Rgb24 : PixelFormat::Rgb32);
+        picture.pen() = {0, width, copy24 ? RasterMode::Copy : RasterMode::MergeNotDest};
+        picture.drawLine(from, to);
+        for (int y = 0; y < 90; ++y)
+            for (int x = 0; x < 120; ++x)
+                ASSERT_EQ(picture.colourAt(x, y), inCapsule(x, y, from, to, width) ? 0u : 0xFFFFFFu)
+                    << "pixel " << x << "," << y << " of " << from.x() << "," << from.y() << "-" << to.x() << ","
+                    << to.y() << " width " << width;
+        from = to;
+    }
+}
+
 TEST(PictureTest, ThinLinesAreConnectedAndClipped)
 {
     Picture picture = make(20, 10, PixelFormat::Rgb32);
