@@ -3,6 +3,8 @@
 #include "calc/ConversionsWindow.h"
 #include "calc/DateCalculatorWindow.h"
 #include "calc/StateCodesWindow.h"
+#include "desktop/MagnifierWindow.h"
+#include "desktop/WallpaperHangerWindow.h"
 #include "games/DiceWindow.h"
 #include "organisers/AnniversariesWindow.h"
 #include "organisers/StopwatchWindow.h"
@@ -56,12 +58,14 @@ std::vector<UtilityEntry> utilityCatalog()
     typing.mayCreate = screenAtLeast800x600;
     return {
         paint,
+        utility(MenuEntry::WallpaperHanger, "Wallpaper Hanger", windowFactory<WallpaperHangerWindow>()),
         utility(MenuEntry::ElectronicDice, "Electronic Dice", windowFactory<DiceWindow>()),
         utility(MenuEntry::DateCalculator, "Date Calculator", windowFactory<DateCalculatorWindow>()),
         typing,
         utility(MenuEntry::Conversions, "Conversion Utilities", windowFactory<ConversionsWindow>()),
         utility(MenuEntry::StateCodes, "USA State Codes", windowFactory<StateCodesWindow>()),
         utility(MenuEntry::Stopwatch, "Stopwatch", windowFactory<StopwatchWindow>()),
+        utility(MenuEntry::Magnifier, "VizazEzuziz", windowFactory<MagnifierWindow>()),
         utility(MenuEntry::Anniversaries, "Anniversary Database", windowFactory<AnniversariesWindow>()),
     };
 }
