@@ -2,14 +2,22 @@
 
 #include "paint/BmpCodec.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QRunnable>
 #include <QThreadPool>
 
+#include <algorithm>
 #include <atomic>
 
 namespace desktop {
+
+namespace {
+// As the bitmap reader's own limit for files.
+constexpr qint64 MaxFileBytes = qint64(1) << 30;
+} // namespace
 
 // What the loader and its job share. The job hands a preview over only
 // while holding the mutex and while receiver is set; the loader clears
@@ -106,11 +114,30 @@ void PreviewLoader::finish(quint64 generation)
 
 QImage PreviewLoader::readPreview(const QString& file, QSize previewSize)
 {
-    const std::optional<QImage> picture = paint::bmp::readFile(file);
+    // Only regular files, and none larger than the bitmap reader takes.
+    const QFileInfo info(file);
+    if (!info.isFile() || info.size() > MaxFileBytes)
+        return {};
+    QFile source(file);
+    if (!source.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = source.read(info.size());
+    if (bytes.size() != info.size() || source.error() != QFileDevice::NoError)
+        return {};
+    const std::optional<QImage> picture = paint::bmp::decode(bytes);
     if (!picture || picture->isNull())
         return {};
-    // The preview shows the whole picture stretched to its panel.
-    return picture->scaled(previewSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+
+    // The preview shows the whole picture stretched to its panel. A large
+    // picture first comes down to four times the preview by picking pixels,
+    // then the last step averages them: the look of a smooth scaling at a
+    // small part of its cost.
+    const QSize step(std::min(picture->width(), 4 * previewSize.width()),
+                     std::min(picture->height(), 4 * previewSize.height()));
+    const QImage nearer = step == picture->size()
+                              ? *picture
+                              : picture->scaled(step, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    return nearer.scaled(previewSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .convertToFormat(QImage::Format_RGB32);
 }
 
