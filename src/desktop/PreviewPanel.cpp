@@ -7,19 +7,14 @@
 
 namespace desktop {
 
-namespace {
-const QString InvalidFileText = QStringLiteral("Invalid File");
-}
-
 PreviewPanel::PreviewPanel(int position, const QString& file, const QImage& picture, QWidget* parent)
     : Panel(parent), position_(position), file_(file)
 {
     setObjectName(QStringLiteral("Panel%1").arg(position));
     setGeometry(0, position * Side, Side, Side);
     setBevel(Bevel::Raised, BevelWidth);
-    // What shows should the picture ever fail to cover the panel.
-    setColour(Qt::red);
-    setCaption(InvalidFileText);
+    // Only readable pictures get a panel, so the picture always covers its inside.
+    setColour(QColor(192, 192, 192));
     setToolTip(file);
     setAccessibleName(QFileInfo(file).fileName());
     setAccessibleDescription(file);
