@@ -344,6 +344,12 @@ void WallpaperHangerWindow::hangWallpaper(int position)
         desktop::setDesktopWallpaper(previewFiles_.at(position), placement_);
 }
 
+void WallpaperHangerWindow::release()
+{
+    loader_->cancel();
+    ToolWindow::release();
+}
+
 bool WallpaperHangerWindow::loadingPreviews() const { return loader_->loading(); }
 
 int WallpaperHangerWindow::scrollRange() const { return previewColumn_->height(); }

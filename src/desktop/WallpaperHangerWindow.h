@@ -48,6 +48,9 @@ public:
     bool loadingPreviews() const;
     int scrollRange() const;
 
+    // Going stops the loading at once, before the window is destroyed.
+    void release() override;
+
 signals:
     // Every preview of the current folder is in place.
     void previewsLoaded(int count);

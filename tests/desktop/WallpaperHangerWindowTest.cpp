@@ -238,6 +238,7 @@ TEST_F(WallpaperHangerWindowTest, LeavingTheFolderOrClosingWhileLoadingIsSafe)
     window->openFolder(dir.path());
     EXPECT_TRUE(window->loadingPreviews());
     window->close();
+    EXPECT_FALSE(window->loadingPreviews());
     EXPECT_TRUE(QTest::qWaitFor([&] { return window.isNull(); }));
     QThreadPool::globalInstance()->waitForDone();
     QTest::qWait(50); // anything still posted would land now
