@@ -134,8 +134,8 @@ void BM_MagnifierCopy(benchmark::State& state)
 {
     TestServices services;
     MagnifierWindow window(services.services);
-    window.findChild<QComboBox*>(QStringLiteral("XResolution"))->setCurrentIndex(31);
-    window.findChild<QComboBox*>(QStringLiteral("YResolution"))->setCurrentIndex(19);
+    window.findChild<QComboBox*>(QStringLiteral("xList"))->setCurrentIndex(31);
+    window.findChild<QComboBox*>(QStringLiteral("yList"))->setCurrentIndex(19);
     window.resize(640, 430);
     window.show();
     runUntil([&] { return window.isVisible() && window.view()->isVisible(); }, 2000);

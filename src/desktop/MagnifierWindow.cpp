@@ -44,7 +44,7 @@ QComboBox* sizeList(QWidget* parent, const QString& name, const QString& accessi
 MagnifierWindow::MagnifierWindow(const UtilityServices&, QWidget* owner)
     : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
-    setObjectName(QStringLiteral("VizazEzuziz"));
+    setObjectName(QStringLiteral("Magnifier"));
     setWindowTitle(Caption);
     setPaletteColour(this, QPalette::Window, Qt::black);
     setAutoFillBackground(true);
@@ -78,7 +78,7 @@ MagnifierWindow::MagnifierWindow(const UtilityServices&, QWidget* owner)
 void MagnifierWindow::buildControlBar()
 {
     auto* bar = new Panel(this);
-    bar->setObjectName(QStringLiteral("ControlPanel"));
+    bar->setObjectName(QStringLiteral("controlBar"));
     bar->setColour(colours::MenuGrey);
     bar->setBevel(Panel::Bevel::Raised, 1);
     controlBar_ = bar;
@@ -88,13 +88,13 @@ void MagnifierWindow::buildControlBar()
     auto* xLabel = new QLabel(QStringLiteral("X:"), bar);
     xLabel->setObjectName(QStringLiteral("xLabel"));
     xLabel->setGeometry(32, 4, 14, 22);
-    xList_ = sizeList(bar, QStringLiteral("XResolution"), QStringLiteral("X"), XItems, 48);
+    xList_ = sizeList(bar, QStringLiteral("xList"), QStringLiteral("X"), XItems, 48);
     xLabel->setBuddy(xList_);
 
     auto* yLabel = new QLabel(QStringLiteral("Y:"), bar);
     yLabel->setObjectName(QStringLiteral("yLabel"));
     yLabel->setGeometry(106, 4, 14, 22);
-    yList_ = sizeList(bar, QStringLiteral("YResolution"), QStringLiteral("Y"), YItems, 122);
+    yList_ = sizeList(bar, QStringLiteral("yList"), QStringLiteral("Y"), YItems, 122);
     yLabel->setBuddy(yList_);
 }
 

@@ -10,7 +10,7 @@ namespace desktop {
 PreviewPanel::PreviewPanel(int position, const QString& file, const QImage& picture, QWidget* parent)
     : Panel(parent), position_(position), file_(file)
 {
-    setObjectName(QStringLiteral("Panel%1").arg(position));
+    setObjectName(QStringLiteral("preview%1").arg(position));
     setGeometry(0, position * Side, Side, Side);
     setBevel(Bevel::Raised, BevelWidth);
     // Only readable pictures get a panel, so the picture always covers its inside.
@@ -21,7 +21,7 @@ PreviewPanel::PreviewPanel(int position, const QString& file, const QImage& pict
     setFocusPolicy(Qt::TabFocus);
 
     picture_ = new QLabel(this);
-    picture_->setObjectName(QStringLiteral("Image%1").arg(position));
+    picture_->setObjectName(QStringLiteral("previewPicture%1").arg(position));
     picture_->setGeometry(BevelWidth, BevelWidth, PictureSide, PictureSide);
     picture_->setScaledContents(true);
     picture_->setPixmap(QPixmap::fromImage(picture));

@@ -119,12 +119,12 @@ void WallpaperHangerWindow::buildLayout()
 {
     buildBorders();
 
-    auto* controlPanel = panel(this, QStringLiteral("ControlPanel"), ControlArea, Silver, Panel::Bevel::Raised, 1);
+    auto* controlPanel = panel(this, QStringLiteral("controlPanel"), ControlArea, Silver, Panel::Bevel::Raised, 1);
     buildFolderChooser(controlPanel);
     buildOptions(controlPanel);
 
     previewArea_ = new QScrollArea(this);
-    previewArea_->setObjectName(QStringLiteral("ScrollArea"));
+    previewArea_->setObjectName(QStringLiteral("previewArea"));
     previewArea_->setGeometry(PreviewArea);
     previewArea_->setFrameShape(QFrame::NoFrame);
     previewArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -147,7 +147,7 @@ void WallpaperHangerWindow::buildBorders()
     const int h = ClientSize.height();
     const QSize down(StripWidth, h);
     const QSize across(w - 2 * StripWidth, StripWidth);
-    picture(this, QStringLiteral("LeftBorderImage"), QRect(QPoint(0, 0), down),
+    picture(this, QStringLiteral("leftBorder"), QRect(QPoint(0, 0), down),
             artwork::borderStrip(down, Qt::Vertical));
     picture(this, QStringLiteral("rightBorder"), QRect(QPoint(w - StripWidth, 0), down),
             artwork::borderStrip(down, Qt::Vertical));
@@ -159,17 +159,17 @@ void WallpaperHangerWindow::buildBorders()
 
 void WallpaperHangerWindow::buildFolderChooser(QWidget* controlPanel)
 {
-    auto* chooser = panel(controlPanel, QStringLiteral("FileSelectionPanel"), QRect(6, 6, 182, 340), Silver,
+    auto* chooser = panel(controlPanel, QStringLiteral("folderChooser"), QRect(6, 6, 182, 340), Silver,
                           Panel::Bevel::Lowered, 1);
 
     driveBox_ = new QComboBox(chooser);
-    driveBox_->setObjectName(QStringLiteral("DriveSelection"));
+    driveBox_->setObjectName(QStringLiteral("driveBox"));
     driveBox_->setAccessibleName(QStringLiteral("Drive"));
     driveBox_->setGeometry(6, 6, FolderListSize.width(), 24);
     connect(driveBox_, &QComboBox::activated, this, &WallpaperHangerWindow::chooseDrive);
 
     folderList_ = new QTreeWidget(chooser);
-    folderList_->setObjectName(QStringLiteral("DirectoryChoice"));
+    folderList_->setObjectName(QStringLiteral("folderList"));
     folderList_->setAccessibleName(QStringLiteral("Folder"));
     folderList_->setGeometry(QRect(QPoint(6, 36), FolderListSize));
     folderList_->setHeaderHidden(true);
@@ -187,7 +187,7 @@ void WallpaperHangerWindow::buildFolderChooser(QWidget* controlPanel)
 
 void WallpaperHangerWindow::buildOptions(QWidget* controlPanel)
 {
-    auto* options = panel(controlPanel, QStringLiteral("OptionPanel"), QRect(6, 352, 182, 68), Silver,
+    auto* options = panel(controlPanel, QStringLiteral("optionPanel"), QRect(6, 352, 182, 68), Silver,
                           Panel::Bevel::Lowered, 1);
     const QPixmap lamp = lampPicture();
     QFont bold = font();
@@ -213,8 +213,8 @@ void WallpaperHangerWindow::buildOptions(QWidget* controlPanel)
                                              "QToolButton:pressed { color: silver; }"));
         return button;
     };
-    tileButton_ = option(0, QStringLiteral("SpeedButton1"), TileText, QStringLiteral("Light1"), tileLight_);
-    centreButton_ = option(1, QStringLiteral("SpeedButton2"), CentreText, QStringLiteral("Light2"), centreLight_);
+    tileButton_ = option(0, QStringLiteral("tileButton"), TileText, QStringLiteral("tileLight"), tileLight_);
+    centreButton_ = option(1, QStringLiteral("centreButton"), CentreText, QStringLiteral("centreLight"), centreLight_);
     connect(tileButton_, &QToolButton::clicked, this, [this] { choosePlacement(WallpaperPlacement::Tiled); });
     connect(centreButton_, &QToolButton::clicked, this, [this] { choosePlacement(WallpaperPlacement::Centred); });
 }

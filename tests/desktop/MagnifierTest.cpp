@@ -85,8 +85,8 @@ TEST_F(MagnifierWindowTest, ASmallToolWindowOnTopWithItsListsAndHelp)
     EXPECT_EQ(window->size(), QSize(320, 230));
     EXPECT_EQ(window->view()->geometry(), QRect(0, 0, 320, 200));
 
-    QComboBox* x = list("XResolution");
-    QComboBox* y = list("YResolution");
+    QComboBox* x = list("xList");
+    QComboBox* y = list("yList");
     ASSERT_TRUE(x && y);
     EXPECT_FALSE(x->isEditable());
     EXPECT_EQ(x->count(), 32);
@@ -123,9 +123,9 @@ TEST_F(MagnifierWindowTest, EveryQuarterSecondTheAreaAroundThePointerIsCopied)
     EXPECT_EQ(grabber.copied.first(), QRect(0, 0, 50, 50));
 
     // The largest area at the bottom-right corner.
-    list("XResolution")->setFocus();
-    QTest::keyClick(list("XResolution"), Qt::Key_End);
-    QTest::keyClick(list("YResolution"), Qt::Key_End);
+    list("xList")->setFocus();
+    QTest::keyClick(list("xList"), Qt::Key_End);
+    QTest::keyClick(list("yList"), Qt::Key_End);
     EXPECT_EQ(window->areaSize(), QSize(320, 200));
     grabber.pointerAt = QPoint(1279, 1023);
     window->copyScreen();
@@ -142,8 +142,8 @@ TEST_F(MagnifierWindowTest, TheCopyIsStretchedOverTheViewWithoutBlending)
 {
     grabber.picture = halves(QSize(320, 200));
     open();
-    QTest::keyClick(list("XResolution"), Qt::Key_End);
-    QTest::keyClick(list("YResolution"), Qt::Key_End);
+    QTest::keyClick(list("xList"), Qt::Key_End);
+    QTest::keyClick(list("yList"), Qt::Key_End);
     window->resize(640, 430); // a view of 640 x 400: twice each way
     window->copyScreen();
     QImage shown = window->view()->grab().toImage();

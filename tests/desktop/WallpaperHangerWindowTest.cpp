@@ -55,7 +55,7 @@ struct WallpaperHangerWindowTest : ::testing::Test {
     }
     QToolButton* button(const char* name) const { return window->findChild<QToolButton*>(name); }
     bool lit(const char* name) const { return window->findChild<QLabel*>(name)->isVisibleTo(window); }
-    QTreeWidget* folderList() const { return window->findChild<QTreeWidget*>("DirectoryChoice"); }
+    QTreeWidget* folderList() const { return window->findChild<QTreeWidget*>("folderList"); }
 
     ScopedConfigDir config;
     QByteArray desktopNames_;
@@ -73,12 +73,12 @@ TEST_F(WallpaperHangerWindowTest, OpensCentredWhenNothingSaysTileAndWritesThatBa
     open(dir.path());
     EXPECT_EQ(window->windowTitle(), "Wallpaper Hanger");
     EXPECT_EQ(window->size(), QSize(341, 468));
-    EXPECT_EQ(window->findChild<QTreeWidget*>("DirectoryChoice")->size(), QSize(169, 297));
-    EXPECT_EQ(window->findChild<QScrollArea*>("ScrollArea")->size(), QSize(105, 427));
-    EXPECT_EQ(button("SpeedButton1")->text(), "&Tile Wallpaper");
-    EXPECT_EQ(button("SpeedButton2")->text(), "&Center Wallpaper");
-    EXPECT_TRUE(lit("Light2"));
-    EXPECT_FALSE(lit("Light1"));
+    EXPECT_EQ(window->findChild<QTreeWidget*>("folderList")->size(), QSize(169, 297));
+    EXPECT_EQ(window->findChild<QScrollArea*>("previewArea")->size(), QSize(105, 427));
+    EXPECT_EQ(button("tileButton")->text(), "&Tile Wallpaper");
+    EXPECT_EQ(button("centreButton")->text(), "&Center Wallpaper");
+    EXPECT_TRUE(lit("centreLight"));
+    EXPECT_FALSE(lit("tileLight"));
     EXPECT_EQ(window->placement(), desktop::WallpaperPlacement::Centred);
     // Opening alone wrote the placement and asked the desktop to show it.
     EXPECT_EQ(desktopValue("TileWallpaper"), "0");
@@ -100,30 +100,30 @@ TEST_F(WallpaperHangerWindowTest, StoredTileLightsTileAndTheButtonsSwitchWithout
     SettingsStore(DesktopKey).writeString({}, "TileWallpaper", "1");
     SettingsStore(DesktopKey).writeString({}, "Wallpaper", "/pics/old.bmp");
     open(dir.path());
-    EXPECT_TRUE(lit("Light1"));
-    EXPECT_FALSE(lit("Light2"));
+    EXPECT_TRUE(lit("tileLight"));
+    EXPECT_FALSE(lit("centreLight"));
     EXPECT_EQ(window->placement(), desktop::WallpaperPlacement::Tiled);
 
     runner.requests.clear();
-    QTest::mouseClick(button("SpeedButton2"), Qt::LeftButton);
-    EXPECT_TRUE(lit("Light2"));
-    EXPECT_FALSE(lit("Light1"));
+    QTest::mouseClick(button("centreButton"), Qt::LeftButton);
+    EXPECT_TRUE(lit("centreLight"));
+    EXPECT_FALSE(lit("tileLight"));
     EXPECT_EQ(desktopValue("TileWallpaper"), "0");
     EXPECT_EQ(runner.requests.last(), "gsettings set org.gnome.desktop.background picture-options centered");
 
     // Tile pressed while the desktop shows a centred picture: the same picture, tiled.
     runner.requests.clear();
-    QTest::mouseClick(button("SpeedButton1"), Qt::LeftButton);
-    EXPECT_TRUE(lit("Light1"));
-    EXPECT_FALSE(lit("Light2"));
+    QTest::mouseClick(button("tileButton"), Qt::LeftButton);
+    EXPECT_TRUE(lit("tileLight"));
+    EXPECT_FALSE(lit("centreLight"));
     EXPECT_EQ(desktopValue("TileWallpaper"), "1");
     EXPECT_EQ(desktopValue("Wallpaper"), "/pics/old.bmp");
     EXPECT_TRUE(runner.requests.contains("gsettings set org.gnome.desktop.background picture-uri file:///pics/old.bmp"));
     EXPECT_EQ(runner.requests.last(), "gsettings set org.gnome.desktop.background picture-options wallpaper");
     // Pressing the lit one again applies it again.
     runner.requests.clear();
-    QTest::mouseClick(button("SpeedButton1"), Qt::LeftButton);
-    EXPECT_TRUE(lit("Light1"));
+    QTest::mouseClick(button("tileButton"), Qt::LeftButton);
+    EXPECT_TRUE(lit("tileLight"));
     EXPECT_FALSE(runner.requests.isEmpty());
 }
 
@@ -140,12 +140,12 @@ TEST_F(WallpaperHangerWindowTest, ADamagedFileIsSkippedAndTheNextTakesItsPlace)
     EXPECT_EQ(window->previewFiles(), QStringList({first, third}));
     EXPECT_EQ(previews[0]->geometry(), QRect(0, 0, 85, 85));
     EXPECT_EQ(previews[1]->geometry(), QRect(0, 85, 85, 85));
-    EXPECT_EQ(previews[1]->objectName(), "Panel1");
+    EXPECT_EQ(previews[1]->objectName(), "preview1");
     EXPECT_EQ(previews[1]->toolTip(), third);
     EXPECT_EQ(accessible::readName(previews[1]), "3 third.BMP");
     EXPECT_EQ(window->scrollRange(), 170);
     // The picture fills the panel inside its bevel.
-    auto* image = previews[1]->findChild<QLabel*>("Image1");
+    auto* image = previews[1]->findChild<QLabel*>("previewPicture1");
     ASSERT_TRUE(image);
     EXPECT_EQ(image->geometry(), QRect(2, 2, 81, 81));
     EXPECT_EQ(previews[1]->grab().toImage().pixelColor(42, 42), QColor(Qt::blue));
@@ -172,7 +172,7 @@ TEST_F(WallpaperHangerWindowTest, AFolderWithoutBitmapsShowsAnEmptyColumnWithNoS
     open(dir.path());
     EXPECT_TRUE(window->previews().isEmpty());
     EXPECT_EQ(window->scrollRange(), 0);
-    EXPECT_EQ(window->findChild<QScrollArea*>("ScrollArea")->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(window->findChild<QScrollArea*>("previewArea")->verticalScrollBar()->maximum(), 0);
 }
 
 TEST_F(WallpaperHangerWindowTest, ShowingAgainKeepsThePreviewsAndAnotherFolderRebuildsThem)
@@ -210,7 +210,7 @@ TEST_F(WallpaperHangerWindowTest, ShowingAgainKeepsThePreviewsAndAnotherFolderRe
     // The folder list now shows the chain down to it, the current one selected.
     EXPECT_EQ(folderList()->currentItem()->text(0), "more");
     // and the drive box the drive it is on.
-    EXPECT_GE(window->findChild<QComboBox*>("DriveSelection")->currentIndex(), 0);
+    EXPECT_GE(window->findChild<QComboBox*>("driveBox")->currentIndex(), 0);
 }
 
 TEST_F(WallpaperHangerWindowTest, LeavingTheFolderOrClosingWhileLoadingIsSafe)
