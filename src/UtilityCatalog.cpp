@@ -4,6 +4,8 @@
 #include "calc/DateCalculatorWindow.h"
 #include "calc/FontUtilitiesWindow.h"
 #include "calc/StateCodesWindow.h"
+#include "desktop/MagnifierWindow.h"
+#include "desktop/WallpaperHangerWindow.h"
 #include "games/DiceWindow.h"
 #include "games/LotteryWindow.h"
 #include "games/MusicPadsWindow.h"
@@ -63,6 +65,7 @@ std::vector<UtilityEntry> utilityCatalog()
     skillStop.opening = UtilityEntry::Opening::MaximisedTopmost;
     return {
         paint,
+        utility(MenuEntry::WallpaperHanger, "Wallpaper Hanger", windowFactory<WallpaperHangerWindow>()),
         utility(MenuEntry::MusicPads, "Derur Ivuva Zedod", windowFactory<MusicPadsWindow>()),
         utility(MenuEntry::ElectronicDice, "Electronic Dice", windowFactory<DiceWindow>()),
         skillStop,
@@ -74,6 +77,7 @@ std::vector<UtilityEntry> utilityCatalog()
         utility(MenuEntry::StateCodes, "USA State Codes", windowFactory<StateCodesWindow>()),
         utility(MenuEntry::Stopwatch, "Stopwatch", windowFactory<StopwatchWindow>()),
         utility(MenuEntry::TargetGame, "VU Dazuzi", windowFactory<TargetGameWindow>()),
+        utility(MenuEntry::Magnifier, "VizazEzuziz", windowFactory<MagnifierWindow>()),
         utility(MenuEntry::Anniversaries, "Anniversary Database", windowFactory<AnniversariesWindow>()),
     };
 }
