@@ -3,6 +3,7 @@
 #include "app/Artwork.h"
 #include "app/Panel.h"
 #include "calc/DateGrid.h"
+#include "common/AccessibleValue.h"
 #include "common/Colours.h"
 #include "common/HelpText.h"
 #include "common/Palette.h"
@@ -163,6 +164,7 @@ void DateCalculatorWindow::buildPage(Side side)
     d.calendar = new DateGrid(today(), d.page);
     d.calendar->setObjectName(sideName(side, "Calendar"));
     d.calendar->setGeometry(10, 8, 280, 196);
+    d.calendar->setAccessibleLabel(side == Side::From ? FromTitle : ToTitle);
     connect(d.calendar, &DateGrid::changed, this, &DateCalculatorWindow::showSpan);
     connect(d.calendar, &DateGrid::clicked, this, &DateCalculatorWindow::showSpan);
 
@@ -303,10 +305,10 @@ void DateCalculatorWindow::showSpan()
     showDigits(datecalc::weeksText(span.weeks), Set::Weeks, weekDigits_.data());
     showDigit(remainingDaysDigit_, Set::RemainingDays, span.remainder);
 
-    daysPanel_->setAccessibleName(daysName(span.days));
-    weeksPanel_->setAccessibleName(
-        (span.weeks == 1 ? QStringLiteral("1 week ") : QStringLiteral("%1 weeks ").arg(span.weeks))
-        + daysName(span.remainder));
+    accessible::showValue(daysPanel_, DaysTitle, daysName(span.days));
+    accessible::showValue(weeksPanel_, QStringLiteral("Weeks and days"),
+                          (span.weeks == 1 ? QStringLiteral("1 week ") : QStringLiteral("%1 weeks ").arg(span.weeks))
+                              + daysName(span.remainder));
 }
 
 void DateCalculatorWindow::takeYearFromBox(Side side)
@@ -385,6 +387,9 @@ void DateCalculatorWindow::highlightMonth(Side side)
             colourPanel(button, Navy, Qt::white);
         else if (button->colour() == Navy && month != d.highlightedMonth)
             colourPanel(button, Silver, Qt::black);
+        // The navy month is the chosen one; a reader hears it so.
+        accessible::showValue(button, button->caption(),
+                              month == d.highlightedMonth ? QStringLiteral("selected") : QString());
     }
 }
 
