@@ -1,5 +1,7 @@
 #include "common/DigitDisplay.h"
 
+#include "common/AccessibleValue.h"
+
 #include <QLabel>
 
 DigitDisplay::DigitDisplay(int positions, QSize glyphSize, QWidget* parent, int spacing)
@@ -27,6 +29,20 @@ void DigitDisplay::setGlyph(QChar character, const QPixmap& picture)
             positions_[i]->setPixmap(picture);
 }
 
+void DigitDisplay::setAccessibleLabel(const QString& label)
+{
+    accessibleLabel_ = label;
+    describe();
+}
+
+void DigitDisplay::describe()
+{
+    // Positions not drawn yet hold no character and say nothing.
+    QString shown = shown_;
+    shown.remove(QChar(0));
+    accessible::showValue(this, accessibleLabel_, shown.trimmed());
+}
+
 QPixmap DigitDisplay::glyphFor(QChar character) const
 {
     if (auto it = glyphs_.constFind(character); it != glyphs_.constEnd())
@@ -45,5 +61,7 @@ int DigitDisplay::display(const QString& text)
         positions_[i]->setPixmap(glyphFor(wanted));
         ++redrawn;
     }
+    if (redrawn > 0)
+        describe();
     return redrawn;
 }
