@@ -21,6 +21,8 @@
 #include <QTest>
 
 using accessible::readName;
+
+static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 using units::Category;
 using units::Scale;
 

@@ -18,6 +18,8 @@
 
 using accessible::readName;
 
+static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
 namespace {
 
 // The name of a cell as the table hands it to a reader; rows from 1.
