@@ -8,6 +8,7 @@
 #include "common/Palette.h"
 #include "games/DiceArt.h"
 #include "games/RollButton.h"
+#include "common/AccessibleValue.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 
@@ -361,8 +362,8 @@ void DiceWindow::drawDie(int die)
     const int value = state_.shownValue(die);
     for (int p = 0; p < dice::PipCount; ++p)
         pips_[die - 1][p]->setVisible(dice::pipShown(value, p));
-    dice_[die - 1]->setAccessibleName(value ? QStringLiteral("Die %1: %2").arg(die).arg(value)
-                                            : QStringLiteral("Die %1: off").arg(die));
+    accessible::showValue(dice_[die - 1], QStringLiteral("Die %1").arg(die),
+                          value ? QString::number(value) : QStringLiteral("off"));
 }
 
 void DiceWindow::drawAllDice()
