@@ -690,10 +690,9 @@ void ConversionsWindow::chooseUnit(UnitPage& page, int group)
 
 void ConversionsWindow::describeGrid(UnitPage& page)
 {
-    const int row = page.grid->selectedRow();
-    const QString number = row > 0 ? page.grid->cellText(row, UnitTableModel::NumberColumn).trimmed() : QString();
-    const QString unit = page.grid->cellText(row, UnitTableModel::UnitColumn).trimmed();
-    accessible::showValue(page.grid, GridHint, number.isEmpty() ? QString() : accessible::valueName(unit, number));
+    // Grid rows count the heading row; the model's do not.
+    const QModelIndex selected = page.table->index(page.grid->selectedRow() - 1, UnitTableModel::NumberColumn);
+    accessible::showValue(page.grid, GridHint, selected.data(Qt::AccessibleTextRole).toString());
 }
 
 void ConversionsWindow::scrollGrid(UnitPage& page)

@@ -1,5 +1,6 @@
 // What a screen reader hears from the calculators' value displays: names
 // read through the accessibility interface after real typing and clicks.
+#include "AccessibleTree.h"
 #include "TestServices.h"
 #include "app/Panel.h"
 #include "calc/ConversionGrid.h"
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -73,6 +75,12 @@ TEST(CalcAccessibility, TemperatureResultsAreReadWithTheirValues)
     EXPECT_EQ(readName(w->temperatureResult(Scale::Celsius)), "Celsius (oC): 100.000");
     EXPECT_EQ(readName(w->temperatureResult(Scale::Fahrenheit)), "Fahrenheit (oF): 212.000");
     EXPECT_EQ(readName(w->temperatureResult(Scale::Kelvin)), "Kelvin: 373.160");
+    // Reached from the window down, as the desktop's reader walks it.
+    const QStringList heard = accessibleNamesUnder(w.window);
+    EXPECT_TRUE(heard.contains("Fahrenheit (oF): 212.000")) << heard.join(" | ").toStdString();
+    EXPECT_TRUE(heard.contains("Kelvin: 373.160"));
+    // The unit pages are hidden behind the temperature page.
+    EXPECT_FALSE(heard.contains("Metric: Angstroms"));
 
     // Another input scale converts the same number again: the names follow.
     QRadioButton* fahrenheit = w->scaleButton(Scale::Fahrenheit);
@@ -95,14 +103,19 @@ TEST(CalcAccessibility, UnitListsSayTheUnitConvertedFromAndTheGridItsSelectedNum
     clickItem(metric, 6);
     retype(w->entryBox(ConversionsWindow::LengthPage), QStringLiteral("1"));
     EXPECT_EQ(readName(metric), "Metric: Metres");
+    // Moving through the table a reader hears each number with its unit.
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(w->grid(Category::Length));
+    ASSERT_TRUE(table && table->tableInterface());
+    EXPECT_EQ(table->tableInterface()->cellAt(10, 1)->text(QAccessible::Name), "Kilometres: 0.001 km");
+    EXPECT_EQ(table->tableInterface()->cellAt(0, 1)->text(QAccessible::Name), ""); // a group heading
 
     // The selected cell is the number a double-click would copy.
     ConversionGrid* grid = w->grid(Category::Length);
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
                       grid->visualRect(grid->model()->index(4, 1)).center()); // grid row 5
-    EXPECT_EQ(readName(grid), "Conversion Table: Millimetres: 1,000.0");
+    EXPECT_EQ(readName(grid), "Conversion Table: Millimetres: 1,000.0 mm");
     retype(w->entryBox(ConversionsWindow::LengthPage), QStringLiteral("2"));
-    EXPECT_EQ(readName(grid), "Conversion Table: Millimetres: 2,000.0");
+    EXPECT_EQ(readName(grid), "Conversion Table: Millimetres: 2,000.0 mm");
 
     // One unit over all the lists: choosing a nautical one empties the metric list.
     clickItem(nautical, 0);

@@ -1,6 +1,7 @@
 // What a screen reader hears from the organisers: the Stopwatch's digits
 // and the planner's days, read through the accessibility interface after
 // real presses and typing.
+#include "AccessibleTree.h"
 #include "TestServices.h"
 #include "common/AccessibleValue.h"
 #include "common/DigitDisplay.h"
@@ -61,6 +62,7 @@ TEST(OrganisersAccessibility, AFinishedTimingIsReadFromTheDigits)
     ASSERT_FALSE(watch->running());
     EXPECT_EQ(readName(digits), "Elapsed time: 02:01:01:25");
     EXPECT_EQ(readName(button), "Start Timer");
+    EXPECT_TRUE(accessibleNamesUnder(watch).contains("Elapsed time: 02:01:01:25"));
     // The digit pictures themselves say nothing: the time is read once.
     EXPECT_EQ(readName(digits->position(0)), "");
     delete watch.data();
@@ -89,6 +91,11 @@ TEST(OrganisersAccessibility, PlannerEntriesAreReadWithTheirDay)
     EXPECT_EQ(cellName(march, 1, 1), "1st");
     // The day labels read as they show.
     EXPECT_EQ(cellName(march, 22, 0), "22nd");
+    // Only the month shown is within a reader's reach: its day label is the
+    // one bare "15th" heard, no other month's.
+    const QStringList heard = accessibleNamesUnder(window);
+    EXPECT_TRUE(heard.contains("15th: Party"));
+    EXPECT_EQ(heard.count("15th"), 1);
 
     t.dialogs.answers << platform::No;
     window->newYear();
