@@ -252,8 +252,9 @@ void DateCalculatorWindow::buildResult()
 void DateCalculatorWindow::buildDaysPanel()
 {
     daysPanel_ = resultPart(resultPanel_, QStringLiteral("daysPanel"), QRect(12, 10, 215, 94));
-    // Each title is a navy label over a white one a pixel up and left.
-    title(daysPanel_, DaysTitle, Qt::white, QPoint(20, 14));
+    // Each title is a navy label over a white one a pixel up and left; a
+    // reader hears the navy one only.
+    accessible::markDecoration(title(daysPanel_, DaysTitle, Qt::white, QPoint(20, 14)));
     title(daysPanel_, DaysTitle, Navy, QPoint(21, 15))->setObjectName(QStringLiteral("daysTitle"));
     for (int i = 0; i < datecalc::DayDigits; ++i)
         dayDigits_[std::size_t(i)] =
@@ -263,7 +264,7 @@ void DateCalculatorWindow::buildDaysPanel()
 void DateCalculatorWindow::buildWeeksPanel()
 {
     weeksPanel_ = resultPart(resultPanel_, QStringLiteral("weeksPanel"), QRect(239, 10, 329, 94));
-    title(weeksPanel_, WeeksTitle, Qt::white, QPoint(20, 14));
+    accessible::markDecoration(title(weeksPanel_, WeeksTitle, Qt::white, QPoint(20, 14)));
     QLabel* weeks = title(weeksPanel_, WeeksTitle, Navy, QPoint(21, 15));
     weeks->setObjectName(QStringLiteral("weeksTitle"));
     // The title's spaces place its two words; the digits go under them.

@@ -147,6 +147,12 @@ TEST(CalcAccessibility, DateCalculatorReadsTheDatesTheMonthAndTheSpan)
     QTest::mouseClick(from, Qt::LeftButton, {}, from->dayRect(22).center());
     EXPECT_EQ(readName(from), "Date From: 22 March 2000");
     EXPECT_EQ(readName(w.child<QWidget>("daysPanel")), "Days: 67 days");
+
+    // The titles are drawn twice for their raised look, and read once.
+    const QStringList heard = accessibleNamesUnder(w.window);
+    EXPECT_EQ(heard.count("Days"), 1);
+    EXPECT_EQ(heard.count("              Weeks            Days"), 1);
+    EXPECT_TRUE(heard.contains("Weeks and days: 9 weeks 4 days"));
 }
 
 TEST(CalcAccessibility, StateListsAreReadAsTheEntryChosen)
