@@ -160,13 +160,16 @@ void DiceWindow::buildDie(int k, const QPixmap& face, const QPixmap& spot)
     connect(die, &Panel::clicked, this, [this, k] { toggleDie(k); });
     dice_[k - 1] = die;
 
-    // The face and the pips only draw; clicks belong to the die.
+    // The face and the pips only draw; clicks belong to the die, and so does
+    // what a reader hears ("Die 3: 5").
     QLabel* dieFace = picture(die, QStringLiteral("die%1Face").arg(k), die->rect(), face);
     dieFace->setAttribute(Qt::WA_TransparentForMouseEvents);
+    accessible::markDecoration(dieFace);
     for (int p = 0; p < dice::PipCount; ++p) {
         QLabel* pip = picture(die, QStringLiteral("die%1Pip%2").arg(k).arg(QChar(dice::pipLetter(p))),
                               QRect(dice::pipOffset(p), QSize(dice::PipSize, dice::PipSize)), spot);
         pip->setAttribute(Qt::WA_TransparentForMouseEvents);
+        accessible::markDecoration(pip);
         pip->hide();
         pips_[k - 1][p] = pip;
     }

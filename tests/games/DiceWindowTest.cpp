@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
@@ -185,6 +186,11 @@ TEST_F(DiceWindowTest, ClickingADieOrItsPipTogglesItAndKeepsTheFace)
     mouse(QTest::mouseClick, die(3), QPoint(52, 52)); // centre: on a pip or the bare face
     EXPECT_EQ(pipsShown(dice, 3), "");
     EXPECT_EQ(accessible::readName(die(3)), "Die 3: off");
+    // A shown die's face and pips are its value drawn, not read apart from it.
+    QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(die(1));
+    ASSERT_TRUE(shown && shown->childCount() == 8);
+    for (int i = 0; i < shown->childCount(); ++i)
+        EXPECT_TRUE(shown->child(i)->state().invisible) << i;
     mouse(QTest::mouseClick, die(3), QPoint(3, 50));
     EXPECT_EQ(pipsShown(dice, 3), Pips[before[2]]);
     EXPECT_EQ(faces(), before);
