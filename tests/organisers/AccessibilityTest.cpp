@@ -12,6 +12,7 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QTableView>
 #include <QTest>
 
@@ -75,7 +76,14 @@ TEST(OrganisersAccessibility, PlannerEntriesAreReadWithTheirDay)
     QPointer<AnniversariesWindow> window = new AnniversariesWindow(t.services);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-    window->showMonth(3);
+    auto* marchButton = window->findChild<QPushButton*>(QStringLiteral("monthButton3"));
+    auto* aprilButton = window->findChild<QPushButton*>(QStringLiteral("monthButton4"));
+    ASSERT_TRUE(marchButton && aprilButton);
+    EXPECT_EQ(readName(marchButton), "March: selected"); // the month of the clock
+    QTest::mouseClick(aprilButton, Qt::LeftButton);
+    EXPECT_EQ(readName(aprilButton), "April: selected");
+    EXPECT_EQ(readName(marchButton), "March");
+    QTest::mouseClick(marchButton, Qt::LeftButton);
     QTableView* march = window->grid(3);
     EXPECT_EQ(cellName(march, 15, 1), "15th");
 
