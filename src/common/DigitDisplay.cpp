@@ -13,7 +13,7 @@ DigitDisplay::DigitDisplay(int positions, QSize glyphSize, QWidget* parent, int 
         auto* label = new QLabel(this);
         label->setGeometry(i * (glyphSize.width() + spacing), 0, glyphSize.width(), glyphSize.height());
         // The display as a whole says its value; the positions stay quiet.
-        label->setAccessibleName(QString());
+        accessible::markDecoration(label);
         positions_.push_back(label);
     }
     // Nothing shown yet: the first display() draws every position.

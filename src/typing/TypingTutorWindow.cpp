@@ -216,6 +216,8 @@ void TypingTutorWindow::buildDayDisplay()
     tensDigit_ = new QLabel(controlPanel_);
     tensDigit_->setObjectName(QStringLiteral("tensDigit"));
     tensDigit_->setGeometry(14, 14, DigitSize.width(), DigitSize.height());
+    // The units digit says the whole day number.
+    accessible::markDecoration(tensDigit_);
     unitsDigit_ = new QLabel(controlPanel_);
     unitsDigit_->setObjectName(QStringLiteral("unitsDigit"));
     unitsDigit_->setGeometry(14 + DigitSize.width(), 14, DigitSize.width(), DigitSize.height());

@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <QTest>
 
@@ -153,6 +154,12 @@ TEST(CalcAccessibility, DateCalculatorReadsTheDatesTheMonthAndTheSpan)
     EXPECT_EQ(heard.count("Days"), 1);
     EXPECT_EQ(heard.count("              Weeks            Days"), 1);
     EXPECT_TRUE(heard.contains("Weeks and days: 9 weeks 4 days"));
+    // Each number is read whole from its panel, not digit by digit.
+    const QList<QLabel*> digits = w->findChildren<QLabel*>(QRegularExpression("Digit"));
+    EXPECT_EQ(digits.size(), 7 + 6 + 1);
+    for (QLabel* digit : digits)
+        EXPECT_TRUE(QAccessible::queryAccessibleInterface(digit)->state().invisible)
+            << digit->objectName().toStdString();
 }
 
 TEST(CalcAccessibility, StateListsAreReadAsTheEntryChosen)

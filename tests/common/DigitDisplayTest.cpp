@@ -2,6 +2,7 @@
 
 #include "common/AccessibleValue.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -68,6 +69,9 @@ TEST(DigitDisplay, AReaderHearsTheLabelAndTheDigitsShown)
     display.display(" 1");
     EXPECT_EQ(accessible::readName(&display), "Score: 1");
     // The positions themselves stay quiet, so the digits are read once.
-    for (int i = 0; i < display.positionCount(); ++i)
+    display.show();
+    for (int i = 0; i < display.positionCount(); ++i) {
         EXPECT_EQ(accessible::readName(display.position(i)), "");
+        EXPECT_TRUE(QAccessible::queryAccessibleInterface(display.position(i))->state().invisible) << i;
+    }
 }
