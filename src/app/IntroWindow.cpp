@@ -2,6 +2,7 @@
 
 #include "app/NoticeList.h"
 #include "app/Panel.h"
+#include "common/AccessibleValue.h"
 #include "common/Palette.h"
 #include "platform/WebAddress.h"
 
@@ -48,10 +49,12 @@ QLabel* textLine(QWidget* parent, const QString& text, const QFont& font, const 
 void shadowedLine(QWidget* parent, const QString& text, const QFont& font, const QRect& geometry,
                   const QString& name)
 {
-    textLine(parent, text, font, Qt::black, geometry)->setObjectName(name + QStringLiteral("Shadow"));
+    QLabel* shadow = textLine(parent, text, font, Qt::black, geometry);
+    shadow->setObjectName(name + QStringLiteral("Shadow"));
+    // A reader hears the line once, from the top copy.
+    accessible::markDecoration(shadow);
     QLabel* top = textLine(parent, text, font, Qt::red, geometry.translated(-2, 0));
     top->setObjectName(name);
-    top->setAccessibleName(text);
 }
 
 // A green field lit from the top, with soft rays fanning out from the
@@ -211,12 +214,16 @@ void IntroWindow::buildPostscript()
     const QStringList lines = postscriptLines();
     postscriptPanel_->setAccessibleName(lines.join(QString()));
     const QFont font = pixelFont(QStringLiteral("Arial"), 11, true);
+    // The panel says the whole postscript as one link; its lines and their
+    // shadows would only say it again, piecemeal.
     for (int i = 0; i < lines.size(); ++i) {
         const QRect line(0, 5 + i * 17, postscriptPanel_->width(), 17);
-        textLine(postscriptPanel_, lines[i], font, Qt::black, line.translated(1, 1))
-            ->setObjectName(QStringLiteral("postscriptShadow%1").arg(i + 1));
-        textLine(postscriptPanel_, lines[i], font, Qt::white, line)
-            ->setObjectName(QStringLiteral("postscriptLine%1").arg(i + 1));
+        QLabel* shadow = textLine(postscriptPanel_, lines[i], font, Qt::black, line.translated(1, 1));
+        shadow->setObjectName(QStringLiteral("postscriptShadow%1").arg(i + 1));
+        accessible::markDecoration(shadow);
+        QLabel* shown = textLine(postscriptPanel_, lines[i], font, Qt::white, line);
+        shown->setObjectName(QStringLiteral("postscriptLine%1").arg(i + 1));
+        accessible::markDecoration(shown);
     }
     connect(postscriptPanel_, &Panel::clicked, this, &IntroWindow::openDownloadSite);
 }

@@ -4,6 +4,7 @@
 #include "app/Panel.h"
 #include "app/PictureStore.h"
 #include "app/SoundEffects.h"
+#include "common/AccessibleValue.h"
 #include "common/Colours.h"
 #include "common/HelpText.h"
 #include "common/Palette.h"
@@ -300,8 +301,7 @@ void ProgramMenu::setSoundSwitch(bool on)
 {
     soundSwitch_ = on;
     soundGlow_->setVisible(on);
-    soundButton_->setAccessibleName(on ? QStringLiteral("Sound Effects: on")
-                                       : QStringLiteral("Sound Effects: off"));
+    accessible::showValue(soundButton_, QStringLiteral("Sound Effects"), on ? QStringLiteral("on") : QStringLiteral("off"));
 }
 
 void ProgramMenu::toggleSound() { setSoundSwitch(!soundSwitch_); }

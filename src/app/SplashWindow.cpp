@@ -3,6 +3,7 @@
 #include "app/Artwork.h"
 #include "app/LazyPicture.h"
 #include "app/Panel.h"
+#include "common/AccessibleValue.h"
 #include "common/Colours.h"
 #include "common/Palette.h"
 
@@ -61,9 +62,8 @@ void SplashWindow::buildLayout()
 
     const QString present = QStringLiteral("Orvik Productions proudly present");
     // Drawn twice for a shadow: black behind, teal one pixel to the right.
-    splashLine(background_, present, 19, true, Qt::black, QRect(0, 5, 536, 24));
-    splashLine(background_, present, 19, true, QColor(0, 128, 128), QRect(1, 4, 536, 24))
-        ->setAccessibleName(present);
+    accessible::markDecoration(splashLine(background_, present, 19, true, Qt::black, QRect(0, 5, 536, 24)));
+    splashLine(background_, present, 19, true, QColor(0, 128, 128), QRect(1, 4, 536, 24));
 
     auto* bevel = new QFrame(background_);
     bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);

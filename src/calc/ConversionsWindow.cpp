@@ -6,6 +6,7 @@
 #include "calc/OvenChartModel.h"
 #include "calc/UnitList.h"
 #include "calc/UnitTableModel.h"
+#include "common/AccessibleValue.h"
 #include "common/HelpText.h"
 #include "common/Palette.h"
 #include "platform/Dialogs.h"
@@ -56,6 +57,9 @@ const QString GridHint = QStringLiteral("Conversion Table");
 const QString ScrollHint = QStringLiteral("Use this 'Scroll Bar' to see the remainder of the table");
 const QString TemperatureEntryHint = QStringLiteral("Input Value");
 const QString ScaleHint = QStringLiteral("Select unit of input temperature");
+constexpr const char* CelsiusHeading = "Celsius (oC)";
+constexpr const char* FahrenheitHeading = "Fahrenheit (oF)";
+constexpr const char* KelvinHeading = "Kelvin";
 
 QFont courier(int pixels)
 {
@@ -92,6 +96,13 @@ void fillUnitList(QListWidget* list, const std::vector<QString>& captions)
         auto* item = new QListWidgetItem(caption, list);
         item->setSizeHint(QSize(LeftPanelWidth - 14, unitItemHeight(list)));
     }
+}
+
+// A unit list is read as its group and the unit selected in it, if any.
+void describeUnitList(QListWidget* list, const QString& group)
+{
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    accessible::showValue(list, group, selected.isEmpty() ? QString() : selected.front()->text().trimmed());
 }
 
 Panel* makePanel(QWidget* parent, const QString& name, const QRect& geometry)
@@ -285,6 +296,9 @@ void ConversionsWindow::buildUnitLists(UnitPage& page, QWidget* panel)
         y += height + ListGap;
         page.lists.push_back(list);
         const int group = int(g);
+        // A reader hears the unit converted from with the list's name.
+        const QString hint = text.listHints[g];
+        connect(list, &QListWidget::itemSelectionChanged, this, [list, hint] { describeUnitList(list, hint); });
         // Clicks, double-clicks and arrow keys all end in a new selection.
         connect(list, &QListWidget::itemSelectionChanged, this, [this, &page, group] {
             if (filling_ || page.lists[std::size_t(group)]->selectedRow() < 0)
@@ -324,6 +338,9 @@ void ConversionsWindow::buildGrid(UnitPage& page, QWidget* panel)
     connect(page.grid, &ConversionGrid::gridClicked, this, focusPageEntry);
     connect(page.grid, &ConversionGrid::topRowChanged, this, focusPageEntry);
     connect(page.grid, &ConversionGrid::gridDoubleClicked, this, &ConversionsWindow::copySelectedNumber);
+    // The selected cell is the number a double-click copies: the grid says it.
+    connect(page.grid, &ConversionGrid::selectedRowChanged, this, [this, &page] { describeGrid(page); });
+    connect(page.table, &QAbstractItemModel::dataChanged, this, [this, &page] { describeGrid(page); });
 }
 
 // Length and weight have more rows than the grid shows: a two-position bar
@@ -426,10 +443,10 @@ void ConversionsWindow::buildTemperatureResults(QWidget* panel)
         const char* start;
     };
     const Result results[] = {
-        {&celsiusResult_, "celsiusResult", "Celsius (oC)", "Temperature in Celsius (Read Only)", "0.000 "},
-        {&fahrenheitResult_, "fahrenheitResult", "Fahrenheit (oF)", "Temperature in Fahrenheit (Read Only)",
+        {&celsiusResult_, "celsiusResult", CelsiusHeading, "Temperature in Celsius (Read Only)", "0.000 "},
+        {&fahrenheitResult_, "fahrenheitResult", FahrenheitHeading, "Temperature in Fahrenheit (Read Only)",
          "32.000 "},
-        {&kelvinResult_, "kelvinResult", "Kelvin", "Temperature in Kelvin (Read Only)", "273.16"},
+        {&kelvinResult_, "kelvinResult", KelvinHeading, "Temperature in Kelvin (Read Only)", "273.16"},
     };
     int y = 24;
     for (const Result& r : results) {
@@ -439,7 +456,7 @@ void ConversionsWindow::buildTemperatureResults(QWidget* panel)
         QLabel* label = new QLabel(QString::fromLatin1(r.start), conversions);
         label->setObjectName(QString::fromLatin1(r.name));
         label->setToolTip(QString::fromLatin1(r.hint));
-        label->setAccessibleName(QString::fromLatin1(r.heading));
+        accessible::showValue(label, QString::fromLatin1(r.heading), label->text().trimmed());
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setFont(courier(15));
         label->setFrameShape(QFrame::Panel);
@@ -671,6 +688,13 @@ void ConversionsWindow::chooseUnit(UnitPage& page, int group)
     convert(page);
 }
 
+void ConversionsWindow::describeGrid(UnitPage& page)
+{
+    // Grid rows count the heading row; the model's do not.
+    const QModelIndex selected = page.table->index(page.grid->selectedRow() - 1, UnitTableModel::NumberColumn);
+    accessible::showValue(page.grid, GridHint, selected.data(Qt::AccessibleTextRole).toString());
+}
+
 void ConversionsWindow::scrollGrid(UnitPage& page)
 {
     page.grid->setTopRow(page.topRows[std::size_t(page.scrollBar->value())]);
@@ -696,9 +720,13 @@ void ConversionsWindow::convertTemperature()
         temperatureEntry_->setCursorPosition(kept);
         return;
     }
-    celsiusResult_->setText(out.celsius);
-    fahrenheitResult_->setText(out.fahrenheit);
-    kelvinResult_->setText(out.kelvin);
+    const auto show = [](QLabel* result, const QString& heading, const QString& value) {
+        result->setText(value);
+        accessible::showValue(result, heading, value.trimmed());
+    };
+    show(celsiusResult_, CelsiusHeading, out.celsius);
+    show(fahrenheitResult_, FahrenheitHeading, out.fahrenheit);
+    show(kelvinResult_, KelvinHeading, out.kelvin);
 }
 
 void ConversionsWindow::scaleChosen()

@@ -74,6 +74,7 @@ private:
     void chooseUnit(UnitPage& page, int group);
     void showSelection(UnitPage& page);
     void scrollGrid(UnitPage& page);
+    void describeGrid(UnitPage& page);
     void copySelectedNumber();
     void convertTemperature();
     void scaleChosen();

@@ -3,6 +3,7 @@
 #include "app/Artwork.h"
 #include "app/Panel.h"
 #include "calc/DateGrid.h"
+#include "common/AccessibleValue.h"
 #include "common/Colours.h"
 #include "common/HelpText.h"
 #include "common/Palette.h"
@@ -67,6 +68,8 @@ QLabel* digitCell(QWidget* parent, const QString& name, int x)
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setGeometry(x, 48, datedigits::Width, datedigits::Height);
+    // Its panel says the whole number; a digit alone would only interrupt.
+    accessible::markDecoration(label);
     return label;
 }
 
@@ -163,6 +166,7 @@ void DateCalculatorWindow::buildPage(Side side)
     d.calendar = new DateGrid(today(), d.page);
     d.calendar->setObjectName(sideName(side, "Calendar"));
     d.calendar->setGeometry(10, 8, 280, 196);
+    d.calendar->setAccessibleLabel(side == Side::From ? FromTitle : ToTitle);
     connect(d.calendar, &DateGrid::changed, this, &DateCalculatorWindow::showSpan);
     connect(d.calendar, &DateGrid::clicked, this, &DateCalculatorWindow::showSpan);
 
@@ -250,8 +254,9 @@ void DateCalculatorWindow::buildResult()
 void DateCalculatorWindow::buildDaysPanel()
 {
     daysPanel_ = resultPart(resultPanel_, QStringLiteral("daysPanel"), QRect(12, 10, 215, 94));
-    // Each title is a navy label over a white one a pixel up and left.
-    title(daysPanel_, DaysTitle, Qt::white, QPoint(20, 14));
+    // Each title is a navy label over a white one a pixel up and left; a
+    // reader hears the navy one only.
+    accessible::markDecoration(title(daysPanel_, DaysTitle, Qt::white, QPoint(20, 14)));
     title(daysPanel_, DaysTitle, Navy, QPoint(21, 15))->setObjectName(QStringLiteral("daysTitle"));
     for (int i = 0; i < datecalc::DayDigits; ++i)
         dayDigits_[std::size_t(i)] =
@@ -261,7 +266,7 @@ void DateCalculatorWindow::buildDaysPanel()
 void DateCalculatorWindow::buildWeeksPanel()
 {
     weeksPanel_ = resultPart(resultPanel_, QStringLiteral("weeksPanel"), QRect(239, 10, 329, 94));
-    title(weeksPanel_, WeeksTitle, Qt::white, QPoint(20, 14));
+    accessible::markDecoration(title(weeksPanel_, WeeksTitle, Qt::white, QPoint(20, 14)));
     QLabel* weeks = title(weeksPanel_, WeeksTitle, Navy, QPoint(21, 15));
     weeks->setObjectName(QStringLiteral("weeksTitle"));
     // The title's spaces place its two words; the digits go under them.
@@ -303,10 +308,10 @@ void DateCalculatorWindow::showSpan()
     showDigits(datecalc::weeksText(span.weeks), Set::Weeks, weekDigits_.data());
     showDigit(remainingDaysDigit_, Set::RemainingDays, span.remainder);
 
-    daysPanel_->setAccessibleName(daysName(span.days));
-    weeksPanel_->setAccessibleName(
-        (span.weeks == 1 ? QStringLiteral("1 week ") : QStringLiteral("%1 weeks ").arg(span.weeks))
-        + daysName(span.remainder));
+    accessible::showValue(daysPanel_, DaysTitle, daysName(span.days));
+    accessible::showValue(weeksPanel_, QStringLiteral("Weeks and days"),
+                          (span.weeks == 1 ? QStringLiteral("1 week ") : QStringLiteral("%1 weeks ").arg(span.weeks))
+                              + daysName(span.remainder));
 }
 
 void DateCalculatorWindow::takeYearFromBox(Side side)
@@ -385,6 +390,9 @@ void DateCalculatorWindow::highlightMonth(Side side)
             colourPanel(button, Navy, Qt::white);
         else if (button->colour() == Navy && month != d.highlightedMonth)
             colourPanel(button, Silver, Qt::black);
+        // The navy month is the chosen one; a reader hears it so.
+        accessible::showValue(button, button->caption(),
+                              month == d.highlightedMonth ? QStringLiteral("selected") : QString());
     }
 }
 

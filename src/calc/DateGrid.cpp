@@ -1,5 +1,7 @@
 #include "calc/DateGrid.h"
 
+#include "common/AccessibleValue.h"
+
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMouseEvent>
@@ -23,8 +25,16 @@ DateGrid::DateGrid(const QDate& today, QWidget* parent) : QWidget(parent), date_
     setFont(grid);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(accessibleDate(date_));
+    describe();
 }
+
+void DateGrid::setAccessibleLabel(const QString& label)
+{
+    accessibleLabel_ = label;
+    describe();
+}
+
+void DateGrid::describe() { accessible::showValue(this, accessibleLabel_, accessibleDate(date_)); }
 
 void DateGrid::setYear(qint64 year) { redrawIfTaken(date_.setYear(year)); }
 
@@ -38,7 +48,7 @@ void DateGrid::redrawIfTaken(bool accepted)
 {
     if (!accepted)
         return;
-    setAccessibleName(accessibleDate(date_));
+    describe();
     update();
     emit changed();
 }

@@ -27,6 +27,9 @@ public:
     // On while off moves the date to today.
     void setTodayMode(bool on, const QDate& today);
 
+    // What a screen reader hears before the date ("Date From: 15 January 2000").
+    void setAccessibleLabel(const QString& label);
+
     // Cell of the grid in widget coordinates: row 0 holds the day names.
     QRect cellRect(int row, int column) const;
     QRect dayRect(int day) const;
@@ -44,6 +47,8 @@ protected:
 
 private:
     void redrawIfTaken(bool accepted);
+    void describe();
 
     datecalc::CalendarDate date_;
+    QString accessibleLabel_;
 };

@@ -1,5 +1,7 @@
 #include "calc/UnitTableModel.h"
 
+#include "common/AccessibleValue.h"
+
 UnitTableModel::UnitTableModel(units::Category category, QObject* parent)
     : QAbstractTableModel(parent), category_(category), numbers_(std::size_t(table().rowCount() - 1))
 {
@@ -46,9 +48,17 @@ QVariant UnitTableModel::data(const QModelIndex& index, int role) const
         // Numbers are right-aligned texts; wider ones lose leading blanks, not digits.
         return QVariant::fromValue(Qt::AlignVCenter
                                    | (index.column() == NumberColumn ? Qt::AlignRight : Qt::AlignLeft));
+    const units::TableRow& row = table().rows[std::size_t(index.row() + 1)];
+    if (role == Qt::AccessibleTextRole && index.column() == NumberColumn) {
+        // A number alone means little to a reader moving through the table:
+        // it hears the unit and its abbreviation with it.
+        const QString number = numbers_[std::size_t(index.row())].trimmed();
+        return number.isEmpty() ? QString()
+                                : accessible::valueName(row.label.trimmed(),
+                                                        (number + QLatin1Char(' ') + row.abbreviation.trimmed()).trimmed());
+    }
     if (role != Qt::DisplayRole)
         return QVariant();
-    const units::TableRow& row = table().rows[std::size_t(index.row() + 1)];
     switch (index.column()) {
     case UnitColumn:
         return row.label;

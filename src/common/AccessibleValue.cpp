@@ -1,9 +1,54 @@
 #include "AccessibleValue.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QWidget>
 
 namespace accessible {
+
+namespace {
+
+constexpr char DecorationProperty[] = "orvikAccessibleDecoration";
+
+// A decoration as a reader sees it: nameless and not showing, so it is
+// passed over; it stays in the tree so positions of its siblings hold.
+class Decoration : public QAccessibleWidget {
+public:
+    explicit Decoration(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StaticText) {}
+    QString text(QAccessible::Text) const override { return {}; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = true;
+        s.focusable = false;
+        return s;
+    }
+};
+
+QAccessibleInterface* decorationFactory(const QString&, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    return widget && widget->property(DecorationProperty).toBool() ? new Decoration(widget) : nullptr;
+}
+
+} // namespace
+
+void markDecoration(QWidget* widget)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(decorationFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    if (!widget)
+        return;
+    widget->setProperty(DecorationProperty, true);
+    // Qt may have made the widget's reader view already (a label makes it
+    // when its text is set): drop it, so the next one asked for is ours.
+    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(widget);
+    if (made && !dynamic_cast<Decoration*>(made))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
 
 QString valueName(const QString& label, const QString& value)
 {

@@ -20,6 +20,11 @@ void showValue(QWidget* widget, const QString& label, const QString& value);
 // Names the widget as given, telling the accessibility layer when it changed.
 void setName(QWidget* widget, const QString& name);
 
+// Leaves the widget out of what a screen reader reads: the shadow copy of a
+// text drawn twice, or lines a named parent already says in full. Call it
+// before the widget is shown.
+void markDecoration(QWidget* widget);
+
 // The name a screen reader reads for the widget, through the accessibility
 // interface rather than the widget's own text.
 QString readName(QWidget* widget);

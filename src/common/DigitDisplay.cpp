@@ -1,5 +1,7 @@
 #include "common/DigitDisplay.h"
 
+#include "common/AccessibleValue.h"
+
 #include <QLabel>
 
 DigitDisplay::DigitDisplay(int positions, QSize glyphSize, QWidget* parent, int spacing)
@@ -11,7 +13,7 @@ DigitDisplay::DigitDisplay(int positions, QSize glyphSize, QWidget* parent, int 
         auto* label = new QLabel(this);
         label->setGeometry(i * (glyphSize.width() + spacing), 0, glyphSize.width(), glyphSize.height());
         // The display as a whole says its value; the positions stay quiet.
-        label->setAccessibleName(QString());
+        accessible::markDecoration(label);
         positions_.push_back(label);
     }
     // Nothing shown yet: the first display() draws every position.
@@ -25,6 +27,20 @@ void DigitDisplay::setGlyph(QChar character, const QPixmap& picture)
     for (int i = 0; i < positionCount(); ++i)
         if (shown_.at(i) == character)
             positions_[i]->setPixmap(picture);
+}
+
+void DigitDisplay::setAccessibleLabel(const QString& label)
+{
+    accessibleLabel_ = label;
+    describe();
+}
+
+void DigitDisplay::describe()
+{
+    // Positions not drawn yet hold no character and say nothing.
+    QString shown = shown_;
+    shown.remove(QChar(0));
+    accessible::showValue(this, accessibleLabel_, shown.trimmed());
 }
 
 QPixmap DigitDisplay::glyphFor(QChar character) const
@@ -45,5 +61,7 @@ int DigitDisplay::display(const QString& text)
         positions_[i]->setPixmap(glyphFor(wanted));
         ++redrawn;
     }
+    if (redrawn > 0)
+        describe();
     return redrawn;
 }

@@ -21,17 +21,23 @@ public:
     void setGlyph(QChar character, const QPixmap& picture);
 
     // Shows text, one character per position from the left (missing
-    // positions are blank). Returns the number of positions redrawn.
+    // positions are blank). Returns the number of positions redrawn. A
+    // screen reader reads the display as its label and the text shown.
     int display(const QString& text);
     QString text() const { return shown_; }
+
+    // What the digits are ("Elapsed time"), read before them.
+    void setAccessibleLabel(const QString& label);
 
     QLabel* position(int index) const { return positions_.at(index); }
     int positionCount() const { return int(positions_.size()); }
 
 private:
     QPixmap glyphFor(QChar character) const;
+    void describe();
 
     std::vector<QLabel*> positions_;
     QHash<QChar, QPixmap> glyphs_;
     QString shown_;
+    QString accessibleLabel_;
 };

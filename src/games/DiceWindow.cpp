@@ -8,6 +8,7 @@
 #include "common/Palette.h"
 #include "games/DiceArt.h"
 #include "games/RollButton.h"
+#include "common/AccessibleValue.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 
@@ -159,13 +160,16 @@ void DiceWindow::buildDie(int k, const QPixmap& face, const QPixmap& spot)
     connect(die, &Panel::clicked, this, [this, k] { toggleDie(k); });
     dice_[k - 1] = die;
 
-    // The face and the pips only draw; clicks belong to the die.
+    // The face and the pips only draw; clicks belong to the die, and so does
+    // what a reader hears ("Die 3: 5").
     QLabel* dieFace = picture(die, QStringLiteral("die%1Face").arg(k), die->rect(), face);
     dieFace->setAttribute(Qt::WA_TransparentForMouseEvents);
+    accessible::markDecoration(dieFace);
     for (int p = 0; p < dice::PipCount; ++p) {
         QLabel* pip = picture(die, QStringLiteral("die%1Pip%2").arg(k).arg(QChar(dice::pipLetter(p))),
                               QRect(dice::pipOffset(p), QSize(dice::PipSize, dice::PipSize)), spot);
         pip->setAttribute(Qt::WA_TransparentForMouseEvents);
+        accessible::markDecoration(pip);
         pip->hide();
         pips_[k - 1][p] = pip;
     }
@@ -361,8 +365,8 @@ void DiceWindow::drawDie(int die)
     const int value = state_.shownValue(die);
     for (int p = 0; p < dice::PipCount; ++p)
         pips_[die - 1][p]->setVisible(dice::pipShown(value, p));
-    dice_[die - 1]->setAccessibleName(value ? QStringLiteral("Die %1: %2").arg(die).arg(value)
-                                            : QStringLiteral("Die %1: off").arg(die));
+    accessible::showValue(dice_[die - 1], QStringLiteral("Die %1").arg(die),
+                          value ? QString::number(value) : QStringLiteral("off"));
 }
 
 void DiceWindow::drawAllDice()

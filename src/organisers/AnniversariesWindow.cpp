@@ -2,6 +2,7 @@
 
 #include "app/Artwork.h"
 #include "app/Panel.h"
+#include "common/AccessibleValue.h"
 #include "common/Colours.h"
 #include "common/Palette.h"
 #include "common/SettingsStore.h"
@@ -246,8 +247,12 @@ void AnniversariesWindow::showMonth(int month)
 
 void AnniversariesWindow::colourMonthPanels(int selected)
 {
-    for (int m = 1; m <= planner::MonthCount; ++m)
+    for (int m = 1; m <= planner::MonthCount; ++m) {
         monthHighlights_[m - 1]->setColour(m == selected ? QColor(Qt::red) : colours::LightBlue);
+        // The red frame marks the month shown; a reader hears it on the button.
+        accessible::showValue(monthButtons_[m - 1], planner::monthName(m),
+                              m == selected ? QStringLiteral("selected") : QString());
+    }
 }
 
 bool AnniversariesWindow::eventFilter(QObject* watched, QEvent* event)

@@ -1,5 +1,6 @@
 #include "organisers/PlannerMonthModel.h"
 
+#include "common/AccessibleValue.h"
 #include "organisers/YearPlanner.h"
 
 #include <QColor>
@@ -25,8 +26,12 @@ QVariant PlannerMonthModel::data(const QModelIndex& index, int role) const
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
     const int day = index.row() + 1;
-    if (index.column() == EntryColumn)
+    if (index.column() == EntryColumn) {
+        // A reader hears the day with its entry, not the entry alone.
+        if (role == Qt::AccessibleTextRole)
+            return accessible::valueName(planner::dayLabel(day).trimmed(), planner_.entry(month_, day));
         return role == Qt::DisplayRole || role == Qt::EditRole ? QVariant(planner_.entry(month_, day)) : QVariant();
+    }
     switch (role) {
     case Qt::DisplayRole: return planner::dayLabel(day);
     case Qt::BackgroundRole: return Silver;

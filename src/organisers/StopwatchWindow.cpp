@@ -4,6 +4,7 @@
 #include "app/Panel.h"
 #include "app/PictureStore.h"
 #include "app/SoundEffects.h"
+#include "common/AccessibleValue.h"
 #include "common/Colours.h"
 #include "common/DigitDisplay.h"
 #include "common/HelpText.h"
@@ -102,7 +103,6 @@ StopwatchWindow::StopwatchWindow(const UtilityServices& services, QWidget* owner
 
     // Every digit drawn once, all showing 0.
     digits_->display(displayText({}));
-    digits_->setAccessibleName(displayText({}));
     showButtonPicture(QStringLiteral("StartOut"));
     showRecentFiles();
 
@@ -196,6 +196,7 @@ void StopwatchWindow::buildDigitDisplay()
     digits_ = new DigitDisplay(DisplayPositions, GlyphSize, digitPanel_);
     digits_->setObjectName(QStringLiteral("digits"));
     digits_->move(8, 6);
+    digits_->setAccessibleLabel(QStringLiteral("Elapsed time"));
     for (int d = 0; d <= 9; ++d)
         digits_->setGlyph(QChar('0' + d), services().pictures.picture(QStringLiteral("N%1").arg(d)));
     digits_->setGlyph(QLatin1Char(':'), services().pictures.picture(QStringLiteral("NC")));
@@ -341,7 +342,7 @@ void StopwatchWindow::startTiming()
     setFileCommandsEnabled(false);
     stopwatch_.start();
     timings_->beginTiming(stopwatch_.startedAt().time());
-    startStopPicture_->setAccessibleName(StopCaption);
+    accessible::setName(startStopPicture_, StopCaption);
     displayTimer_->start();
 }
 
@@ -349,7 +350,7 @@ void StopwatchWindow::stopTiming()
 {
     stopwatch_.stop();
     displayTimer_->stop();
-    startStopPicture_->setAccessibleName(StartCaption);
+    accessible::setName(startStopPicture_, StartCaption);
     const Elapsed elapsed = splitElapsed(stopwatch_.elapsed());
     timings_->endTiming(stopwatch_.stoppedAt().time(), elapsed);
     showElapsedDigits(elapsed);
@@ -376,7 +377,6 @@ void StopwatchWindow::showElapsedDigits(const Elapsed& elapsed)
     const QString text = displayText(elapsed);
     if (digits_->display(text) == 0)
         return;
-    digits_->setAccessibleName(text);
     if (before.at(SecondsUnitsAt) != text.at(SecondsUnitsAt))
         services().sounds.play(SoundGate::Reserved, NoteOnSeconds, 60, 127, digitTicks_);
     if (before.at(TenthsAt) != text.at(TenthsAt))
@@ -601,5 +601,5 @@ void StopwatchWindow::selectRow(int row)
 void StopwatchWindow::showButtonPicture(const QString& name)
 {
     startStopPicture_->setPixmap(services().pictures.picture(name));
-    startStopPicture_->setAccessibleName(stopwatch_.isRunning() ? StopCaption : StartCaption);
+    accessible::setName(startStopPicture_, stopwatch_.isRunning() ? StopCaption : StartCaption);
 }

@@ -102,10 +102,25 @@ ColourValue fromQColor(const QColor& colour)
     return colours::colourValue(colour.red(), colour.green(), colour.blue());
 }
 
-QString describeColour(const QString& what, ColourValue value)
+const QString NewWidthName = QStringLiteral("New width");
+const QString NewHeightName = QStringLiteral("New height");
+const QString BrushWidthName = QStringLiteral("Brush width");
+
+QString describeColour(ColourValue value)
 {
     const QColor c = colours::fromColourValue(value);
-    return QStringLiteral("%1: red %2, green %3, blue %4").arg(what).arg(c.red()).arg(c.green()).arg(c.blue());
+    return QStringLiteral("red %1, green %2, blue %3").arg(c.red()).arg(c.green()).arg(c.blue());
+}
+
+// A size box is read with its number and the unit it is in: the unit shows
+// only as a lamp.
+void describeSizeBox(QLineEdit* box, const QString& label, paint::sizeunits::Unit unit)
+{
+    using paint::sizeunits::Unit;
+    const QString unitName = unit == Unit::Cm ? QStringLiteral("cm")
+                             : unit == Unit::Inches ? QStringLiteral("Inches")
+                                                    : QStringLiteral("Pixels");
+    accessible::showValue(box, label, box->text().isEmpty() ? QString() : box->text() + QLatin1Char(' ') + unitName);
 }
 
 } // namespace
@@ -327,7 +342,6 @@ void PaintWindow::buildBrushMenu()
     widthLabel->setStyleSheet(QStringLiteral("color: white; font-weight: bold; padding-left: 4px;"));
     brushWidthSlider_ = new QSlider(Qt::Horizontal, menu);
     brushWidthSlider_->setObjectName(QStringLiteral("brushWidthSlider"));
-    brushWidthSlider_->setAccessibleName(QStringLiteral("Brush width"));
     brushWidthSlider_->setRange(1, 75);
     brushWidthSlider_->setSingleStep(1);
     brushWidthSlider_->setPageStep(5);
@@ -335,6 +349,7 @@ void PaintWindow::buildBrushMenu()
     brushWidthSlider_->setTickPosition(QSlider::TicksBelow);
     brushWidthSlider_->setGeometry(8, 4 + 3 * 24 + 26, 184, 28);
     brushWidthSlider_->setValue(25);
+    accessible::showValue(brushWidthSlider_, BrushWidthName, QString::number(brushWidthSlider_->value()));
     connect(brushWidthSlider_, &QSlider::valueChanged, this, &PaintWindow::applyBrushWidth);
 }
 
@@ -652,7 +667,7 @@ void PaintWindow::refreshLamps()
 {
     const auto light = [](QLabel* lampLabel, bool on, const QString& choice) {
         lampLabel->setVisible(on);
-        lampLabel->setAccessibleName(choice + (on ? QStringLiteral(": selected") : QStringLiteral(": not selected")));
+        accessible::showValue(lampLabel, choice, on ? QStringLiteral("selected") : QStringLiteral("not selected"));
     };
     for (int number = 1; number <= 7; ++number) {
         const auto type = CanvasType(number);
@@ -697,7 +712,7 @@ void PaintWindow::refreshColourShapes()
 {
     const auto show = [](Panel* shape, const QString& what, ColourValue value) {
         shape->setColour(colours::fromColourValue(value));
-        shape->setAccessibleName(describeColour(what, value));
+        accessible::showValue(shape, what, describeColour(value));
     };
     show(canvasColourShape_, QStringLiteral("Canvas color"), canvasColour_);
     show(drawColourShape_, QStringLiteral("Draw color"), stepper_.drawColour());
@@ -1063,7 +1078,11 @@ void PaintWindow::selectBrush(BrushType brush)
     refreshLamps();
 }
 
-void PaintWindow::applyBrushWidth(int width) { picture().pen().width = width; }
+void PaintWindow::applyBrushWidth(int width)
+{
+    picture().pen().width = width;
+    accessible::showValue(brushWidthSlider_, BrushWidthName, QString::number(width));
+}
 
 void PaintWindow::toggleWebbed()
 {
@@ -1190,6 +1209,9 @@ void PaintWindow::showUnitValues()
     // into pixels: the same numbers again for every unit.
     widthBox_->setText(paint::sizeunits::display(newWidth_, unit_));
     heightBox_->setText(paint::sizeunits::display(newHeight_, unit_));
+    // The same text in another unit sends no change: name the boxes here too.
+    describeSizeBox(widthBox_, NewWidthName, unit_);
+    describeSizeBox(heightBox_, NewHeightName, unit_);
 }
 
 void PaintWindow::sizeBoxChanged(QLineEdit* box)
@@ -1201,6 +1223,7 @@ void PaintWindow::sizeBoxChanged(QLineEdit* box)
         return;
     }
     const int pixels = paint::sizeunits::pixelsFrom(clean, unit_);
+    describeSizeBox(box, box == widthBox_ ? NewWidthName : NewHeightName, unit_);
     if (box == widthBox_)
         newWidth_ = pixels;
     else

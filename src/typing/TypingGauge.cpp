@@ -1,12 +1,13 @@
 #include "typing/TypingGauge.h"
 
+#include "common/AccessibleValue.h"
+
 #include <QPainter>
 
 TypingGauge::TypingGauge(const QString& title, const QColor& bar, Percentage percentage,
                          QWidget* parent)
     : QWidget(parent), title_(title), bar_(bar), percentage_(percentage)
 {
-    setAccessibleName(title);
     showReading();
 }
 
@@ -31,7 +32,7 @@ void TypingGauge::setReading(const typing::GaugeReading& reading)
 
 void TypingGauge::showReading()
 {
-    setAccessibleDescription(QStringLiteral("%1%").arg(reading_.percent()));
+    accessible::showValue(this, title_, QStringLiteral("%1%").arg(reading_.percent()));
     update();
 }
 

@@ -6,7 +6,7 @@
 
 // A horizontal bar gauge over a typing::GaugeReading: the bar in its colour,
 // the percentage over it unless told not to. Screen readers hear the title
-// and the percentage.
+// and the percentage ("Accuracy: 97%"), hidden or not.
 class TypingGauge : public QWidget {
     Q_OBJECT
 public:

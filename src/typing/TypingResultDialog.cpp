@@ -1,6 +1,7 @@
 #include "typing/TypingResultDialog.h"
 
 #include "app/Panel.h"
+#include "common/AccessibleValue.h"
 #include "common/Palette.h"
 #include "typing/Certificate.h"
 #include "typing/TypingGauge.h"
@@ -25,6 +26,8 @@ constexpr QSize ClientSize(535, 398);
 constexpr int ColumnWidth = 165;
 constexpr int ColumnGap = 8;
 constexpr int FirstColumnLeft = 10;
+
+const QString SpeedTitle = QStringLiteral("Speed");
 
 int columnLeft(int column) { return FirstColumnLeft + column * (ColumnWidth + ColumnGap); }
 
@@ -93,7 +96,7 @@ void TypingResultDialog::buildGauges()
 {
     gaugeTitle(backPanel_, QStringLiteral("Completed"), columnLeft(0));
     gaugeTitle(backPanel_, QStringLiteral("Accuracy"), columnLeft(1));
-    gaugeTitle(backPanel_, QStringLiteral("Speed"), columnLeft(2));
+    gaugeTitle(backPanel_, SpeedTitle, columnLeft(2));
 
     using Percentage = TypingGauge::Percentage;
     const auto addGauge = [this](int column, const QString& title, const QColor& bar,
@@ -107,7 +110,7 @@ void TypingResultDialog::buildGauges()
                                QStringLiteral("completedGauge"));
     accuracyGauge_ = addGauge(1, QStringLiteral("Accuracy"), QColor(0, 255, 0), Percentage::Shown,
                               QStringLiteral("accuracyGauge"));
-    speedGauge_ = addGauge(2, QStringLiteral("Speed"), QColor(0, 255, 255), Percentage::Hidden,
+    speedGauge_ = addGauge(2, SpeedTitle, QColor(0, 255, 255), Percentage::Hidden,
                            QStringLiteral("speedGauge"));
     speedGauge_->setMaximum(typing::TypingScorer::SpeedMaximum);
 
@@ -115,7 +118,7 @@ void TypingResultDialog::buildGauges()
     wpmLabel_->setObjectName(QStringLiteral("wpmLabel"));
     wpmLabel_->setGeometry(speedGauge_->geometry());
     wpmLabel_->setAlignment(Qt::AlignCenter);
-    wpmLabel_->setAccessibleName(QStringLiteral("Speed"));
+    accessible::showValue(wpmLabel_, SpeedTitle, wpmLabel_->text());
     wpmLabel_->setStyleSheet(QStringLiteral("QLabel { color: red; font-weight: bold; background: transparent; }"));
 }
 
@@ -170,6 +173,7 @@ void TypingResultDialog::showResult(const typing::ExerciseResult& result)
     accuracyGauge_->setReading(result_.accuracy);
     speedGauge_->setReading(result_.speed);
     wpmLabel_->setText(result_.wpmText());
+    accessible::showValue(wpmLabel_, SpeedTitle, wpmLabel_->text());
     showGrades(typing::grade(result_));
 }
 

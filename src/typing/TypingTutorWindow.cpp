@@ -1,6 +1,7 @@
 #include "typing/TypingTutorWindow.h"
 
 #include "app/Panel.h"
+#include "common/AccessibleValue.h"
 #include "platform/Clock.h"
 #include "typing/TypingCourse.h"
 #include "typing/TypingGauge.h"
@@ -32,6 +33,7 @@ constexpr int GaugeWidth = 165;
 constexpr int GaugeGap = 8;
 const QColor InfoYellow(255, 255, 225);
 const QColor PanelBlue(200, 208, 232);
+const QString SpeedTitle = QStringLiteral("Speed");
 
 QPixmap digitPicture(int digit)
 {
@@ -140,7 +142,7 @@ QWidget* TypingTutorWindow::buildDayPage(int day)
             "QLabel { background: #D8D8D8; border: 1px solid #808080; border-radius: 7px; }"));
         const QString hint = typing::fingerHint(key.finger, key.hand);
         cap->setToolTip(hint);
-        cap->setAccessibleName(key.caption + QStringLiteral(": ") + hint);
+        accessible::showValue(cap, key.caption, hint);
         x += 44;
     }
     return page;
@@ -214,6 +216,8 @@ void TypingTutorWindow::buildDayDisplay()
     tensDigit_ = new QLabel(controlPanel_);
     tensDigit_->setObjectName(QStringLiteral("tensDigit"));
     tensDigit_->setGeometry(14, 14, DigitSize.width(), DigitSize.height());
+    // The units digit says the whole day number.
+    accessible::markDecoration(tensDigit_);
     unitsDigit_ = new QLabel(controlPanel_);
     unitsDigit_->setObjectName(QStringLiteral("unitsDigit"));
     unitsDigit_->setGeometry(14 + DigitSize.width(), 14, DigitSize.width(), DigitSize.height());
@@ -280,13 +284,13 @@ void TypingTutorWindow::buildGauges()
                                QStringLiteral("completedGauge"));
     accuracyGauge_ = addGauge(1, QStringLiteral("Accuracy"), QColor(0, 160, 0), Percentage::Shown,
                               QStringLiteral("accuracyGauge"));
-    speedGauge_ = addGauge(2, QStringLiteral("Speed"), QColor(96, 150, 255), Percentage::Hidden,
+    speedGauge_ = addGauge(2, SpeedTitle, QColor(96, 150, 255), Percentage::Hidden,
                            QStringLiteral("speedGauge"));
     wpmLabel_ = new QLabel(scorer_.wpmText(), controlPanel_);
     wpmLabel_->setObjectName(QStringLiteral("wpmLabel"));
     wpmLabel_->setGeometry(speedGauge_->geometry());
     wpmLabel_->setAlignment(Qt::AlignCenter);
-    wpmLabel_->setAccessibleName(QStringLiteral("Speed"));
+    accessible::showValue(wpmLabel_, SpeedTitle, wpmLabel_->text());
     wpmLabel_->setStyleSheet(QStringLiteral("QLabel { color: black; font-weight: bold; background: transparent; }"));
 }
 
@@ -317,7 +321,7 @@ void TypingTutorWindow::showDayInstructions()
 {
     tensDigit_->setPixmap(digitPictures_[day_ / 10]);
     unitsDigit_->setPixmap(digitPictures_[day_ % 10]);
-    unitsDigit_->setAccessibleName(QStringLiteral("Day %1").arg(day_));
+    accessible::showValue(unitsDigit_, QStringLiteral("Day"), QString::number(day_));
 
     typingBox_->hide();
     typingBox_->setGeometry(RestingBox);
@@ -412,7 +416,8 @@ void TypingTutorWindow::showGauges()
     completedGauge_->setReading(scorer_.completed());
     accuracyGauge_->setReading(scorer_.accuracy());
     speedGauge_->setReading(scorer_.speed());
-    speedGauge_->setAccessibleDescription(wpmLabel_->text());
+    // The words per minute lie over the speed gauge: a reader hears them there.
+    accessible::showValue(wpmLabel_, SpeedTitle, wpmLabel_->text());
 }
 
 void TypingTutorWindow::scoreKey(QChar c)

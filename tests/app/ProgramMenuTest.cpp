@@ -1,6 +1,7 @@
 #include "LauncherFixture.h"
 
 #include "app/Panel.h"
+#include "common/AccessibleValue.h"
 #include "app/ToolWindow.h"
 
 #include <QLabel>
@@ -187,13 +188,14 @@ TEST_F(MenuTest, SoundSwitchTogglesAndStartsOn)
     EXPECT_TRUE(menu().soundSwitch());
     EXPECT_FALSE(glow->isHidden());
     EXPECT_EQ(glow->pixmap().size(), QSize(105, 105));   // BackLight, stretched on screen
-    EXPECT_EQ(button->accessibleName(), "Sound Effects: on");
+    EXPECT_EQ(accessible::readName(button), "Sound Effects: on");
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_FALSE(menu().soundSwitch());
     EXPECT_TRUE(glow->isHidden());
-    EXPECT_EQ(button->accessibleName(), "Sound Effects: off");
+    EXPECT_EQ(accessible::readName(button), "Sound Effects: off");
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_TRUE(menu().soundSwitch());
+    EXPECT_EQ(accessible::readName(button), "Sound Effects: on");
 }
 
 TEST_F(MenuTest, HandleAnimatesOnlyWhileTheMenuIsShown)

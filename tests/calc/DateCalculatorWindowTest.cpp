@@ -4,6 +4,7 @@
 #include "app/Panel.h"
 #include "calc/DateDigits.h"
 #include "calc/DateGrid.h"
+#include "common/AccessibleValue.h"
 
 #include <gtest/gtest.h>
 
@@ -122,7 +123,8 @@ protected:
     }
     QString spoken() const
     {
-        return child<QWidget>("daysPanel")->accessibleName() + " / " + child<QWidget>("weeksPanel")->accessibleName();
+        return accessible::readName(child<QWidget>("daysPanel")) + " / "
+               + accessible::readName(child<QWidget>("weeksPanel"));
     }
 
     TestServices t;
@@ -157,7 +159,7 @@ TEST_F(DateCalculatorWindowTest, OpensWithTodayOnBothTabsAndAZeroSpan)
         }
     }
     EXPECT_EQ(display(), Zero);
-    EXPECT_EQ(spoken(), "0 days / 0 weeks 0 days");
+    EXPECT_EQ(spoken(), "Days: 0 days / Weeks and days: 0 weeks 0 days");
     EXPECT_EQ(window->helpText(),
               "Date Calculator\r\n\r\n"
               "This utility allows you to calculate the number of weeks / days between any two given dates.  "
@@ -212,12 +214,12 @@ TEST_F(DateCalculatorWindowTest, LeapYearSpanEitherWayRound)
     setDate(Side::From, QDate(2000, 1, 1));
     setDate(Side::To, QDate(2000, 3, 1));
     EXPECT_EQ(display(), "     60|     8|4");
-    EXPECT_EQ(spoken(), "60 days / 8 weeks 4 days");
+    EXPECT_EQ(spoken(), "Days: 60 days / Weeks and days: 8 weeks 4 days");
     setDate(Side::From, QDate(2000, 3, 1));
     setDate(Side::To, QDate(2000, 1, 1));
     EXPECT_EQ(display(), "     60|     8|4");
     setDate(Side::To, QDate(2000, 3, 2));
-    EXPECT_EQ(spoken(), "1 day / 0 weeks 1 day");
+    EXPECT_EQ(spoken(), "Days: 1 day / Weeks and days: 0 weeks 1 day");
     EXPECT_EQ(display(), "      1|     0|1");
 }
 
@@ -227,7 +229,7 @@ TEST_F(DateCalculatorWindowTest, LargestSpan)
     setDate(Side::From, QDate(1, 1, 1));
     setDate(Side::To, QDate(7999, 12, 31));
     EXPECT_EQ(display(), "2921573|417367|4");
-    EXPECT_EQ(spoken(), "2921573 days / 417367 weeks 4 days");
+    EXPECT_EQ(spoken(), "Days: 2921573 days / Weeks and days: 417367 weeks 4 days");
 }
 
 TEST_F(DateCalculatorWindowTest, ClickRecomputesThenTheDayMovesAndRecomputesAgain)
@@ -241,7 +243,7 @@ TEST_F(DateCalculatorWindowTest, ClickRecomputesThenTheDayMovesAndRecomputesAgai
     clickDay(Side::From, 20); // same day: no change
     QTest::mouseClick(c, Qt::LeftButton, {}, c->cellRect(0, 3).center()); // day names
     EXPECT_EQ(order, QStringList({"click 15", "change 20", "click 20", "click 20"}));
-    EXPECT_EQ(spoken(), "5 days / 0 weeks 5 days");
+    EXPECT_EQ(spoken(), "Days: 5 days / Weeks and days: 0 weeks 5 days");
 }
 
 TEST_F(DateCalculatorWindowTest, DaysAbove28MoveToTheFirstOnMonthAndYearChanges)
@@ -288,7 +290,7 @@ TEST_F(DateCalculatorWindowTest, SetToCurrentDate)
     EXPECT_EQ(window->highlightedMonth(Side::From), 12);
     EXPECT_EQ(month(Side::From, 12)->colour(), QColor(0, 0, 128));
     EXPECT_EQ(month(Side::From, 5)->colour(), QColor(192, 192, 192));
-    EXPECT_EQ(spoken(), "29 days / 4 weeks 1 day");
+    EXPECT_EQ(spoken(), "Days: 29 days / Weeks and days: 4 weeks 1 day");
 
     t.clock.set(QDateTime(QDate(2027, 3, 4), QTime(8, 0))); // the next day finds the clock moved on
     click(Side::To, "TodayButton");

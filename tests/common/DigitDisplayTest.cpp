@@ -1,5 +1,8 @@
 #include "common/DigitDisplay.h"
 
+#include "common/AccessibleValue.h"
+
+#include <QAccessible>
 #include <QLabel>
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -49,4 +52,26 @@ TEST(DigitDisplay, ANewGlyphReachesThePositionsAlreadyShowingIt)
     display.setGlyph('7', glyph(Qt::blue));
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(colourAt(display, i), QColor(Qt::blue));
+}
+
+TEST(DigitDisplay, AReaderHearsTheLabelAndTheDigitsShown)
+{
+    DigitDisplay display(5, QSize(10, 16));
+    display.setGlyph('1', glyph(Qt::red));
+    // Nothing drawn yet: the label alone.
+    display.setAccessibleLabel("Score");
+    EXPECT_EQ(accessible::readName(&display), "Score");
+
+    display.display("12:1");
+    EXPECT_EQ(accessible::readName(&display), "Score: 12:1");
+    // A redraw of the same text changes nothing; new text renames.
+    display.display("12:1");
+    display.display(" 1");
+    EXPECT_EQ(accessible::readName(&display), "Score: 1");
+    // The positions themselves stay quiet, so the digits are read once.
+    display.show();
+    for (int i = 0; i < display.positionCount(); ++i) {
+        EXPECT_EQ(accessible::readName(display.position(i)), "");
+        EXPECT_TRUE(QAccessible::queryAccessibleInterface(display.position(i))->state().invisible) << i;
+    }
 }

@@ -197,7 +197,7 @@ TEST_F(StopwatchWindowTest, FreshWindowFrameGridAndDisplay)
     EXPECT_EQ(currentColumn(), 1);
 
     EXPECT_EQ(display(), "00:00:00:00");
-    EXPECT_EQ(child<DigitDisplay>("digits")->accessibleName(), "00:00:00:00");
+    EXPECT_EQ(child<DigitDisplay>("digits")->accessibleName(), "Elapsed time: 00:00:00:00");
     EXPECT_EQ(child<QLabel>("hundredthsUnits")->pixmap().toImage(), t.pictures.picture("N0").toImage());
     EXPECT_EQ(child<QLabel>("colonAfterMinutes")->pixmap().toImage(), t.pictures.picture("NC").toImage());
     EXPECT_TRUE(shows("StartOut"));
@@ -232,7 +232,7 @@ TEST_F(StopwatchWindowTest, TheButtonCycleTimesALabelledRow)
     ASSERT_TRUE(QTest::qWaitFor([&] { return display() == "01:02:03:45"; }, 2000));
     EXPECT_EQ(cell(3, 1), "   01");
     EXPECT_EQ(cell(6, 1), "     45");
-    EXPECT_EQ(child<DigitDisplay>("digits")->accessibleName(), "01:02:03:45");
+    EXPECT_EQ(child<DigitDisplay>("digits")->accessibleName(), "Elapsed time: 01:02:03:45");
     EXPECT_EQ(rows(), 1);
 
     press();

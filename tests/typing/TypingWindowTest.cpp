@@ -133,7 +133,7 @@ TEST_F(TypingWindowTest, OpensOnDayOneWithItsCaptionSizeAndKeyCaps)
     EXPECT_TRUE(start()->isVisible());
     EXPECT_FALSE(cancel()->isVisible());
     EXPECT_EQ(wpm(), "0 WPM");
-    EXPECT_EQ(child<QLabel>("unitsDigit")->accessibleName(), "Day 1");
+    EXPECT_EQ(child<QLabel>("unitsDigit")->accessibleName(), "Day: 1");
     EXPECT_EQ(QApplication::focusWidget(), child<QWidget>("focusHolder"));
     EXPECT_EQ(box()->focusPolicy(), Qt::NoFocus);
     ASSERT_TRUE(tutor->resultDialog());
@@ -316,7 +316,7 @@ TEST_F(TypingWindowTest, MissedCharactersAreListedAndTheExamOffersTheCertificate
     EXPECT_TRUE(left()->isEnabled());
     EXPECT_EQ(child<QStackedWidget>("dayPages")->currentIndex(), 7);
     EXPECT_TRUE(child<QLabel>("day8Title")->isVisible());
-    EXPECT_EQ(child<QLabel>("unitsDigit")->accessibleName(), "Day 8");
+    EXPECT_EQ(child<QLabel>("unitsDigit")->accessibleName(), "Day: 8");
     EXPECT_EQ(box()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     QTest::mouseClick(start(), Qt::LeftButton);
     EXPECT_EQ(box()->geometry(), QRect(12, 40, 745, 337));
