@@ -2,8 +2,6 @@
 
 #include "paint/BmpCodec.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QRunnable>
@@ -13,11 +11,6 @@
 #include <atomic>
 
 namespace desktop {
-
-namespace {
-// As the bitmap reader's own limit for files.
-constexpr qint64 MaxFileBytes = qint64(1) << 30;
-} // namespace
 
 // What the loader and its job share. The job hands a preview over only
 // while holding the mutex and while receiver is set; the loader clears
@@ -114,17 +107,7 @@ void PreviewLoader::finish(quint64 generation)
 
 QImage PreviewLoader::readPreview(const QString& file, QSize previewSize)
 {
-    // Only regular files, and none larger than the bitmap reader takes.
-    const QFileInfo info(file);
-    if (!info.isFile() || info.size() > MaxFileBytes)
-        return {};
-    QFile source(file);
-    if (!source.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = source.read(info.size());
-    if (bytes.size() != info.size() || source.error() != QFileDevice::NoError)
-        return {};
-    const std::optional<QImage> picture = paint::bmp::decode(bytes);
+    const std::optional<QImage> picture = paint::bmp::readFile(file);
     if (!picture || picture->isNull())
         return {};
 

@@ -566,7 +566,9 @@ std::optional<QImage> readFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray bytes = file.read(MaxFileBytes + 1);
+    // Asked for more than the file holds, Qt sets the whole amount aside
+    // first; one byte past its size still tells a file that grew meanwhile.
+    const QByteArray bytes = file.read(std::min(file.size(), MaxFileBytes) + 1);
     if (bytes.size() > MaxFileBytes || file.error() != QFileDevice::NoError)
         return std::nullopt;
     return decode(bytes);
