@@ -3,6 +3,7 @@
 #include "calc/ConversionsWindow.h"
 #include "calc/DateCalculatorWindow.h"
 #include "calc/StateCodesWindow.h"
+#include "desktop/GradientWallpaperWindow.h"
 #include "games/DiceWindow.h"
 #include "organisers/AnniversariesWindow.h"
 #include "organisers/StopwatchWindow.h"
@@ -56,6 +57,7 @@ std::vector<UtilityEntry> utilityCatalog()
     typing.mayCreate = screenAtLeast800x600;
     return {
         paint,
+        utility(MenuEntry::GradientWallpaper, "Gradient Wallpaper", windowFactory<GradientWallpaperWindow>()),
         utility(MenuEntry::ElectronicDice, "Electronic Dice", windowFactory<DiceWindow>()),
         utility(MenuEntry::DateCalculator, "Date Calculator", windowFactory<DateCalculatorWindow>()),
         typing,

@@ -19,7 +19,7 @@ TEST(UtilityCatalog, EntriesAgreeWithTheMenuAndAreEachListedOnce)
         EXPECT_EQ(utility.caption, ProgramMenu::entryCaption(utility.entry)) << int(utility.entry);
         EXPECT_TRUE(bool(utility.create)) << int(utility.entry);
     }
-    EXPECT_EQ(seen.size(), 8u);
+    EXPECT_EQ(seen.size(), 9u);
 
     TestServices test;
     ProgramMenu menu(test.services, utilityCatalog());
