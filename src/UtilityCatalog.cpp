@@ -4,6 +4,7 @@
 #include "calc/DateCalculatorWindow.h"
 #include "calc/FontUtilitiesWindow.h"
 #include "calc/StateCodesWindow.h"
+#include "desktop/GradientWallpaperWindow.h"
 #include "desktop/MagnifierWindow.h"
 #include "desktop/WallpaperHangerWindow.h"
 #include "games/DiceWindow.h"
@@ -65,6 +66,7 @@ std::vector<UtilityEntry> utilityCatalog()
     skillStop.opening = UtilityEntry::Opening::MaximisedTopmost;
     return {
         paint,
+        utility(MenuEntry::GradientWallpaper, "Gradient Wallpaper", windowFactory<GradientWallpaperWindow>()),
         utility(MenuEntry::WallpaperHanger, "Wallpaper Hanger", windowFactory<WallpaperHangerWindow>()),
         utility(MenuEntry::MusicPads, "Derur Ivuva Zedod", windowFactory<MusicPadsWindow>()),
         utility(MenuEntry::ElectronicDice, "Electronic Dice", windowFactory<DiceWindow>()),

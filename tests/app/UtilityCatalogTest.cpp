@@ -32,7 +32,7 @@ TEST(UtilityCatalog, EntriesAgreeWithTheMenuAndAreEachListedOnce)
         EXPECT_EQ(utility.caption, ProgramMenu::entryCaption(utility.entry)) << int(utility.entry);
         EXPECT_TRUE(bool(utility.create)) << int(utility.entry);
     }
-    EXPECT_EQ(seen.size(), 15u);
+    EXPECT_EQ(seen.size(), 16u);
 
     TestServices test;
     ProgramMenu menu(test.services, utilityCatalog());
