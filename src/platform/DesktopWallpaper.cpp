@@ -6,6 +6,8 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include <utility>
+
 namespace platform {
 
 namespace {
@@ -143,7 +145,10 @@ void DesktopRunner::evaluatePlasmaScript(const QString& script)
 
 DesktopRunner& DesktopRunner::instance() { return installedRunner ? *installedRunner : realRunner; }
 
-void DesktopRunner::install(DesktopRunner* runner) { installedRunner = runner; }
+DesktopRunner* DesktopRunner::install(DesktopRunner* runner)
+{
+    return std::exchange(installedRunner, runner);
+}
 
 void applyWallpaper(DesktopRunner& runner, const QString& desktopNames, const QString& file,
                     WallpaperPlacement placement)

@@ -23,8 +23,9 @@ public:
     virtual void evaluatePlasmaScript(const QString& script);
 
     static DesktopRunner& instance();
-    // Installs a replacement (not owned); nullptr restores the real one.
-    static void install(DesktopRunner* runner);
+    // Installs a replacement (not owned) and returns the one it replaces;
+    // nullptr restores the real one.
+    static DesktopRunner* install(DesktopRunner* runner);
 };
 
 // Asks the running desktop to show file as its wallpaper. desktopNames is

@@ -2,7 +2,6 @@
 
 #include "TestServices.h"
 #include "app/ProgramMenu.h"
-#include "platform/DesktopWallpaper.h"
 
 #include <gtest/gtest.h>
 
@@ -11,18 +10,6 @@
 #include <QWidget>
 
 #include <set>
-
-namespace {
-
-// Opening the Wallpaper Hanger shows the wallpaper again in its placement:
-// a recording stand-in keeps the desktop running the tests out of it.
-struct DesktopKeptOut {
-    DesktopKeptOut() { platform::DesktopRunner::install(&runner); }
-    ~DesktopKeptOut() { platform::DesktopRunner::install(nullptr); }
-    platform::RecordingDesktopRunner runner;
-};
-
-} // namespace
 
 TEST(UtilityCatalog, EntriesAgreeWithTheMenuAndAreEachListedOnce)
 {
@@ -42,7 +29,6 @@ TEST(UtilityCatalog, EntriesAgreeWithTheMenuAndAreEachListedOnce)
 
 TEST(UtilityCatalog, EveryWindowIsBuiltWithServicesAloneAndSaysWhenItGoes)
 {
-    DesktopKeptOut desktop;
     TestServices test;
     for (const UtilityEntry& utility : utilityCatalog()) {
         int releases = 0;

@@ -65,11 +65,11 @@ protected:
     GradientWallpaperTest() : desktopNames_(qgetenv("XDG_CURRENT_DESKTOP"))
     {
         qputenv("XDG_CURRENT_DESKTOP", "GNOME");
-        platform::DesktopRunner::install(&runner);
+        previousRunner_ = platform::DesktopRunner::install(&runner);
     }
     ~GradientWallpaperTest() override
     {
-        platform::DesktopRunner::install(nullptr);
+        platform::DesktopRunner::install(previousRunner_);
         qputenv("XDG_CURRENT_DESKTOP", desktopNames_);
     }
 
@@ -91,6 +91,7 @@ protected:
     QTemporaryDir folder;
     QByteArray desktopNames_;
     platform::RecordingDesktopRunner runner;
+    platform::DesktopRunner* previousRunner_ = nullptr;
     platform::ScriptedDialogs dialogs;
 };
 

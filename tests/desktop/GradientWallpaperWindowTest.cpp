@@ -33,7 +33,7 @@ protected:
     {
         desktopNames_ = qgetenv("XDG_CURRENT_DESKTOP");
         qputenv("XDG_CURRENT_DESKTOP", "GNOME");
-        platform::DesktopRunner::install(&runner);
+        previousRunner_ = platform::DesktopRunner::install(&runner);
         window = new GradientWallpaperWindow(t.services);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
@@ -41,7 +41,7 @@ protected:
     void TearDown() override
     {
         delete window.data();
-        platform::DesktopRunner::install(nullptr);
+        platform::DesktopRunner::install(previousRunner_);
         qputenv("XDG_CURRENT_DESKTOP", desktopNames_);
     }
 
@@ -71,6 +71,7 @@ protected:
     ScopedConfigDir config;
     QTemporaryDir folder;
     platform::RecordingDesktopRunner runner;
+    platform::DesktopRunner* previousRunner_ = nullptr;
     QByteArray desktopNames_;
     QPointer<GradientWallpaperWindow> window;
 };

@@ -33,13 +33,13 @@ struct WallpaperHangerWindowTest : ::testing::Test {
     WallpaperHangerWindowTest() : desktopNames_(qgetenv("XDG_CURRENT_DESKTOP"))
     {
         qputenv("XDG_CURRENT_DESKTOP", "GNOME");
-        platform::DesktopRunner::install(&runner);
+        previousRunner_ = platform::DesktopRunner::install(&runner);
     }
     ~WallpaperHangerWindowTest() override
     {
         delete window.data();
         QThreadPool::globalInstance()->waitForDone();
-        platform::DesktopRunner::install(nullptr);
+        platform::DesktopRunner::install(previousRunner_);
         qputenv("XDG_CURRENT_DESKTOP", desktopNames_);
     }
 
@@ -60,6 +60,7 @@ struct WallpaperHangerWindowTest : ::testing::Test {
     ScopedConfigDir config;
     QByteArray desktopNames_;
     platform::RecordingDesktopRunner runner;
+    platform::DesktopRunner* previousRunner_ = nullptr;
     TestServices t;
     QTemporaryDir dir;
     QDir folder{dir.path()};

@@ -18,16 +18,17 @@ struct WallpaperTest : ::testing::Test {
     WallpaperTest() : desktopNames_(qgetenv("XDG_CURRENT_DESKTOP"))
     {
         qputenv("XDG_CURRENT_DESKTOP", "GNOME");
-        platform::DesktopRunner::install(&runner);
+        previousRunner_ = platform::DesktopRunner::install(&runner);
     }
     ~WallpaperTest() override
     {
-        platform::DesktopRunner::install(nullptr);
+        platform::DesktopRunner::install(previousRunner_);
         qputenv("XDG_CURRENT_DESKTOP", desktopNames_);
     }
     ScopedConfigDir config;
     QByteArray desktopNames_;
     platform::RecordingDesktopRunner runner;
+    platform::DesktopRunner* previousRunner_ = nullptr;
 };
 
 } // namespace
