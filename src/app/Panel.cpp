@@ -1,7 +1,10 @@
 #include "app/Panel.h"
 
+#include "app/Artwork.h"
+
 #include "common/Colours.h"
 
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -117,4 +120,29 @@ Panel* makeClosePanel(QWidget* parent, const QPoint& at, const QString& accessib
     Panel* panel = makeCornerPanel(parent, at, colours::MenuGrey, QStringLiteral("X"));
     panel->setAccessibleName(accessibleName);
     return panel;
+}
+
+QLabel* pictureLabel(QWidget* parent, const QString& name, const QRect& geometry, const QPixmap& pixmap)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setPixmap(pixmap);
+    label->setScaledContents(true);
+    return label;
+}
+
+void addBorderStrips(QWidget* window, QSize size)
+{
+    constexpr int StripWidth = 21;
+    const QSize down(StripWidth, size.height());
+    const QSize across(size.width() - 2 * StripWidth, StripWidth);
+    pictureLabel(window, QStringLiteral("leftBorder"), QRect(QPoint(0, 0), down),
+                 artwork::borderStrip(down, Qt::Vertical));
+    pictureLabel(window, QStringLiteral("rightBorder"), QRect(QPoint(size.width() - StripWidth, 0), down),
+                 artwork::borderStrip(down, Qt::Vertical));
+    pictureLabel(window, QStringLiteral("topBorder"), QRect(QPoint(StripWidth, 0), across),
+                 artwork::borderStrip(across, Qt::Horizontal));
+    pictureLabel(window, QStringLiteral("bottomBorder"), QRect(QPoint(StripWidth, size.height() - StripWidth), across),
+                 artwork::borderStrip(across, Qt::Horizontal));
 }

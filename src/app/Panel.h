@@ -1,6 +1,8 @@
 #pragma once
 #include <QFrame>
 
+class QLabel;
+
 // A panel in the old sense: a control with a window of its own. It takes
 // every mouse press that reaches it, so pressing on a panel (or on a label or
 // picture inside it) never drags the tool window, and it reports clicks.
@@ -43,3 +45,10 @@ private:
 // "?" help panel and the grey "X" close panel.
 Panel* makeHelpPanel(QWidget* parent, const QPoint& at);
 Panel* makeClosePanel(QWidget* parent, const QPoint& at, const QString& accessibleName);
+
+// A picture at a fixed place, stretched to fill it.
+QLabel* pictureLabel(QWidget* parent, const QString& name, const QRect& geometry, const QPixmap& pixmap);
+
+// The decorative strips along the four edges of a window of the given size,
+// named leftBorder, rightBorder, topBorder and bottomBorder.
+void addBorderStrips(QWidget* window, QSize size);

@@ -40,16 +40,6 @@ const QColor Silver(192, 192, 192);
 const QString TileText = QStringLiteral("&Tile Wallpaper");
 const QString CentreText = QStringLiteral("&Center Wallpaper");
 
-QLabel* picture(QWidget* parent, const QString& name, const QRect& geometry, const QPixmap& pixmap)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setPixmap(pixmap);
-    label->setScaledContents(true);
-    return label;
-}
-
 // The indicator beside the chosen option: a small lit green lamp.
 QPixmap lampPicture()
 {
@@ -117,7 +107,7 @@ WallpaperHangerWindow::~WallpaperHangerWindow() { delete loader_; }
 
 void WallpaperHangerWindow::buildLayout()
 {
-    buildBorders();
+    addBorderStrips(this, ClientSize);
 
     auto* controlPanel = panel(this, QStringLiteral("controlPanel"), ControlArea, Silver, Panel::Bevel::Raised, 1);
     buildFolderChooser(controlPanel);
@@ -139,22 +129,6 @@ void WallpaperHangerWindow::buildLayout()
 
     helpPanel()->raise();
     closePanel()->raise();
-}
-
-void WallpaperHangerWindow::buildBorders()
-{
-    const int w = ClientSize.width();
-    const int h = ClientSize.height();
-    const QSize down(StripWidth, h);
-    const QSize across(w - 2 * StripWidth, StripWidth);
-    picture(this, QStringLiteral("leftBorder"), QRect(QPoint(0, 0), down),
-            artwork::borderStrip(down, Qt::Vertical));
-    picture(this, QStringLiteral("rightBorder"), QRect(QPoint(w - StripWidth, 0), down),
-            artwork::borderStrip(down, Qt::Vertical));
-    picture(this, QStringLiteral("topBorder"), QRect(QPoint(StripWidth, 0), across),
-            artwork::borderStrip(across, Qt::Horizontal));
-    picture(this, QStringLiteral("bottomBorder"), QRect(QPoint(StripWidth, h - StripWidth), across),
-            artwork::borderStrip(across, Qt::Horizontal));
 }
 
 void WallpaperHangerWindow::buildFolderChooser(QWidget* controlPanel)
@@ -197,7 +171,7 @@ void WallpaperHangerWindow::buildOptions(QWidget* controlPanel)
                       QLabel*& light) {
         auto* strip = panel(options, name + QStringLiteral("Strip"), QRect(4, 4 + row * 31, 174, 29), Qt::black,
                             Panel::Bevel::None, 0);
-        light = picture(strip, lightName, QRect(6, (29 - LightSide) / 2, LightSide, LightSide), lamp);
+        light = pictureLabel(strip, lightName, QRect(6, (29 - LightSide) / 2, LightSide, LightSide), lamp);
         auto* button = new QToolButton(strip);
         button->setObjectName(name);
         button->setText(text);

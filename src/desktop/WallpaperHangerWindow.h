@@ -60,7 +60,6 @@ protected:
 
 private:
     void buildLayout();
-    void buildBorders();
     void buildFolderChooser(QWidget* controlPanel);
     void buildOptions(QWidget* controlPanel);
     void fillDrives();

@@ -1,6 +1,5 @@
 #include "games/DiceWindow.h"
 
-#include "app/Artwork.h"
 #include "app/Panel.h"
 #include "app/SoundEffects.h"
 #include "common/Colours.h"
@@ -22,7 +21,6 @@
 namespace {
 
 constexpr QSize ClientSize(456, 433);
-constexpr int StripWidth = 21;
 constexpr int SurroundBevel = 3;
 constexpr int SurroundInset = 6; // from the silver surround's edge to the dice panel
 constexpr int DiceMargin = 14;   // inside the dice panel, round the dice and button
@@ -37,16 +35,6 @@ constexpr std::uint8_t RollNote = 60;
 constexpr std::uint8_t RollVelocity = 127;
 // A key holds the button as a press at its top-left corner would.
 constexpr QPoint KeyPressPoint(0, 0);
-
-QLabel* picture(QWidget* parent, const QString& name, const QRect& geometry, const QPixmap& pixmap)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setPixmap(pixmap);
-    label->setScaledContents(true);
-    return label;
-}
 
 } // namespace
 
@@ -89,7 +77,7 @@ DiceWindow::~DiceWindow() = default;
 
 void DiceWindow::buildLayout()
 {
-    buildBorders();
+    addBorderStrips(this, ClientSize);
     buildDicePanel();
     // Drawn once, shown by every die.
     const QPixmap face = diceart::dieFace();
@@ -101,23 +89,6 @@ void DiceWindow::buildLayout()
     // The strips were laid over the frame's corner panels; bring those back up.
     helpPanel()->raise();
     closePanel()->raise();
-}
-
-// The decorative strips along the four edges.
-void DiceWindow::buildBorders()
-{
-    const int w = ClientSize.width();
-    const int h = ClientSize.height();
-    leftBorder_ = picture(this, QStringLiteral("leftBorder"), QRect(0, 0, StripWidth, h),
-                          artwork::borderStrip(QSize(StripWidth, h), Qt::Vertical));
-    rightBorder_ = picture(this, QStringLiteral("rightBorder"), QRect(w - StripWidth, 0, StripWidth, h),
-                           artwork::borderStrip(QSize(StripWidth, h), Qt::Vertical));
-    const QSize across(w - 2 * StripWidth, StripWidth);
-    topBorder_ = picture(this, QStringLiteral("topBorder"), QRect(QPoint(StripWidth, 0), across),
-                         artwork::borderStrip(across, Qt::Horizontal));
-    bottomBorder_ = picture(this, QStringLiteral("bottomBorder"),
-                            QRect(QPoint(StripWidth, h - StripWidth), across),
-                            artwork::borderStrip(across, Qt::Horizontal));
 }
 
 // The silver surround, centred, and inside it the panel of the dice and the button.
@@ -162,11 +133,11 @@ void DiceWindow::buildDie(int k, const QPixmap& face, const QPixmap& spot)
 
     // The face and the pips only draw; clicks belong to the die, and so does
     // what a reader hears ("Die 3: 5").
-    QLabel* dieFace = picture(die, QStringLiteral("die%1Face").arg(k), die->rect(), face);
+    QLabel* dieFace = pictureLabel(die, QStringLiteral("die%1Face").arg(k), die->rect(), face);
     dieFace->setAttribute(Qt::WA_TransparentForMouseEvents);
     accessible::markDecoration(dieFace);
     for (int p = 0; p < dice::PipCount; ++p) {
-        QLabel* pip = picture(die, QStringLiteral("die%1Pip%2").arg(k).arg(QChar(dice::pipLetter(p))),
+        QLabel* pip = pictureLabel(die, QStringLiteral("die%1Pip%2").arg(k).arg(QChar(dice::pipLetter(p))),
                               QRect(dice::pipOffset(p), QSize(dice::PipSize, dice::PipSize)), spot);
         pip->setAttribute(Qt::WA_TransparentForMouseEvents);
         accessible::markDecoration(pip);

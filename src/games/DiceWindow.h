@@ -43,7 +43,6 @@ private:
     };
 
     void buildLayout();
-    void buildBorders();
     void buildDicePanel();
     void buildDie(int k, const QPixmap& face, const QPixmap& spot);
     void buildRollButton();
@@ -76,10 +75,6 @@ private:
     int releasedKey_ = 0;
     quint64 releasedAt_ = 0;
 
-    QLabel* leftBorder_ = nullptr;
-    QLabel* rightBorder_ = nullptr;
-    QLabel* topBorder_ = nullptr;
-    QLabel* bottomBorder_ = nullptr;
     Panel* surroundPanel_ = nullptr; // the silver bevel round the dice
     Panel* dicePanel_ = nullptr;     // holds the dice and the roll button
     std::array<Panel*, dice::DieCount> dice_{};

@@ -22,7 +22,6 @@
 namespace {
 
 constexpr QSize ClientSize(593, 431);
-constexpr int StripWidth = 21;
 const QColor Silver(192, 192, 192);
 const QColor PaleYellow(255, 255, 192);
 
@@ -54,16 +53,6 @@ constexpr std::uint8_t ButtonVelocity = 127;
 // A key presses the button as at its top-left corner.
 constexpr QPoint KeyPressPoint(0, 0);
 
-QLabel* picture(QWidget* parent, const QString& name, const QRect& geometry, const QPixmap& pixmap)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setPixmap(pixmap);
-    label->setScaledContents(true);
-    return label;
-}
-
 QString tubeValue(const lottery::Tube& tube)
 {
     return tube.state == lottery::TubeState::Empty ? QStringLiteral("empty") : QString::number(tube.ball);
@@ -85,7 +74,7 @@ LotteryWindow::LotteryWindow(const UtilityServices& services, QWidget* owner)
     const artwork::ButtonFaces restart = lotteryart::restartFaces();
     faces_ = {drop.released, drop.pressed, restart.released, restart.pressed};
 
-    buildBorders();
+    addBorderStrips(this, ClientSize);
     buildMachinePanel();
     helpPanel()->raise();
     closePanel()->raise();
@@ -141,22 +130,6 @@ LotteryWindow::LotteryWindow(const UtilityServices& services, QWidget* owner)
 }
 
 LotteryWindow::~LotteryWindow() = default;
-
-// The decorative strips along the four edges.
-void LotteryWindow::buildBorders()
-{
-    const int w = ClientSize.width();
-    const int h = ClientSize.height();
-    picture(this, QStringLiteral("leftBorder"), QRect(0, 0, StripWidth, h),
-            artwork::borderStrip(QSize(StripWidth, h), Qt::Vertical));
-    picture(this, QStringLiteral("rightBorder"), QRect(w - StripWidth, 0, StripWidth, h),
-            artwork::borderStrip(QSize(StripWidth, h), Qt::Vertical));
-    const QSize across(w - 2 * StripWidth, StripWidth);
-    picture(this, QStringLiteral("topBorder"), QRect(QPoint(StripWidth, 0), across),
-            artwork::borderStrip(across, Qt::Horizontal));
-    picture(this, QStringLiteral("bottomBorder"), QRect(QPoint(StripWidth, h - StripWidth), across),
-            artwork::borderStrip(across, Qt::Horizontal));
-}
 
 // The silver surround holding the rack and, above it, the balls slider, the
 // machine picture and the drop button.
@@ -248,7 +221,7 @@ void LotteryWindow::buildRack(QWidget* parent)
     rack_->setObjectName(QStringLiteral("rack"));
     rack_->setColour(Qt::black);
     rack_->setGeometry(RackGeometry);
-    auto* background = picture(rack_, QStringLiteral("rackPicture"), rack_->rect(), lotteryart::rack());
+    auto* background = pictureLabel(rack_, QStringLiteral("rackPicture"), rack_->rect(), lotteryart::rack());
     background->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     for (int t = 1; t <= lottery::TubeCount; ++t) {

@@ -38,7 +38,6 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    void buildBorders();
     void buildMachinePanel();
     void buildBallsPanel(QWidget* parent);
     void buildRack(QWidget* parent);

@@ -1,6 +1,5 @@
 #include "games/MusicPadsWindow.h"
 
-#include "app/Artwork.h"
 #include "app/Panel.h"
 #include "common/AccessibleValue.h"
 #include "common/Colours.h"
@@ -14,20 +13,9 @@
 namespace {
 
 constexpr QSize ClientSize(550, 307);
-constexpr int StripWidth = 21;
 constexpr int PadGap = 6;     // between neighbouring pads
 constexpr int PanelMargin = 9; // from the panel's edge to the outer pads
 const QColor Navy(0, 0, 128);
-
-QLabel* picture(QWidget* parent, const QString& name, const QRect& geometry, const QPixmap& pixmap)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setPixmap(pixmap);
-    label->setScaledContents(true);
-    return label;
-}
 
 } // namespace
 
@@ -43,7 +31,7 @@ MusicPadsWindow::MusicPadsWindow(const UtilityServices& services, QWidget* owner
         upPictures_[std::size_t(row)] = padart::padPicture(row, false);
         downPictures_[std::size_t(row)] = padart::padPicture(row, true);
     }
-    buildBorders();
+    addBorderStrips(this, ClientSize);
     buildPadPanel();
     helpPanel()->raise();
     closePanel()->raise();
@@ -64,21 +52,6 @@ MusicPadsWindow::MusicPadsWindow(const UtilityServices& services, QWidget* owner
 }
 
 MusicPadsWindow::~MusicPadsWindow() = default;
-
-void MusicPadsWindow::buildBorders()
-{
-    const int w = ClientSize.width();
-    const int h = ClientSize.height();
-    const QSize across(w - 2 * StripWidth, StripWidth);
-    picture(this, QStringLiteral("leftBorder"), QRect(0, 0, StripWidth, h),
-            artwork::borderStrip(QSize(StripWidth, h), Qt::Vertical));
-    picture(this, QStringLiteral("rightBorder"), QRect(w - StripWidth, 0, StripWidth, h),
-            artwork::borderStrip(QSize(StripWidth, h), Qt::Vertical));
-    picture(this, QStringLiteral("topBorder"), QRect(QPoint(StripWidth, 0), across),
-            artwork::borderStrip(across, Qt::Horizontal));
-    picture(this, QStringLiteral("bottomBorder"), QRect(QPoint(StripWidth, h - StripWidth), across),
-            artwork::borderStrip(across, Qt::Horizontal));
-}
 
 // The light blue panel in the middle, five pads to a row.
 void MusicPadsWindow::buildPadPanel()
@@ -105,7 +78,7 @@ void MusicPadsWindow::buildPad(int number)
     const int column = (number - 1) % pads::PadsPerRow;
     const QRect geometry(PanelMargin + column * (pads::PadWidth + PadGap),
                          PanelMargin + row * (pads::PadHeight + PadGap), pads::PadWidth, pads::PadHeight);
-    QLabel* pad = picture(padPanel_, QStringLiteral("pad%1").arg(number), geometry, upPictures_[std::size_t(row)]);
+    QLabel* pad = pictureLabel(padPanel_, QStringLiteral("pad%1").arg(number), geometry, upPictures_[std::size_t(row)]);
     pad->setMouseTracking(true);
     pad->setCursor(Qt::PointingHandCursor);
     pad->installEventFilter(this);

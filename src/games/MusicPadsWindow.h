@@ -26,7 +26,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildBorders();
     void buildPadPanel();
     void buildPad(int number);
 

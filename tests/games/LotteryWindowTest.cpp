@@ -1,6 +1,7 @@
 #include "games/LotteryWindow.h"
 
 #include "../common/ScopedConfigDir.h"
+#include "ActiveWindowTest.h"
 #include "TestServices.h"
 #include "app/Panel.h"
 #include "common/AccessibleValue.h"
@@ -127,27 +128,9 @@ TEST(LotteryWindowAlone, StoredBallsAreReadKeptInRangeAndShown)
     }
 }
 
-class LotteryWindowTest : public ::testing::Test {
+class LotteryWindowTest : public ActiveWindowTest<LotteryWindow> {
 protected:
-    void SetUp() override
-    {
-        storeBalls(QStringLiteral("49"));
-        window = new LotteryWindow(t.services);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-        other.resize(50, 50);
-        other.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
-        activate(window);
-        t.recorded->messages.clear();
-    }
-    void TearDown() override { delete window; }
-
-    static void activate(QWidget* w)
-    {
-        w->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-    }
+    void beforeOpening() override { storeBalls(QStringLiteral("49")); }
 
     QLabel* button() const { return window->findChild<QLabel*>(QStringLiteral("dropButton")); }
     QSlider* slider() const { return window->findChild<QSlider*>(QStringLiteral("ballsSlider")); }
@@ -191,10 +174,6 @@ protected:
     const std::vector<std::uint32_t>& sent() const { return t.recorded->messages; }
     long count(std::uint32_t m) const { return std::count(sent().begin(), sent().end(), m); }
     bool waitFor(const std::function<bool()>& condition) { return QTest::qWaitFor(condition, 3000); }
-
-    TestServices t;
-    QWidget other;
-    QPointer<LotteryWindow> window;
 };
 
 TEST_F(LotteryWindowTest, ABallDropsOnReleaseOnlyAndFallsIntoItsTube)

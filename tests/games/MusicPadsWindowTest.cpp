@@ -1,5 +1,6 @@
 #include "games/MusicPadsWindow.h"
 
+#include "ActiveWindowTest.h"
 #include "TestServices.h"
 #include "app/Panel.h"
 #include "common/AccessibleValue.h"
@@ -19,27 +20,8 @@ namespace {
 constexpr std::uint32_t noteOn(int channel, int note) { return std::uint32_t(0x90 + channel) | (note << 8) | (127u << 16); }
 constexpr std::uint32_t Release = 0x7F3C8F; // note off, ch 15, note 60, vel 127
 
-class MusicPadsWindowTest : public ::testing::Test {
+class MusicPadsWindowTest : public ActiveWindowTest<MusicPadsWindow> {
 protected:
-    void SetUp() override
-    {
-        window = new MusicPadsWindow(t.services);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-        other.resize(50, 50);
-        other.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
-        activate(window);
-        t.recorded->messages.clear();
-    }
-    void TearDown() override { delete window; }
-
-    static void activate(QWidget* w)
-    {
-        w->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-    }
-
     // Pointer events go the whole way through the window system, so the
     // button state and the pad that holds the mouse are the real ones.
     QPoint onPad(int pad, QPoint local) const { return window->pad(pad)->mapTo(window, local); }
@@ -58,10 +40,6 @@ protected:
         return window->pad(pad)->pixmap().toImage() == padart::padPicture(pads::rowOf(pad), false).toImage();
     }
     const std::vector<std::uint32_t>& sent() const { return t.recorded->messages; }
-
-    TestServices t;
-    QWidget other;
-    QPointer<MusicPadsWindow> window;
 };
 
 } // namespace

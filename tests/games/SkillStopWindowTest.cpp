@@ -1,5 +1,6 @@
 #include "games/SkillStopWindow.h"
 
+#include "ActiveWindowTest.h"
 #include "TestServices.h"
 #include "app/Panel.h"
 #include "common/AccessibleValue.h"
@@ -30,27 +31,8 @@ const std::uint32_t ChimeHigh = message(0x90, 70, 120);
 
 bool samePicture(const QPixmap& a, const QPixmap& b) { return a.toImage() == b.toImage(); }
 
-class SkillStopWindowTest : public ::testing::Test {
+class SkillStopWindowTest : public ActiveWindowTest<SkillStopWindow> {
 protected:
-    void SetUp() override
-    {
-        window = new SkillStopWindow(t.services);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-        other.resize(50, 50);
-        other.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
-        activate(window);
-        t.recorded->messages.clear();
-    }
-    void TearDown() override { delete window; }
-
-    static void activate(QWidget* w)
-    {
-        w->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-    }
-
     template <class T = QWidget>
     T* child(const char* name) const
     {
@@ -108,10 +90,6 @@ protected:
     const std::vector<std::uint32_t>& sent() const { return t.recorded->messages; }
     long count(std::uint32_t m) const { return std::count(sent().begin(), sent().end(), m); }
     bool waitFor(const std::function<bool()>& condition) { return QTest::qWaitFor(condition, 3000); }
-
-    TestServices t;
-    QWidget other;
-    QPointer<SkillStopWindow> window;
 };
 
 TEST(SkillStopWindowAlone, GivesChannelZeroItsPianoAndShowsBlankCountersAndStop)

@@ -1,5 +1,6 @@
 #include "games/TargetGameWindow.h"
 
+#include "ActiveWindowTest.h"
 #include "TestServices.h"
 #include "app/Panel.h"
 #include "common/AccessibleValue.h"
@@ -31,27 +32,8 @@ bool isHitNote(std::uint32_t m)
 
 // The window built from the test services, shown and active, another window
 // at hand to take the focus.
-class TargetGameWindowTest : public ::testing::Test {
+class TargetGameWindowTest : public ActiveWindowTest<TargetGameWindow> {
 protected:
-    void SetUp() override
-    {
-        window = new TargetGameWindow(t.services);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-        other.resize(50, 50);
-        other.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
-        activate(window);
-        t.recorded->messages.clear();
-    }
-    void TearDown() override { delete window; }
-
-    static void activate(QWidget* w)
-    {
-        w->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-    }
-
     // Clicks go the whole way through the window system.
     void click(const QWidget* on, QPoint local)
     {
@@ -89,10 +71,6 @@ protected:
     const std::vector<std::uint32_t>& sent() const { return t.recorded->messages; }
     long count(std::uint32_t m) const { return std::count(sent().begin(), sent().end(), m); }
     long hitNotes() const { return std::count_if(sent().begin(), sent().end(), isHitNote); }
-
-    TestServices t;
-    QWidget other;
-    QPointer<TargetGameWindow> window;
 };
 
 } // namespace
