@@ -23,6 +23,8 @@
 #include <QThreadPool>
 #include <QTimer>
 
+#include "GuiBenchmarkMain.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -156,15 +158,7 @@ BENCHMARK(BM_MagnifierCopy)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("ORVIK_MIDI"))
         qputenv("ORVIK_MIDI", "none");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runGuiBenchmarks(argc, argv);
 }

@@ -22,6 +22,8 @@
 #include <QFile>
 #include <QFontDatabase>
 
+#include "GuiBenchmarkMain.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -214,25 +216,14 @@ BENCHMARK(BM_OpenFontUtilitiesWindow)->Unit(benchmark::kMillisecond)->Iterations
 
 } // namespace
 
-// Widgets need a GUI application; the offscreen platform keeps the
-// benchmark free of any display.
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    {
+    return runGuiBenchmarks(argc, argv, [] {
         const qsizetype before = FontListBox::installedFamilies().size();
         const InstalledFamilies probe(90000);
         const QString sample = FontListBox::installedFamilies().filter(QStringLiteral("90007")).value(0);
         std::fprintf(stderr, "font families: %lld installed, %lld with the extra ones; %s is drawn in %s\n",
                      qlonglong(before), qlonglong(FontListBox::installedFamilies().size()), qPrintable(sample),
                      qPrintable(QFontInfo(FontListBox::nameFont(sample)).family()));
-    }
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    });
 }

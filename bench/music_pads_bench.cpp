@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include "GuiBenchmarkMain.h"
+
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -102,17 +104,7 @@ BENCHMARK(BM_PadPressToSynth)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-// Widgets need a GUI application; the offscreen platform keeps the
-// benchmark free of any display.
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runGuiBenchmarks(argc, argv);
 }

@@ -6,6 +6,8 @@
 
 #include <QApplication>
 
+#include "GuiBenchmarkMain.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -48,17 +50,7 @@ BENCHMARK(BM_DicePictures)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-// Pixmaps need a GUI application; the offscreen platform keeps the
-// benchmark free of any display.
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runGuiBenchmarks(argc, argv);
 }

@@ -22,6 +22,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "GuiBenchmarkMain.h"
+
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
@@ -161,15 +163,7 @@ BENCHMARK(BM_LotteryInactive)->UseManualTime()->Iterations(3)->Unit(benchmark::k
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("ORVIK_MIDI"))
         qputenv("ORVIK_MIDI", "none");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runGuiBenchmarks(argc, argv);
 }
