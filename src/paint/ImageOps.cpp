@@ -104,20 +104,52 @@ ORVIK_LOOP_BODY void replaceWordsBody(QImage& image, Word from, Word to)
 template <typename Word>
 constexpr int wordSpan = 256 / int(sizeof(Word));
 
-// `next` is the row to be noted after this one, or null.
+// Whether `count` pixels are all the background colour.
+template <typename Word, Word Mask>
+ORVIK_LOOP_BODY bool allBackground(const Word* pixels, int count, Word background)
+{
+    Word differs = 0;
+    for (int x = 0; x < count; ++x)
+        differs |= Word(pixels[x] ^ background);
+    return Word(differs & Mask) == 0;
+}
+
+// `next` is the row to be noted after this one, or null. A whole span's
+// size is passed as a constant: known when compiling, it spares the loops
+// their odd ends, which cost more than the work on spans this short.
 template <typename Word, Word Mask>
 ORVIK_LOOP_BODY void noteBackgroundSpans(const Word* row, const uchar* next, int w, Word background,
                                          uchar* spanIsBackground)
 {
     constexpr int Span = wordSpan<Word>;
     for (int start = 0, span = 0; start < w; start += Span, ++span) {
-        const int end = std::min(start + Span, w);
+        const int count = std::min(Span, w - start);
         if (next)
-            prefetchBytes(next + start * sizeof(Word), next + end * sizeof(Word));
-        Word differs = 0;
-        for (int x = start; x < end; ++x)
-            differs |= Word(row[x] ^ background);
-        spanIsBackground[span] = Word(differs & Mask) == 0;
+            prefetchBytes(next + start * sizeof(Word), next + (start + count) * sizeof(Word));
+        spanIsBackground[span] = count == Span ? allBackground<Word, Mask>(row + start, Span, background)
+                                               : allBackground<Word, Mask>(row + start, count, background);
+    }
+}
+
+// The rule on one span of `count` pixels at `out`, whose old pixels are
+// old[1] to old[count], with the old pixel before it in old[0] and the one
+// after it in old[count + 1].
+template <typename Word, Word Mask>
+ORVIK_LOOP_BODY void outlineWordSpan(Word* out, const Word* old, const Word* up, const Word* down, int count,
+                                     Word background, Word outlineSeen, Word outlineRaw)
+{
+    for (int i = 0; i < count; ++i) {
+        const Word left = old[i] & Mask;
+        const Word upper = up[i] & Mask;
+        const Word right = old[i + 2] & Mask;
+        const Word lower = down[i] & Mask;
+        // No neighbour is an object: the rule turned round, which needs
+        // fewer vector operations. Bitwise, as && and || would branch.
+        const bool quiet = ((left == background) | (left == outlineSeen))
+                           & ((upper == background) | (upper == outlineSeen)) & (right == background)
+                           & (lower == background);
+        const Word pixel = old[i + 1];
+        out[i] = ((Word(pixel & Mask) == background) & !quiet) ? outlineRaw : pixel;
     }
 }
 
@@ -163,26 +195,17 @@ ORVIK_LOOP_BODY void outlineWordsBody(QImage& image, Word background, Word outli
                 continue;
             }
             old[0] = leftOld;
-            std::memcpy(old + 1, row + start, std::size_t(count) * sizeof(Word));
             old[count + 1] = rightOld;
-            leftOld = old[count];
-            Word* out = row + start;
-            const Word* up = above + start;
-            const Word* down = below + start;
-            for (int i = 0; i < count; ++i) {
-                const Word left = old[i] & Mask;
-                const Word upper = up[i] & Mask;
-                const Word right = old[i + 2] & Mask;
-                const Word lower = down[i] & Mask;
-                // No neighbour is an object: the rule turned round, which
-                // needs fewer vector operations. Bitwise, as && and || would
-                // branch.
-                const bool quiet = ((left == background) | (left == outlineSeen))
-                                   & ((upper == background) | (upper == outlineSeen)) & (right == background)
-                                   & (lower == background);
-                const Word pixel = old[i + 1];
-                out[i] = ((Word(pixel & Mask) == background) & !quiet) ? outlineRaw : pixel;
+            if (count == Span) {
+                std::memcpy(old + 1, row + start, sizeof(Word) * Span);
+                outlineWordSpan<Word, Mask>(row + start, old, above + start, below + start, Span, background,
+                                            outlineSeen, outlineRaw);
+            } else {
+                std::memcpy(old + 1, row + start, std::size_t(count) * sizeof(Word));
+                outlineWordSpan<Word, Mask>(row + start, old, above + start, below + start, count, background,
+                                            outlineSeen, outlineRaw);
             }
+            leftOld = old[count];
         }
     }
 }
@@ -284,36 +307,75 @@ struct TripleRowFlags {
     std::vector<uchar> spanIsBackground;
 };
 
-// `next` is the row to be classified after this one, or null.
-ORVIK_LOOP_BODY void classifyTriples(const uchar* row, const uchar* next, int w, const uchar* backgroundBytes,
-                                     std::uint32_t background, std::uint32_t outlineSeen, TripleRowFlags& flags)
+// Flags the `count` pixels of a span and tells whether all are background.
+ORVIK_LOOP_BODY bool classifyTripleSpan(const uchar* pixels, int count, const uchar* backgroundBytes,
+                                        std::uint32_t background, std::uint32_t outlineSeen, uchar* isBackground,
+                                        uchar* isObject)
 {
     const uchar back0 = uchar(background), back1 = uchar(background >> 8), back2 = uchar(background >> 16);
     const uchar seen0 = uchar(outlineSeen), seen1 = uchar(outlineSeen >> 8), seen2 = uchar(outlineSeen >> 16);
+    uchar differs = 0;
+    for (int i = 0; i < 3 * count; ++i)
+        differs |= pixels[i] ^ backgroundBytes[i];
+    if (differs == 0) {
+        for (int x = 0; x < count; ++x) {
+            isBackground[x] = 0xFF;
+            isObject[x] = 0;
+        }
+        return true;
+    }
+    for (int x = 0; x < count; ++x) {
+        const uchar* pixel = pixels + 3 * x;
+        const bool back = (pixel[0] == back0) & (pixel[1] == back1) & (pixel[2] == back2);
+        const bool seen = (pixel[0] == seen0) & (pixel[1] == seen1) & (pixel[2] == seen2);
+        isBackground[x] = back ? 0xFF : 0;
+        isObject[x] = (back | seen) ? 0 : 0xFF;
+    }
+    return false;
+}
+
+// `next` is the row to be classified after this one, or null. A whole
+// span's size is passed as a constant, as in noteBackgroundSpans.
+ORVIK_LOOP_BODY void classifyTriples(const uchar* row, const uchar* next, int w, const uchar* backgroundBytes,
+                                     std::uint32_t background, std::uint32_t outlineSeen, TripleRowFlags& flags)
+{
     uchar* isBackground = flags.backgroundAt();
     uchar* isObject = flags.objectAt();
     for (int start = 0, span = 0; start < w; start += TripleSpan, ++span) {
-        const int end = std::min(start + TripleSpan, w);
+        const int count = std::min(TripleSpan, w - start);
         if (next)
-            prefetchBytes(next + 3 * start, next + 3 * end);
-        uchar differs = 0;
-        for (int i = 3 * start; i < 3 * end; ++i)
-            differs |= row[i] ^ backgroundBytes[i];
-        flags.spanIsBackground[std::size_t(span)] = differs == 0;
-        if (differs == 0) {
-            for (int x = start; x < end; ++x) {
-                isBackground[x] = 0xFF;
-                isObject[x] = 0;
-            }
-            continue;
-        }
-        for (int x = start; x < end; ++x) {
-            const uchar* pixel = row + 3 * x;
-            const bool back = (pixel[0] == back0) & (pixel[1] == back1) & (pixel[2] == back2);
-            const bool seen = (pixel[0] == seen0) & (pixel[1] == seen1) & (pixel[2] == seen2);
-            isBackground[x] = back ? 0xFF : 0;
-            isObject[x] = (back | seen) ? 0 : 0xFF;
-        }
+            prefetchBytes(next + 3 * start, next + 3 * (start + count));
+        flags.spanIsBackground[std::size_t(span)] =
+            count == TripleSpan ? classifyTripleSpan(row + 3 * start, TripleSpan, backgroundBytes, background,
+                                                     outlineSeen, isBackground + start, isObject + start)
+                                : classifyTripleSpan(row + 3 * start, count, backgroundBytes, background, outlineSeen,
+                                                     isBackground + start, isObject + start);
+    }
+}
+
+// The rule on the `count` pixels of a span, from their flags; nothing is
+// written unless some pixel of the span turns.
+ORVIK_LOOP_BODY void outlineTripleSpan(uchar* pixels, int count, const uchar* isBackground, const uchar* isObject,
+                                       const uchar* objectAbove, const uchar* backgroundBelow,
+                                       std::uint32_t outlineRaw)
+{
+    const uchar paint0 = uchar(outlineRaw), paint1 = uchar(outlineRaw >> 8), paint2 = uchar(outlineRaw >> 16);
+    uchar turn[TripleSpan];
+    uchar any = 0;
+    for (int x = 0; x < count; ++x) {
+        const uchar t = isBackground[x]
+                        & (isObject[x - 1] | objectAbove[x] | uchar(~isBackground[x + 1]) | uchar(~backgroundBelow[x]));
+        turn[x] = t;
+        any |= t;
+    }
+    if (any == 0)
+        return;
+    for (int x = 0; x < count; ++x) {
+        uchar* pixel = pixels + 3 * x;
+        const uchar t = turn[x];
+        pixel[0] = uchar((t & paint0) | (~t & pixel[0]));
+        pixel[1] = uchar((t & paint1) | (~t & pixel[1]));
+        pixel[2] = uchar((t & paint2) | (~t & pixel[2]));
     }
 }
 
@@ -330,7 +392,6 @@ ORVIK_LOOP_BODY void outlineTriplesBody(QImage& image, std::uint32_t background,
     const int h = image.height();
     uchar* bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
-    const uchar paint0 = uchar(outlineRaw), paint1 = uchar(outlineRaw >> 8), paint2 = uchar(outlineRaw >> 16);
 
     // Row y is classified into rows[y % 3]; rows outside the picture are
     // background throughout.
@@ -365,24 +426,12 @@ ORVIK_LOOP_BODY void outlineTriplesBody(QImage& image, std::uint32_t background,
             if (above->spanIsBackground[at] & current->spanIsBackground[at] & below->spanIsBackground[at]
                 & (isBackground[start - 1] == 0xFF) & (isBackground[end] == 0xFF))
                 continue;
-            uchar turn[TripleSpan];
-            uchar any = 0;
-            for (int x = start; x < end; ++x) {
-                const uchar t = isBackground[x]
-                                & (isObject[x - 1] | objectAbove[x] | uchar(~isBackground[x + 1])
-                                   | uchar(~backgroundBelow[x]));
-                turn[x - start] = t;
-                any |= t;
-            }
-            if (any == 0)
-                continue;
-            for (int x = start; x < end; ++x) {
-                uchar* pixel = row + 3 * x;
-                const uchar t = turn[x - start];
-                pixel[0] = uchar((t & paint0) | (~t & pixel[0]));
-                pixel[1] = uchar((t & paint1) | (~t & pixel[1]));
-                pixel[2] = uchar((t & paint2) | (~t & pixel[2]));
-            }
+            if (end - start == TripleSpan)
+                outlineTripleSpan(row + 3 * start, TripleSpan, isBackground + start, isObject + start,
+                                  objectAbove + start, backgroundBelow + start, outlineRaw);
+            else
+                outlineTripleSpan(row + 3 * start, end - start, isBackground + start, isObject + start,
+                                  objectAbove + start, backgroundBelow + start, outlineRaw);
         }
         above = current;
         current = &rows[(y + 1) % 3];
