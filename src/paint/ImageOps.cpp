@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -19,10 +20,10 @@ namespace {
 // Each loop body is written once and built twice on x86-64: for the
 // baseline instruction set, and for a later one the processor is asked
 // about at run time. The baseline (SSE2) has no byte shuffle, so it cannot
-// vectorise a loop over three-byte pixels at all, and its 16-byte vectors
-// leave the outline well short of memory speed. SSSE3 brings the shuffle,
-// and serves the 24-bit replace best (AVX2 shuffles stay within 16-byte
-// halves and cost more there); AVX2 doubles the width of everything else.
+// vectorise a loop over three-byte pixels taken byte by byte, and its
+// 16-byte vectors leave the outline well short of memory speed. AVX2
+// brings shuffles of bytes and words across the whole vector and doubles
+// the width of everything else.
 // This is the one place the program wants instructions beyond the
 // baseline, so it asks for them per function here rather than by compiler
 // flags for the whole project.
@@ -57,12 +58,6 @@ std::atomic<bool> laterExtensionsAllowed = true;
 bool hasAvx2()
 {
     static const bool has = __builtin_cpu_supports("avx2");
-    return laterExtensionsAllowed && has;
-}
-
-bool hasSsse3()
-{
-    static const bool has = __builtin_cpu_supports("ssse3");
     return laterExtensionsAllowed && has;
 }
 #endif
@@ -110,20 +105,52 @@ ORVIK_LOOP_BODY void replaceWordsBody(QImage& image, Word from, Word to)
 template <typename Word>
 constexpr int wordSpan = 256 / int(sizeof(Word));
 
-// `next` is the row to be noted after this one, or null.
+// Whether `count` pixels are all the background colour.
+template <typename Word, Word Mask>
+ORVIK_LOOP_BODY bool allBackground(const Word* pixels, int count, Word background)
+{
+    Word differs = 0;
+    for (int x = 0; x < count; ++x)
+        differs |= Word(pixels[x] ^ background);
+    return Word(differs & Mask) == 0;
+}
+
+// `next` is the row to be noted after this one, or null. A whole span's
+// size is passed as a constant: known when compiling, it spares the loops
+// their odd ends, which cost more than the work on spans this short.
 template <typename Word, Word Mask>
 ORVIK_LOOP_BODY void noteBackgroundSpans(const Word* row, const uchar* next, int w, Word background,
                                          uchar* spanIsBackground)
 {
     constexpr int Span = wordSpan<Word>;
     for (int start = 0, span = 0; start < w; start += Span, ++span) {
-        const int end = std::min(start + Span, w);
+        const int count = std::min(Span, w - start);
         if (next)
-            prefetchBytes(next + start * sizeof(Word), next + end * sizeof(Word));
-        Word differs = 0;
-        for (int x = start; x < end; ++x)
-            differs |= Word(row[x] ^ background);
-        spanIsBackground[span] = Word(differs & Mask) == 0;
+            prefetchBytes(next + start * sizeof(Word), next + (start + count) * sizeof(Word));
+        spanIsBackground[span] = count == Span ? allBackground<Word, Mask>(row + start, Span, background)
+                                               : allBackground<Word, Mask>(row + start, count, background);
+    }
+}
+
+// The rule on one span of `count` pixels at `out`, whose old pixels are
+// old[1] to old[count], with the old pixel before it in old[0] and the one
+// after it in old[count + 1].
+template <typename Word, Word Mask>
+ORVIK_LOOP_BODY void outlineWordSpan(Word* out, const Word* old, const Word* up, const Word* down, int count,
+                                     Word background, Word outlineSeen, Word outlineRaw)
+{
+    for (int i = 0; i < count; ++i) {
+        const Word left = old[i] & Mask;
+        const Word upper = up[i] & Mask;
+        const Word right = old[i + 2] & Mask;
+        const Word lower = down[i] & Mask;
+        // No neighbour is an object: the rule turned round, which needs
+        // fewer vector operations. Bitwise, as && and || would branch.
+        const bool quiet = ((left == background) | (left == outlineSeen))
+                           & ((upper == background) | (upper == outlineSeen)) & (right == background)
+                           & (lower == background);
+        const Word pixel = old[i + 1];
+        out[i] = ((Word(pixel & Mask) == background) & !quiet) ? outlineRaw : pixel;
     }
 }
 
@@ -169,47 +196,93 @@ ORVIK_LOOP_BODY void outlineWordsBody(QImage& image, Word background, Word outli
                 continue;
             }
             old[0] = leftOld;
-            std::memcpy(old + 1, row + start, std::size_t(count) * sizeof(Word));
             old[count + 1] = rightOld;
-            leftOld = old[count];
-            Word* out = row + start;
-            const Word* up = above + start;
-            const Word* down = below + start;
-            for (int i = 0; i < count; ++i) {
-                const Word left = old[i] & Mask;
-                const Word upper = up[i] & Mask;
-                const Word right = old[i + 2] & Mask;
-                const Word lower = down[i] & Mask;
-                // No neighbour is an object: the rule turned round, which
-                // needs fewer vector operations. Bitwise, as && and || would
-                // branch.
-                const bool quiet = ((left == background) | (left == outlineSeen))
-                                   & ((upper == background) | (upper == outlineSeen)) & (right == background)
-                                   & (lower == background);
-                const Word pixel = old[i + 1];
-                out[i] = ((Word(pixel & Mask) == background) & !quiet) ? outlineRaw : pixel;
+            if (count == Span) {
+                std::memcpy(old + 1, row + start, sizeof(Word) * Span);
+                outlineWordSpan<Word, Mask>(row + start, old, above + start, below + start, Span, background,
+                                            outlineSeen, outlineRaw);
+            } else {
+                std::memcpy(old + 1, row + start, std::size_t(count) * sizeof(Word));
+                outlineWordSpan<Word, Mask>(row + start, old, above + start, below + start, count, background,
+                                            outlineSeen, outlineRaw);
             }
+            leftOld = old[count];
         }
     }
 }
 
-// 24-bit pixels, three bytes each, lowest first.
+// 24-bit pixels, three bytes each, lowest first. Four pixels fill three
+// 32-bit words exactly, and the rows of a 24-bit image start on a word
+// boundary, so a row is worked as groups of three words with the pixels at
+// fixed places in them:
+//   word 0: pixel 0 (bytes 0-2) and the first byte of pixel 1,
+//   word 1: the rest of pixel 1 (bytes 0-1) and half of pixel 2 (2-3),
+//   word 2: the last byte of pixel 2 and pixel 3 (bytes 1-3).
+// Built for AVX2 the loop over groups becomes vector code, the words of
+// eight groups sorted into place by whole-vector word shuffles, where
+// taking the pixels apart byte by byte costs twice the instructions; the
+// baseline runs it a group at a time, three loads and three stores for four
+// pixels. The few pixels after the last whole group, and every pixel on a
+// processor that stores words highest byte first, are worked one at a time.
+struct TripleWords {
+    // The colour four times over, as the three words of a group.
+    explicit TripleWords(std::uint32_t colour)
+        : word0(colour | colour << 24), word1(colour >> 8 | colour << 16), word2(colour >> 16 | colour << 8)
+    {
+    }
+    std::uint32_t word0, word1, word2;
+};
+
+// The bytes of a group's pixels that are the colour: 0xFF in every byte of
+// such a pixel, per word.
+struct TripleMatch {
+    std::uint32_t word0, word1, word2;
+};
+
+ORVIK_LOOP_BODY TripleMatch matchTriples(const std::uint32_t* group, TripleWords colour)
+{
+    const std::uint32_t d0 = group[0] ^ colour.word0;
+    const std::uint32_t d1 = group[1] ^ colour.word1;
+    const std::uint32_t d2 = group[2] ^ colour.word2;
+    const std::uint32_t pixel0 = (d0 & 0x00FFFFFF) == 0 ? 0xFFFFFFFF : 0;
+    const std::uint32_t pixel1 = ((d0 >> 24) | (d1 & 0x0000FFFF)) == 0 ? 0xFFFFFFFF : 0;
+    const std::uint32_t pixel2 = ((d1 >> 16) | (d2 & 0x000000FF)) == 0 ? 0xFFFFFFFF : 0;
+    const std::uint32_t pixel3 = (d2 >> 8) == 0 ? 0xFFFFFFFF : 0;
+    return {(pixel0 & 0x00FFFFFF) | (pixel1 & 0xFF000000), (pixel1 & 0x0000FFFF) | (pixel2 & 0xFFFF0000),
+            (pixel2 & 0x000000FF) | (pixel3 & 0xFFFFFF00)};
+}
+
+ORVIK_LOOP_BODY bool isTriple(const uchar* pixel, std::uint32_t colour)
+{
+    return (pixel[0] == uchar(colour)) & (pixel[1] == uchar(colour >> 8)) & (pixel[2] == uchar(colour >> 16));
+}
+
 ORVIK_LOOP_BODY void replaceTriplesBody(QImage& image, std::uint32_t from, std::uint32_t to)
 {
     const int w = image.width();
     const int h = image.height();
     uchar* bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
-    const uchar from0 = uchar(from), from1 = uchar(from >> 8), from2 = uchar(from >> 16);
-    const uchar to0 = uchar(to), to1 = uchar(to >> 8), to2 = uchar(to >> 16);
+    const TripleWords fromWords(from);
+    const TripleWords toWords(to);
+    const int groups = std::endian::native == std::endian::little ? w / 4 : 0;
     for (int y = 0; y < h; ++y) {
         uchar* row = rowOf(bits, stride, y);
-        for (int x = 0; x < w; ++x) {
+        auto* words = reinterpret_cast<std::uint32_t*>(row);
+        for (int g = 0; g < groups; ++g) {
+            std::uint32_t* group = words + 3 * g;
+            const TripleMatch match = matchTriples(group, fromWords);
+            group[0] = (group[0] & ~match.word0) | (toWords.word0 & match.word0);
+            group[1] = (group[1] & ~match.word1) | (toWords.word1 & match.word1);
+            group[2] = (group[2] & ~match.word2) | (toWords.word2 & match.word2);
+        }
+        for (int x = 4 * groups; x < w; ++x) {
             uchar* pixel = row + 3 * x;
-            const bool match = (pixel[0] == from0) & (pixel[1] == from1) & (pixel[2] == from2);
-            pixel[0] = match ? to0 : pixel[0];
-            pixel[1] = match ? to1 : pixel[1];
-            pixel[2] = match ? to2 : pixel[2];
+            if (isTriple(pixel, from)) {
+                pixel[0] = uchar(to);
+                pixel[1] = uchar(to >> 8);
+                pixel[2] = uchar(to >> 16);
+            }
         }
     }
 }
@@ -238,36 +311,75 @@ struct TripleRowFlags {
     std::vector<uchar> spanIsBackground;
 };
 
-// `next` is the row to be classified after this one, or null.
-ORVIK_LOOP_BODY void classifyTriples(const uchar* row, const uchar* next, int w, const uchar* backgroundBytes,
-                                     std::uint32_t background, std::uint32_t outlineSeen, TripleRowFlags& flags)
+// Flags the `count` pixels of a span and tells whether all are background.
+ORVIK_LOOP_BODY bool classifyTripleSpan(const uchar* pixels, int count, const uchar* backgroundBytes,
+                                        std::uint32_t background, std::uint32_t outlineSeen, uchar* isBackground,
+                                        uchar* isObject)
 {
     const uchar back0 = uchar(background), back1 = uchar(background >> 8), back2 = uchar(background >> 16);
     const uchar seen0 = uchar(outlineSeen), seen1 = uchar(outlineSeen >> 8), seen2 = uchar(outlineSeen >> 16);
+    uchar differs = 0;
+    for (int i = 0; i < 3 * count; ++i)
+        differs |= pixels[i] ^ backgroundBytes[i];
+    if (differs == 0) {
+        for (int x = 0; x < count; ++x) {
+            isBackground[x] = 0xFF;
+            isObject[x] = 0;
+        }
+        return true;
+    }
+    for (int x = 0; x < count; ++x) {
+        const uchar* pixel = pixels + 3 * x;
+        const bool back = (pixel[0] == back0) & (pixel[1] == back1) & (pixel[2] == back2);
+        const bool seen = (pixel[0] == seen0) & (pixel[1] == seen1) & (pixel[2] == seen2);
+        isBackground[x] = back ? 0xFF : 0;
+        isObject[x] = (back | seen) ? 0 : 0xFF;
+    }
+    return false;
+}
+
+// `next` is the row to be classified after this one, or null. A whole
+// span's size is passed as a constant, as in noteBackgroundSpans.
+ORVIK_LOOP_BODY void classifyTriples(const uchar* row, const uchar* next, int w, const uchar* backgroundBytes,
+                                     std::uint32_t background, std::uint32_t outlineSeen, TripleRowFlags& flags)
+{
     uchar* isBackground = flags.backgroundAt();
     uchar* isObject = flags.objectAt();
     for (int start = 0, span = 0; start < w; start += TripleSpan, ++span) {
-        const int end = std::min(start + TripleSpan, w);
+        const int count = std::min(TripleSpan, w - start);
         if (next)
-            prefetchBytes(next + 3 * start, next + 3 * end);
-        uchar differs = 0;
-        for (int i = 3 * start; i < 3 * end; ++i)
-            differs |= row[i] ^ backgroundBytes[i];
-        flags.spanIsBackground[std::size_t(span)] = differs == 0;
-        if (differs == 0) {
-            for (int x = start; x < end; ++x) {
-                isBackground[x] = 0xFF;
-                isObject[x] = 0;
-            }
-            continue;
-        }
-        for (int x = start; x < end; ++x) {
-            const uchar* pixel = row + 3 * x;
-            const bool back = (pixel[0] == back0) & (pixel[1] == back1) & (pixel[2] == back2);
-            const bool seen = (pixel[0] == seen0) & (pixel[1] == seen1) & (pixel[2] == seen2);
-            isBackground[x] = back ? 0xFF : 0;
-            isObject[x] = (back | seen) ? 0 : 0xFF;
-        }
+            prefetchBytes(next + 3 * start, next + 3 * (start + count));
+        flags.spanIsBackground[std::size_t(span)] =
+            count == TripleSpan ? classifyTripleSpan(row + 3 * start, TripleSpan, backgroundBytes, background,
+                                                     outlineSeen, isBackground + start, isObject + start)
+                                : classifyTripleSpan(row + 3 * start, count, backgroundBytes, background, outlineSeen,
+                                                     isBackground + start, isObject + start);
+    }
+}
+
+// The rule on the `count` pixels of a span, from their flags; nothing is
+// written unless some pixel of the span turns.
+ORVIK_LOOP_BODY void outlineTripleSpan(uchar* pixels, int count, const uchar* isBackground, const uchar* isObject,
+                                       const uchar* objectAbove, const uchar* backgroundBelow,
+                                       std::uint32_t outlineRaw)
+{
+    const uchar paint0 = uchar(outlineRaw), paint1 = uchar(outlineRaw >> 8), paint2 = uchar(outlineRaw >> 16);
+    uchar turn[TripleSpan];
+    uchar any = 0;
+    for (int x = 0; x < count; ++x) {
+        const uchar t = isBackground[x]
+                        & (isObject[x - 1] | objectAbove[x] | uchar(~isBackground[x + 1]) | uchar(~backgroundBelow[x]));
+        turn[x] = t;
+        any |= t;
+    }
+    if (any == 0)
+        return;
+    for (int x = 0; x < count; ++x) {
+        uchar* pixel = pixels + 3 * x;
+        const uchar t = turn[x];
+        pixel[0] = uchar((t & paint0) | (~t & pixel[0]));
+        pixel[1] = uchar((t & paint1) | (~t & pixel[1]));
+        pixel[2] = uchar((t & paint2) | (~t & pixel[2]));
     }
 }
 
@@ -284,7 +396,6 @@ ORVIK_LOOP_BODY void outlineTriplesBody(QImage& image, std::uint32_t background,
     const int h = image.height();
     uchar* bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
-    const uchar paint0 = uchar(outlineRaw), paint1 = uchar(outlineRaw >> 8), paint2 = uchar(outlineRaw >> 16);
 
     // Row y is classified into rows[y % 3]; rows outside the picture are
     // background throughout.
@@ -319,24 +430,12 @@ ORVIK_LOOP_BODY void outlineTriplesBody(QImage& image, std::uint32_t background,
             if (above->spanIsBackground[at] & current->spanIsBackground[at] & below->spanIsBackground[at]
                 & (isBackground[start - 1] == 0xFF) & (isBackground[end] == 0xFF))
                 continue;
-            uchar turn[TripleSpan];
-            uchar any = 0;
-            for (int x = start; x < end; ++x) {
-                const uchar t = isBackground[x]
-                                & (isObject[x - 1] | objectAbove[x] | uchar(~isBackground[x + 1])
-                                   | uchar(~backgroundBelow[x]));
-                turn[x - start] = t;
-                any |= t;
-            }
-            if (any == 0)
-                continue;
-            for (int x = start; x < end; ++x) {
-                uchar* pixel = row + 3 * x;
-                const uchar t = turn[x - start];
-                pixel[0] = uchar((t & paint0) | (~t & pixel[0]));
-                pixel[1] = uchar((t & paint1) | (~t & pixel[1]));
-                pixel[2] = uchar((t & paint2) | (~t & pixel[2]));
-            }
+            if (end - start == TripleSpan)
+                outlineTripleSpan(row + 3 * start, TripleSpan, isBackground + start, isObject + start,
+                                  objectAbove + start, backgroundBelow + start, outlineRaw);
+            else
+                outlineTripleSpan(row + 3 * start, end - start, isBackground + start, isObject + start,
+                                  objectAbove + start, backgroundBelow + start, outlineRaw);
         }
         above = current;
         current = &rows[(y + 1) % 3];
@@ -356,7 +455,7 @@ template <typename Word, Word Mask>
     outlineWordsBody<Word, Mask>(image, background, outlineSeen, outlineRaw);
 }
 
-[[gnu::target("ssse3")]] void replaceTriplesSsse3(QImage& image, std::uint32_t from, std::uint32_t to)
+[[gnu::target("avx2")]] void replaceTriplesAvx2(QImage& image, std::uint32_t from, std::uint32_t to)
 {
     replaceTriplesBody(image, from, to);
 }
@@ -391,8 +490,8 @@ void outlineWords(QImage& image, Word background, Word outlineSeen, Word outline
 void replaceTriples(QImage& image, std::uint32_t from, std::uint32_t to)
 {
 #if ORVIK_VECTOR_VARIANTS
-    if (hasSsse3())
-        return replaceTriplesSsse3(image, from, to);
+    if (hasAvx2())
+        return replaceTriplesAvx2(image, from, to);
 #endif
     replaceTriplesBody(image, from, to);
 }
