@@ -1,10 +1,10 @@
 #include "calc/StateCodes.h"
 
+#include "common/ProfileFile.h"
 #include "platform/ConfigDir.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 
 namespace statecodes {
 
@@ -91,17 +91,9 @@ bool maximisedInProfile(const QString& path)
 {
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return false;
-    QSettings profile(path, QSettings::IniFormat);
-    for (const QString& section : profile.childGroups()) {
-        if (section.compare(QLatin1String("ScreenSize"), Qt::CaseInsensitive) != 0)
-            continue;
-        profile.beginGroup(section);
-        for (const QString& key : profile.childKeys())
-            if (key.compare(QLatin1String("USStateCodes"), Qt::CaseInsensitive) == 0)
-                return profile.value(key).toString() == QLatin1String("1");
-        profile.endGroup();
-    }
-    return false;
+    const auto profile = ProfileFile::read(path);
+    return profile && profile->value(QStringLiteral("ScreenSize"), QStringLiteral("USStateCodes"), QStringLiteral("F"))
+                          == QLatin1String("1");
 }
 
 QString profilePath()

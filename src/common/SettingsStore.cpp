@@ -39,7 +39,13 @@ bool cannotBeParsed(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false; // unreadable is not corrupt; QSettings then neither reads nor writes it
-    if (looksBinary(file.readAll()))
+    // Far larger than anything the program writes: parsing it on every read
+    // would freeze the windows. size() is 0 for some special files, so the
+    // read itself stops past the limit too.
+    if (file.size() > SettingsStore::MaxFileSize)
+        return true;
+    const QByteArray bytes = file.read(SettingsStore::MaxFileSize + 1);
+    if (bytes.size() > SettingsStore::MaxFileSize || looksBinary(bytes))
         return true;
     const QSettings settings(path, QSettings::IniFormat);
     return settings.status() == QSettings::FormatError;

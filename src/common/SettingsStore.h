@@ -9,9 +9,10 @@
 // Backslashes in the module key and the section separate subkeys, as in the
 // registry; in a value name a backslash is an ordinary character.
 //
-// The store never stops the program: a settings file that cannot be parsed
-// is moved aside on first use and the program starts on defaults; where the
-// folder cannot be written, writes are dropped silently.
+// The store never stops the program: a settings file that cannot be parsed,
+// or is larger than MaxFileSize, is moved aside on first use and the program
+// starts on defaults; where the folder cannot be written, writes are dropped
+// silently.
 class SettingsStore {
 public:
     explicit SettingsStore(QString moduleKey);
@@ -22,6 +23,9 @@ public:
     // An empty section puts the value directly under the module key.
     // Each write reaches the disk before returning, replacing the file whole.
     void writeString(const QString& section, const QString& name, const QString& value);
+
+    // A settings file larger than this is taken for damaged.
+    static constexpr qint64 MaxFileSize = 1024 * 1024;
 
     // platform::configDir() + "/HKEY_CURRENT_USER.ini"
     static QString filePath();

@@ -1,10 +1,10 @@
 #include "organisers/TimingList.h"
 
+#include "common/LegacyText.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 namespace timing {
 
@@ -183,21 +183,15 @@ std::optional<TimingList> TimingList::fromLines(const QStringList& lines)
 
 QByteArray encodeLines(const QStringList& lines)
 {
-    QStringEncoder encoder(QStringConverter::System);
-    QByteArray bytes;
-    for (const QString& line : lines) {
-        bytes += encoder.encode(line);
-        bytes += "\r\n";
-    }
-    return bytes;
+    QString text;
+    for (const QString& line : lines)
+        text += line + QLatin1String("\r\n");
+    return legacytext::encode(text);
 }
 
 std::optional<QStringList> decodeLines(const QByteArray& bytes)
 {
-    QStringDecoder decoder(QStringConverter::System);
-    const QString text = decoder.decode(bytes);
-    if (decoder.hasError())
-        return std::nullopt;
+    const QString text = legacytext::decode(bytes);
     for (QChar c : text)
         if (c.unicode() < 0x20 && c != QLatin1Char('\r') && c != QLatin1Char('\n')
             && c != QLatin1Char('\t'))

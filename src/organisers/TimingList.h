@@ -99,11 +99,12 @@ private:
 // Larger than any list a person could time; anything bigger is not ours.
 constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
 
-// Lines joined with CR LF (the last one ended too), in the system's code page.
+// Lines joined with CR LF (the last one ended too), in Windows-1252 when
+// every character fits, else UTF-8 (see LegacyText.h).
 QByteArray encodeLines(const QStringList& lines);
-// Lines of a file; a final line break does not make an extra line. nullopt
-// when the bytes cannot be text (NUL or other control characters, or
-// characters the code page cannot hold).
+// Lines of a file, UTF-8 or Windows-1252; a final line break does not make
+// an extra line. nullopt when the bytes cannot be text (NUL or other control
+// characters).
 std::optional<QStringList> decodeLines(const QByteArray& bytes);
 
 // Reads a timing file; nullopt when it cannot be read or is not a timing list.

@@ -1,5 +1,6 @@
 #include "organisers/YearPlanner.h"
 
+#include "common/LegacyText.h"
 #include "common/OrdinalSuffix.h"
 
 #include <QFile>
@@ -96,26 +97,28 @@ bool YearPlanner::monthHasEntries(int month) const
 
 QByteArray YearPlanner::toFileBytes() const
 {
-    QByteArray bytes;
+    QString text;
     for (const QString& e : entries_)
-        bytes += e.toLocal8Bit() + "\r\n";
-    return bytes;
+        text += e + QLatin1String("\r\n");
+    return legacytext::encode(text);
 }
 
 std::optional<YearPlanner> YearPlanner::fromFileBytes(const QByteArray& bytes)
 {
     if (bytes.contains('\0'))
         return std::nullopt;
+    // The whole file is one text, UTF-8 or Windows-1252, decided once.
+    const QString text = legacytext::decode(bytes);
     YearPlanner planner;
     qsizetype start = 0;
-    for (int index = 0; index < DaysInYear && start < bytes.size(); ++index) {
-        qsizetype end = bytes.indexOf('\n', start);
-        const qsizetype next = end < 0 ? bytes.size() : end + 1;
+    for (int index = 0; index < DaysInYear && start < text.size(); ++index) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
+        const qsizetype next = end < 0 ? text.size() : end + 1;
         if (end < 0)
-            end = bytes.size();
-        if (end > start && bytes[end - 1] == '\r')
+            end = text.size();
+        if (end > start && text.at(end - 1) == QLatin1Char('\r'))
             --end;
-        planner.entries_[index] = QString::fromLocal8Bit(bytes.mid(start, end - start));
+        planner.entries_[index] = text.mid(start, end - start);
         start = next;
     }
     return planner;

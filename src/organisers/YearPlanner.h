@@ -42,10 +42,11 @@ public:
     const QStringList& entries() const { return entries_; }
 
     // The .adb file: 366 lines in calendar order, each ended by CR LF,
-    // in the local 8-bit encoding.
+    // in Windows-1252 when every character fits, else UTF-8.
     QByteArray toFileBytes() const;
     // Line k of the text fills day k; missing lines leave their days empty,
-    // lines past the 366th are ignored. Lines may end in CR LF or LF.
+    // lines past the 366th are ignored. Lines may end in CR LF or LF. UTF-8
+    // when the bytes are valid UTF-8, else Windows-1252.
     // Text with a NUL byte in it is no planner file: nullopt.
     static std::optional<YearPlanner> fromFileBytes(const QByteArray& bytes);
 

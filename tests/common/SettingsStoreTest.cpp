@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -176,6 +177,34 @@ TEST_F(SettingsStoreTest, UnparsableFilesAreMovedAsideAndDefaultsUsed)
         EXPECT_EQ(movedAside(), QStringList({"HKEY_CURRENT_USER.ini.corrupt-20260307-090502"})) << i;
         EXPECT_EQ(fileBytes(dir_ + "/HKEY_CURRENT_USER.ini.corrupt-20260307-090502"), damaged[i]) << i;
     }
+}
+
+TEST_F(SettingsStoreTest, FilesOverOneMegabyteAreTakenForDamaged)
+{
+    platform::ManualClock clock(QDateTime(QDate(2026, 3, 7), QTime(9, 5, 2)));
+    platform::Clock::install(&clock);
+    const QByteArray head = "[Orvik%202000]\nDuza%20Zidova\\Files\\File1=/x.bmp\n";
+    // Exactly the limit: a comment pads a valid file, which is read in place.
+    const QByteArray atLimit = head + ';' + QByteArray(SettingsStore::MaxFileSize - head.size() - 2, 'c') + '\n';
+    ASSERT_EQ(atLimit.size(), SettingsStore::MaxFileSize);
+    useConfigDir(root_.path() + "/atLimit");
+    putFile(SettingsStore::filePath(), atLimit);
+    EXPECT_EQ(SettingsStore(duza).readString("Files", "File1", "none"), "/x.bmp");
+    EXPECT_TRUE(movedAside().isEmpty());
+
+    // One byte more: moved aside whole, defaults used, and writes go to a new file.
+    useConfigDir(root_.path() + "/overLimit");
+    putFile(SettingsStore::filePath(), atLimit + '\n');
+    SettingsStore store(duza);
+    EXPECT_EQ(store.readString("Files", "File1", "none"), "none");
+    ASSERT_EQ(movedAside(), QStringList({"HKEY_CURRENT_USER.ini.corrupt-20260307-090502"}));
+    EXPECT_EQ(fileBytes(dir_ + "/" + movedAside().first()), atLimit + '\n');
+    for (int i = 1; i <= 3; ++i) {
+        store.writeString("Files", QString("File%1").arg(i), QString("/%1.bmp").arg(i));
+        // Each write is on disk before the next one, not only in memory.
+        EXPECT_TRUE(fileBytes(SettingsStore::filePath()).contains(QString("File%1=/%1.bmp").arg(i).toUtf8())) << i;
+    }
+    EXPECT_LT(QFileInfo(SettingsStore::filePath()).size(), 200);
 }
 
 TEST_F(SettingsStoreTest, DamagedFilesAreMovedOnceAndNeverOverwritten)

@@ -164,7 +164,7 @@ TEST(TimingFile, ForeignFilesAreRefused)
     for (const QByteArray& bytes : {QByteArray("001\r\nLap\r\n"), QByteArray("    002\r\n"), QByteArray(),
                                     QByteArray(" 001\r\n"), QByteArray("    001 \r\n"),
                                     QByteArray("    001\r\n\0\x01\x02garbage", 19),
-                                    QByteArray("    001\r\n\xff\xfe\x80", 12)}) {
+                                    QByteArray("    001\r\n\x1b[0m\xff", 14)}) {
         ASSERT_TRUE(writeBytes(path, bytes));
         EXPECT_FALSE(readTimingFile(path)) << bytes.toHex().constData();
     }
@@ -181,6 +181,40 @@ TEST(TimingFile, ForeignFilesAreRefused)
     ASSERT_EQ(unix->rowCount(), 2);
     EXPECT_EQ(unix->cell(Label, 1), "A");
     EXPECT_EQ(unix->cell(Number, 2), "    002");
+}
+
+// A list saved on Windows is in Windows-1252: é is the byte 0xE9, € is 0x80.
+TEST(TimingFile, AccentedLabelsFromWindowsAndUtf8FilesReadAndWriteBack)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("windows.tim");
+    const QByteArray row = "\r\n10:00:00:00\r\n   00\r\n    00\r\n   01\r\n     00\r\n10:00:01:00\r\n";
+    const QByteArray next = "    002\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n";
+    ASSERT_TRUE(writeBytes(path, "    001\r\nCaf\xE9 run \x80" "5" + row + next));
+    const auto windows = readTimingFile(path);
+    ASSERT_TRUE(windows);
+    EXPECT_EQ(windows->cell(Label, 1), QString::fromUtf8("Café run €5"));
+    EXPECT_EQ(windows->rowCount(), 2);
+
+    // Saved again it stays Windows-1252, byte for byte.
+    ASSERT_TRUE(writeTimingFile(path, *windows));
+    EXPECT_EQ(readAll(path), "    001\r\nCaf\xE9 run \x80" "5" + row + next);
+
+    // The same list written as UTF-8 elsewhere reads the same.
+    ASSERT_TRUE(writeBytes(path, "    001\r\nCaf\xC3\xA9 run \xE2\x82\xAC" "5" + row + next));
+    const auto utf8 = readTimingFile(path);
+    ASSERT_TRUE(utf8);
+    EXPECT_EQ(utf8->toLines(), windows->toLines());
+
+    // A label Windows-1252 cannot hold makes the file UTF-8.
+    TimingList greek = *windows;
+    greek.setLabel(2, QString::fromUtf8("Δt é"));
+    ASSERT_TRUE(writeTimingFile(path, greek));
+    EXPECT_TRUE(readAll(path).contains("\r\n\xCE\x94t \xC3\xA9\r\n"));
+    EXPECT_TRUE(readAll(path).contains("Caf\xC3\xA9"));
+    const auto back = readTimingFile(path);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->toLines(), greek.toLines());
 }
 
 TEST(TimingFile, AFailedSaveLeavesTheOldFile)

@@ -87,6 +87,28 @@ TEST(YearPlannerFile, ShortLongAndLooseFiles)
     EXPECT_FALSE(YearPlanner::fromFileBytes(QByteArray("JFIF\0\x01", 6)));
 }
 
+// Windows wrote planners in Windows-1252: é is 0xE9, ü 0xFC, € 0x80.
+TEST(YearPlannerFile, Windows1252AndUtf8Entries)
+{
+    const auto windows = YearPlanner::fromFileBytes("Ren\xE9's birthday\r\nM\xFCller \x80" "50\r\n");
+    ASSERT_TRUE(windows);
+    EXPECT_EQ(windows->entry(1, 1), QString::fromUtf8("René's birthday"));
+    EXPECT_EQ(windows->entry(1, 2), QString::fromUtf8("Müller €50"));
+    const QByteArray bytes = windows->toFileBytes();
+    EXPECT_TRUE(bytes.startsWith("Ren\xE9's birthday\r\nM\xFCller \x80" "50\r\n\r\n"));
+    EXPECT_EQ(bytes.size(), 366 * 2 + 25);
+
+    const auto utf8 = YearPlanner::fromFileBytes("Ren\xC3\xA9's birthday\nM\xC3\xBCller \xE2\x82\xAC" "50\n");
+    ASSERT_TRUE(utf8);
+    EXPECT_EQ(utf8, windows);
+
+    YearPlanner mixed = *windows;
+    mixed.setEntry(12, 25, QString::fromUtf8("Рождество"));
+    const QByteArray written = mixed.toFileBytes();
+    EXPECT_TRUE(written.startsWith("Ren\xC3\xA9's"));
+    EXPECT_EQ(YearPlanner::fromFileBytes(written), mixed);
+}
+
 TEST(YearPlannerFile, EntriesStayOneLineEach)
 {
     YearPlanner p;
