@@ -13,9 +13,6 @@ constexpr int RowHeight = 18;
 
 DayGrid::DayGrid(PlannerMonthModel* month, QObject* keyWatcher, QWidget* parent) : QTableView(parent)
 {
-    // The model comes before the look, which leaves the header's labels in
-    // the desktop's font under the grid's style sheet, as they have always
-    // been shown.
     setModel(month);
     setItemDelegateForColumn(PlannerMonthModel::EntryColumn, new LiveEntryDelegate(keyWatcher, this));
     installEventFilter(keyWatcher);
@@ -27,7 +24,10 @@ DayGrid::DayGrid(PlannerMonthModel* month, QObject* keyWatcher, QWidget* parent)
     setStyleSheet(QStringLiteral(
         "QTableView { background: white; gridline-color: #808080; }"
         "QTableView::item { padding: 0px 1px; }"
-        "QHeaderView::section { background: silver; color: black; padding: 0px; font-weight: bold;"
+        // The header labels take the grid's face too: in the desktop's font
+        // "Date" would not fit its 30-pixel column.
+        "QHeaderView::section { background: silver; color: black; padding: 0px 1px;"
+        " font-family: \"Times New Roman\"; font-size: 13px; font-weight: bold;"
         " border: 0px; border-right: 1px solid #808080; border-bottom: 1px solid #808080; }"));
     setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked
                     | QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);

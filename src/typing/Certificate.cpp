@@ -26,14 +26,25 @@ struct Shape {
 
 QPolygonF quad(QPointF a, QPointF b, QPointF c, QPointF d) { return QPolygonF({a, b, c, d}); }
 
-// A square frame between two insets, as four mitred bands.
+// The title stands a third of the way down the page and may be as wide as
+// the page itself: the side bands leave its height free, from TitleBandTop to
+// TitleBandBottom of the 1000-unit page (the title is about a tenth of the
+// page high on A4 and Letter).
+constexpr double TitleBandTop = 200;
+constexpr double TitleBandBottom = 350;
+
+// A square frame between two insets, as four mitred bands; the two side
+// bands are broken where the title runs.
 void frame(QList<Shape>& shapes, const QColor& colour, double outer, double inner)
 {
     const double o2 = 1000 - outer, i2 = 1000 - inner;
+    const double top = TitleBandTop, bottom = TitleBandBottom;
     shapes.append({colour, quad({outer, outer}, {o2, outer}, {i2, inner}, {inner, inner})});
-    shapes.append({colour, quad({o2, outer}, {o2, o2}, {i2, i2}, {i2, inner})});
+    shapes.append({colour, quad({o2, outer}, {o2, top}, {i2, top}, {i2, inner})});
+    shapes.append({colour, quad({o2, bottom}, {o2, o2}, {i2, i2}, {i2, bottom})});
     shapes.append({colour, quad({o2, o2}, {outer, o2}, {inner, i2}, {i2, i2})});
-    shapes.append({colour, quad({outer, o2}, {outer, outer}, {inner, inner}, {inner, i2})});
+    shapes.append({colour, quad({outer, o2}, {outer, bottom}, {inner, bottom}, {inner, i2})});
+    shapes.append({colour, quad({outer, top}, {outer, outer}, {inner, inner}, {inner, top})});
 }
 
 QPolygonF diamond(QPointF centre, double rx, double ry)

@@ -23,6 +23,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QHeaderView>
+
 namespace {
 
 using platform::MessageKind;
@@ -190,6 +192,22 @@ TEST_F(AnniversariesWindowTest, FreshWindowLayout)
     ASSERT_TRUE(table && table->tableInterface());
     EXPECT_EQ(table->text(QAccessible::Name), "March");
     EXPECT_EQ(table->tableInterface()->cellAt(2, 0)->text(QAccessible::Name), " 3rd");
+}
+
+TEST_F(AnniversariesWindowTest, TheDateHeaderFitsItsNarrowColumn)
+{
+    // The header's "Date" is drawn whole inside the 30-pixel day column: its
+    // last dark pixel stands clear of the column's right edge.
+    QHeaderView* header = window->grid(1)->horizontalHeader();
+    const QImage drawn = header->grab().toImage();
+    const int column = window->grid(1)->columnWidth(0);
+    int rightmostInk = -1;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < column - 1; ++x)
+            if (qGray(drawn.pixel(x, y)) < 64)
+                rightmostInk = std::max(rightmostInk, x);
+    EXPECT_GT(rightmostInk, 10);
+    EXPECT_LT(rightmostInk, column - 2);
 }
 
 TEST_F(AnniversariesWindowTest, MonthButtonsSelectAndColour)

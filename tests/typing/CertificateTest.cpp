@@ -147,6 +147,29 @@ TEST(Certificate, PageDesignFillsThePageStretched)
     EXPECT_EQ(page.pixelColor(170, 240), page.pixelColor(170, 150));  // middle left clear for the text
 }
 
+TEST(Certificate, TheTitleRunsClearOfTheSideBorders)
+{
+    // An A4 page at 96 dpi: the title at 72 points is nearly as wide as the page.
+    QImage page(794, 1123, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    drawPageDesign(painter, page.rect());
+    QFont titleFont(QStringLiteral("Times New Roman"));
+    titleFont.setPointSize(TitleStartSize);
+    const QFontMetrics title(titleFont, &page);
+    painter.end();
+    ASSERT_GT(title.horizontalAdvance(Title), page.width() * 3 / 4);
+
+    const QColor paper = page.pixelColor(page.width() / 2, page.height() / 2 - 100);
+    const int top = page.height() / 3 - title.height();
+    for (int y = top; y < top + title.height(); ++y)
+        for (int x = 0; x < page.width(); x += 3)
+            ASSERT_EQ(page.pixelColor(x, y), paper) << x << "," << y;
+    // Above and below the title the frame runs on.
+    EXPECT_NE(page.pixelColor(25, top - 80), paper);
+    EXPECT_NE(page.pixelColor(25, page.height() / 2), paper);
+}
+
 TEST_F(CertificatePrintTest, PrintsTheLinesInOrder)
 {
     const QString path = dir.filePath(QStringLiteral("certificate.pdf"));
