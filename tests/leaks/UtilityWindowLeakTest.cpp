@@ -26,7 +26,7 @@ namespace {
 
 constexpr int Rounds = 200;
 constexpr int WarmUpRounds = 20;
-constexpr qint64 AllowedGrowth = 2 * 1024 * 1024;
+constexpr qint64 AllowedGrowthPerWindow = qint64(1) << 20;
 
 // Qt's pixmap cache keeps the style's drawings of every window's buttons
 // and frames, keyed by each window's own palette, up to 10 MB: a bounded
@@ -72,7 +72,10 @@ void openAndClose(const UtilityEntry& utility, TestServices& test, int& releases
 
 // Every window of the catalogue, those added later included, opened and
 // closed 200 times in one process: the heap the program still holds grows
-// by less than 2 MB in all. The resident memory is measured and printed too,
+// by less than 1 MB for each window. A window left behind on every closing
+// holds tens of kilobytes at the least, so its openings would pass that
+// many times over; what stays below it is Qt's own bookkeeping settling
+// (the total is printed). The resident memory is measured and printed too,
 // but it also counts pages the allocator keeps fragmented, which no
 // malloc_trim gives back, so the heap is what is held to the limit. After a
 // warm-up round of every window (fonts and shared pictures fill then), each
@@ -111,6 +114,9 @@ TEST(UtilityWindowLeaks, EveryWindowOpenedAndClosed200TimesKeepsNoMemory)
         const qint64 residentGrowth = residentBytes() - residentBefore;
         residentTotal += residentGrowth;
         heapTotal += heapGrowth;
+#ifndef ORVIK_UNDER_ASAN
+        EXPECT_LT(heapGrowth, AllowedGrowthPerWindow) << qPrintable(utility.caption);
+#endif
         std::printf("%-24s %3d more times: heap in use %+lld bytes, resident memory %+lld bytes\n",
                     qPrintable(utility.caption), rounds - WarmUpRounds, static_cast<long long>(heapGrowth),
                     static_cast<long long>(residentGrowth));
@@ -119,7 +125,4 @@ TEST(UtilityWindowLeaks, EveryWindowOpenedAndClosed200TimesKeepsNoMemory)
                 static_cast<long long>(heapTotal), static_cast<long long>(residentTotal));
     EXPECT_TRUE(test.dialogs.asked.isEmpty());
     EXPECT_GT(releases, 0);
-#ifndef ORVIK_UNDER_ASAN
-    EXPECT_LT(heapTotal, AllowedGrowth);
-#endif
 }
