@@ -113,6 +113,7 @@ public:
     MenuEntry entry;
     QLabel* caption;
     std::function<void(MenuEntry)> hovered;
+    std::function<void(Qt::MouseButtons)> released;
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override
@@ -120,6 +121,13 @@ protected:
         event->accept();
         if (hovered)
             hovered(entry);
+    }
+
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        Panel::mouseReleaseEvent(event);
+        if (released)
+            released(event->buttons());
     }
 };
 
@@ -224,8 +232,9 @@ void ProgramMenu::buildEntries()
         panel->move(3, 3 + 40 * layout.row);
         panel->setAvailable(utility(layout.entry) != nullptr);
         const MenuEntry entry = layout.entry;
-        connect(panel, &Panel::pressed, this, [this, entry] { openEntry(entry); });
+        connect(panel, &Panel::pressed, this, [this, entry] { openPressedEntry(entry); });
         panel->hovered = [this](MenuEntry hovered) { highlight(hovered); };
+        panel->released = [this](Qt::MouseButtons stillHeld) { entryReleased(stillHeld); };
         entryPanels_[entry] = panel;
     }
 }
@@ -367,13 +376,37 @@ void ProgramMenu::windowReleased(MenuEntry entry, QWidget* released)
     });
 }
 
+void ProgramMenu::openPressedEntry(MenuEntry entry)
+{
+    if (!utility(entry))
+        return;
+    // The window opens on the press, but the menu stays until the button is
+    // let go, so that the release reaches the window that saw the press. A
+    // window that vanishes under a held button does not get its release on
+    // every window system; Qt would then take every later move anywhere in
+    // the program for a drag of the vanished entry, and no hover would work
+    // until the next click. A precondition that asks the user goes by the
+    // plain way: its message box needs the menu gone first.
+    hideOnRelease_ = !utility(entry)->mayCreate || window(entry);
+    openEntry(entry);
+}
+
+void ProgramMenu::entryReleased(Qt::MouseButtons stillHeld)
+{
+    if (hideOnRelease_ && stillHeld == Qt::NoButton) {
+        hideOnRelease_ = false;
+        hide();
+    }
+}
+
 void ProgramMenu::openEntry(MenuEntry entry)
 {
     const UtilityEntry* chosen = utility(entry);
     if (!chosen)
         return;   // not part of this build: the entry is greyed and says so
 
-    hide();
+    if (!hideOnRelease_)
+        hide();
     highlight(std::nullopt);
 
     if (QWidget* existing = window(entry)) {
@@ -491,8 +524,18 @@ void ProgramMenu::showEvent(QShowEvent* event)
 
 void ProgramMenu::hideEvent(QHideEvent* event)
 {
+    hideOnRelease_ = false;
     handleTimer_->stop();
     QWidget::hideEvent(event);
+}
+
+bool ProgramMenu::event(QEvent* event)
+{
+    // A modal window that opens while the entry is still held keeps the
+    // release from the menu: the menu goes at once then.
+    if (event->type() == QEvent::WindowBlocked && hideOnRelease_)
+        hide();
+    return QWidget::event(event);
 }
 
 void ProgramMenu::changeEvent(QEvent* event)

@@ -42,8 +42,11 @@ public:
     // The sound switch: on at start, off for good when there is no MIDI.
     bool soundSwitch() const { return soundSwitch_; }
 
-    // Opening an entry, as a mouse press on it does.
+    // Opening an entry: the menu goes and the entry's window shows.
     void openEntry(MenuEntry entry);
+    // Opening an entry by a mouse press on it: the window shows at once, the
+    // menu goes when the button is let go.
+    void openPressedEntry(MenuEntry entry);
     // Highlights an entry (nullopt = none), redrawing only what changes.
     void highlight(std::optional<MenuEntry> entry);
     std::optional<MenuEntry> highlightedEntry() const { return highlighted_; }
@@ -78,6 +81,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -91,6 +95,7 @@ private:
     void drawHandle();
     void setSoundSwitch(bool on);
     void windowReleased(MenuEntry entry, QWidget* window);
+    void entryReleased(Qt::MouseButtons stillHeld);
     const UtilityEntry* utility(MenuEntry entry) const;
 
     UtilityServices services_;
@@ -102,6 +107,7 @@ private:
     bool soundSwitch_ = true;
     bool standsInForTray_ = false;
     bool centred_ = false;
+    bool hideOnRelease_ = false;
     WindowDrag drag_;
 
     QLabel* handle_ = nullptr;

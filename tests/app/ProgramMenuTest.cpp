@@ -61,7 +61,7 @@ TEST_F(MenuTest, EntriesNotInThisBuildAreGreyedAndDoNothing)
     EXPECT_EQ(entry(MenuEntry::FontUtilities)->toolTip(), "Not in this build yet");
     EXPECT_TRUE(entry(MenuEntry::ElectronicDice)->toolTip().isEmpty());
     menu().show();
-    QTest::mousePress(entry(MenuEntry::FontUtilities), Qt::LeftButton);
+    QTest::mouseClick(entry(MenuEntry::FontUtilities), Qt::LeftButton);
     EXPECT_TRUE(menu().isVisible());
     EXPECT_EQ(menu().window(MenuEntry::FontUtilities), nullptr);
 }
@@ -90,15 +90,19 @@ TEST_F(MenuTest, ChoosingAnEntryTwiceShowsOneWindowAndAfterClosingAFreshOne)
     menu().show();
     QTest::mouseMove(entry(Probe), QPoint(5, 5));
     QTest::mousePress(entry(Probe), Qt::RightButton);   // any button opens
-    EXPECT_FALSE(menu().isVisible());
-    EXPECT_EQ(menu().highlightedEntry(), std::nullopt);
     ASSERT_TRUE(menu().windowOpen(Probe));
+    EXPECT_EQ(menu().highlightedEntry(), std::nullopt);
+    // The menu waits for the button to be let go.
+    EXPECT_TRUE(menu().isVisible());
+    QTest::mouseRelease(entry(Probe), Qt::RightButton);
+    EXPECT_FALSE(menu().isVisible());
     QWidget* first = menu().window(Probe);
     first->move(123, 45);
     first->hide();
 
     menu().show();
-    QTest::mousePress(entry(Probe), Qt::LeftButton);
+    QTest::mouseClick(entry(Probe), Qt::LeftButton);
+    EXPECT_FALSE(menu().isVisible());
     EXPECT_EQ(menu().window(Probe), first);
     EXPECT_EQ(ProbeWindow::created, 1);
     EXPECT_TRUE(first->isVisible());
@@ -143,6 +147,67 @@ TEST_F(MenuTest, AnEntrysPreconditionIsAskedUntilItsWindowExists)
     checkedMenu.openEntry(MenuEntry::TypingTutor);
     EXPECT_EQ(ProbeWindow::created, 1);
     EXPECT_EQ(asked, (QList<QSize>{QSize(640, 480), QSize(640, 480), QSize(800, 600)}));
+}
+
+// The window system's side of a press, modelled here: the release goes to
+// the window that took the press while that window is still shown; once it
+// has gone, the release goes wherever the pointer is, which may be no window
+// of the program at all, and the program never hears of it.
+TEST_F(MenuTest, ThePressThatOpensAWindowEndsOnTheMenuSoHoverWorksInTheWindowAtOnce)
+{
+    menu().show();
+    QWindow* menuWindow = menu().windowHandle();
+    const QPoint onEntry = entry(Probe)->mapTo(&menu(), QPoint(5, 5));
+    QTest::mouseMove(menuWindow, onEntry);
+    QTest::mousePress(menuWindow, Qt::LeftButton, {}, onEntry);
+    ASSERT_TRUE(menu().windowOpen(Probe));
+    auto* probe = static_cast<ProbeWindow*>(menu().window(Probe));
+    if (menu().isVisible())
+        QTest::mouseRelease(menuWindow, Qt::LeftButton, {}, onEntry);
+    EXPECT_FALSE(menu().isVisible());
+
+    // The first move over the new window reaches the control under it.
+    struct MoveCounter : QObject {
+        int moves = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            moves += event->type() == QEvent::MouseMove;
+            return false;
+        }
+    } counter;
+    probe->button->setMouseTracking(true);
+    probe->button->installEventFilter(&counter);
+    QTest::mouseMove(probe->windowHandle(), probe->button->mapTo(probe, QPoint(10, 10)));
+    EXPECT_EQ(counter.moves, 1);
+
+    // Opened again while its window exists: the same wait for the release.
+    menu().show();
+    QTest::mousePress(menuWindow, Qt::LeftButton, {}, onEntry);
+    EXPECT_TRUE(menu().isVisible());
+    QTest::mouseRelease(menuWindow, Qt::LeftButton, {}, onEntry);
+    EXPECT_FALSE(menu().isVisible());
+    EXPECT_EQ(ProbeWindow::created, 1);
+}
+
+TEST_F(MenuTest, AMessageFromAnEntrysPreconditionNeedsTheMenuGoneAtThePress)
+{
+    UtilityEntry checked = probeEntry(MenuEntry::TypingTutor);
+    bool menuShownWhileAsking = true;
+    ProgramMenu* asking = nullptr;
+    checked.mayCreate = [&](const UtilityServices&, QWidget*, QSize) {
+        menuShownWhileAsking = asking->isVisible();
+        return true;
+    };
+    ProgramMenu checkedMenu(launcher->services(), {checked});
+    asking = &checkedMenu;
+    checkedMenu.show();
+    auto* typing = checkedMenu.findChild<Panel*>(QStringLiteral("Program10"));
+    ASSERT_NE(typing, nullptr);
+    QTest::mousePress(typing, Qt::LeftButton);
+    EXPECT_FALSE(menuShownWhileAsking);
+    QTest::mouseRelease(typing, Qt::LeftButton);
+    EXPECT_FALSE(checkedMenu.isVisible());
+    EXPECT_EQ(ProbeWindow::created, 1);
 }
 
 TEST_F(MenuTest, OpeningMaximisedTopmostAndRestoringWhenShownAgain)
