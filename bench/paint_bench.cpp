@@ -7,17 +7,15 @@
 #include "paint/ImageOps.h"
 #include "paint/Picture.h"
 
+#include "RatioReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <array>
 #include <cstdio>
 #include <cstring>
-#include <map>
-#include <optional>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 using namespace paint;
 
@@ -203,86 +201,25 @@ ORVIK_FORMAT_BENCHMARKS(rgb565, PixelFormat::Rgb565);
 ORVIK_FORMAT_BENCHMARKS(rgb24, PixelFormat::Rgb24);
 ORVIK_FORMAT_BENCHMARKS(rgb32, PixelFormat::Rgb32);
 
-// Shows every result as usual and keeps each benchmark's times: the median
-// when the run has repetitions, else the mean of its runs. The ratios are
-// taken of CPU time, which other work on a shared machine disturbs less
-// than wall time; the wall-time ratio follows in brackets.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    // Colour only on a terminal, as the library's own reporter does.
-    RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Color : OO_None) {}
-
-    void ReportRuns(const std::vector<Run>& reports) override
-    {
-        ConsoleReporter::ReportRuns(reports);
-        for (const Run& run : reports) {
-            if (run.error_occurred)
-                continue;
-            Times& times = times_[run.run_name.function_name];
-            if (run.run_type == Run::RT_Aggregate) {
-                if (run.aggregate_name == "median")
-                    times.median = Time{run.GetAdjustedCPUTime(), run.GetAdjustedRealTime()};
-            } else {
-                times.sum.cpu += run.GetAdjustedCPUTime();
-                times.sum.real += run.GetAdjustedRealTime();
-                ++times.runs;
-            }
+// One line per operation and format: "replace rgb24: 0.93x memcpy". The
+// ratios are taken of CPU time, which other work on a shared machine
+// disturbs less than wall time; the wall-time ratio follows in brackets.
+void printRatios(const RatioReporter& reporter)
+{
+    const char* formats[] = {"indexed8", "rgb555", "rgb565", "rgb24", "rgb32"};
+    const std::pair<const char*, const char*> operations[] = {
+        {"replace", "BM_ReplaceIn/"}, {"outline", "BM_OutlineIn/"}, {"invert", "BM_InvertIn/"}};
+    for (const auto& [operation, prefix] : operations)
+        for (const char* format : formats) {
+            const auto op = reporter.timeOf(prefix + std::string(format));
+            const auto copy = reporter.timeOf("BM_MemcpyOf/" + std::string(format));
+            if (op && copy)
+                std::printf("%s %s: %.2fx memcpy (wall time %.2fx)\n", operation, format, op->cpu / copy->cpu,
+                            op->real / copy->real);
         }
-    }
-
-    // One line per operation and format: "replace rgb24: 0.93x memcpy".
-    void printRatios() const
-    {
-        const char* formats[] = {"indexed8", "rgb555", "rgb565", "rgb24", "rgb32"};
-        const std::pair<const char*, const char*> operations[] = {
-            {"replace", "BM_ReplaceIn/"}, {"outline", "BM_OutlineIn/"}, {"invert", "BM_InvertIn/"}};
-        for (const auto& [operation, prefix] : operations)
-            for (const char* format : formats) {
-                const auto op = timeOf(prefix + std::string(format));
-                const auto copy = timeOf("BM_MemcpyOf/" + std::string(format));
-                if (op && copy)
-                    std::printf("%s %s: %.2fx memcpy (wall time %.2fx)\n", operation, format, op->cpu / copy->cpu,
-                                op->real / copy->real);
-            }
-    }
-
-private:
-    struct Time {
-        double cpu = 0;
-        double real = 0;
-    };
-    struct Times {
-        std::optional<Time> median;
-        Time sum;
-        int runs = 0;
-    };
-
-    std::optional<Time> timeOf(const std::string& name) const
-    {
-        const auto found = times_.find(name);
-        if (found == times_.end())
-            return std::nullopt;
-        const Times& times = found->second;
-        if (times.median)
-            return times.median;
-        if (times.runs == 0)
-            return std::nullopt;
-        return Time{times.sum.cpu / times.runs, times.sum.real / times.runs};
-    }
-
-    std::map<std::string, Times> times_;
-};
+}
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printRatios();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return runBenchmarksWithRatios(argc, argv, printRatios); }
+

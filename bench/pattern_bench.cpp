@@ -13,10 +13,11 @@
 #include <QPainter>
 #include <QPen>
 
+#include "RatioReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -99,75 +100,22 @@ BENCHMARK(BM_BareQPainter)
     ->Arg(int(PixelFormat::Rgb24))
     ->Unit(benchmark::kMillisecond);
 
-// Prints every result as usual, then each format's pattern time beside the
-// bare loop's (CPU time, median when repeated, else the mean).
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& reports) override
-    {
-        ConsoleReporter::ReportRuns(reports);
-        for (const Run& run : reports) {
-            if (run.error_occurred)
-                continue;
-            Times& times = times_[run.benchmark_name()];
-            if (run.run_type == Run::RT_Aggregate) {
-                if (run.aggregate_name == "median")
-                    times.median = run.GetAdjustedCPUTime();
-            } else {
-                times.sum += run.GetAdjustedCPUTime();
-                ++times.runs;
-            }
-        }
+// Each format's pattern time beside the bare loop's (CPU time).
+void printRatios(const RatioReporter& reporter)
+{
+    const std::pair<const char*, int> formats[] = {{"rgb32", int(PixelFormat::Rgb32)},
+                                                   {"rgb24", int(PixelFormat::Rgb24)}};
+    for (const auto& [name, format] : formats) {
+        const auto pattern = reporter.timeOf("BM_Pattern/" + std::to_string(format));
+        const auto bare = reporter.timeOf("BM_BareQPainter/" + std::to_string(format));
+        if (pattern && bare && bare->cpu > 0)
+            std::printf("largest pattern %s: %.1f ms, bare QPainter %.1f ms, %.2fx (wanted: under 200 ms, "
+                        "within 1.10x)\n",
+                        name, pattern->cpu, bare->cpu, pattern->cpu / bare->cpu);
     }
-
-    void printRatios() const
-    {
-        const std::pair<const char*, int> formats[] = {{"rgb32", int(PixelFormat::Rgb32)},
-                                                       {"rgb24", int(PixelFormat::Rgb24)}};
-        for (const auto& [name, format] : formats) {
-            const double pattern = timeOf("BM_Pattern/" + std::to_string(format));
-            const double bare = timeOf("BM_BareQPainter/" + std::to_string(format));
-            if (pattern > 0 && bare > 0)
-                std::printf("largest pattern %s: %.1f ms, bare QPainter %.1f ms, %.2fx (wanted: under 200 ms, "
-                            "within 1.10x)\n",
-                            name, pattern, bare, pattern / bare);
-        }
-    }
-
-private:
-    struct Times {
-        double median = 0;
-        double sum = 0;
-        int runs = 0;
-    };
-
-    // Looks a benchmark up by its name without the aggregate suffix.
-    double timeOf(const std::string& name) const
-    {
-        for (const auto& [key, times] : times_) {
-            if (key.rfind(name, 0) != 0)
-                continue;
-            if (times.median > 0)
-                return times.median;
-            if (times.runs > 0)
-                return times.sum / times.runs;
-        }
-        return 0;
-    }
-
-    std::map<std::string, Times> times_;
-};
+}
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printRatios();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return runBenchmarksWithRatios(argc, argv, printRatios); }
+
