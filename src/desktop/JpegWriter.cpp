@@ -1,6 +1,6 @@
 #include "desktop/JpegWriter.h"
 
-#include <QSaveFile>
+#include "common/WholeFile.h"
 
 #include <csetjmp>
 #include <cstdio>
@@ -92,14 +92,7 @@ bool writeFile(const QString& path, const QImage& image, int quality)
     const QByteArray bytes = encode(image, quality);
     if (bytes.isEmpty())
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writeWholeFile(path, bytes);
 }
 
 } // namespace jpeg

@@ -1,10 +1,10 @@
 #include "organisers/TimingList.h"
 
 #include "common/LegacyText.h"
+#include "common/WholeFile.h"
 
 #include <QDateTime>
 #include <QFile>
-#include <QSaveFile>
 
 namespace timing {
 
@@ -229,15 +229,8 @@ std::optional<TimingList> readTimingFile(const QString& path)
 
 bool writeTimingFile(const QString& path, const TimingList& list)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     const QByteArray bytes = encodeLines(list.toLines());
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writeWholeFile(path, bytes);
 }
 
 // ---------------------------------------------------------------- printing

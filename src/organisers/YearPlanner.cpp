@@ -2,9 +2,9 @@
 
 #include "common/LegacyText.h"
 #include "common/OrdinalSuffix.h"
+#include "common/WholeFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <array>
 
@@ -146,15 +146,8 @@ std::optional<YearPlanner> readPlannerFile(const QString& path)
 
 bool writePlannerFile(const QString& path, const YearPlanner& planner)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     const QByteArray bytes = planner.toFileBytes();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writeWholeFile(path, bytes);
 }
 
 QList<TextPrinter::Line> printLayout(const YearPlanner& planner, int firstMonth, int lastMonth,

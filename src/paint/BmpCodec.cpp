@@ -1,8 +1,9 @@
 #include "paint/BmpCodec.h"
 
+#include "common/WholeFile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QVector>
 #include <QtEndian>
 
@@ -579,14 +580,7 @@ bool writeFile(const QString& path, const QImage& image)
     const QByteArray bytes = encode(image);
     if (bytes.isEmpty())
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writeWholeFile(path, bytes);
 }
 
 } // namespace paint::bmp
