@@ -115,7 +115,7 @@ AnniversariesWindow::AnniversariesWindow(const UtilityServices& services, QWidge
     setObjectName(QStringLiteral("AnniversariesWindow"));
     setWindowTitle(Caption);
 
-    setPaletteColour(this, QPalette::Window, Qt::black);
+    setWindowColour(this, Qt::black);
 
     buildLayout();
     openLastFile();
