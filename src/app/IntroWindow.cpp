@@ -124,7 +124,7 @@ IntroWindow::IntroWindow(platform::WebAddress& webAddress, QWidget* parent)
     setObjectName(QStringLiteral("IntroWindow"));
     setWindowTitle(QStringLiteral("Introduction"));
     setAutoFillBackground(true);
-    setPaletteColour(this, QPalette::Window, kGreen);
+    setWindowColour(this, kGreen);
     resize(kWindowSize);
     buildLayout();
     if (QScreen* screen = QGuiApplication::primaryScreen())

@@ -182,7 +182,7 @@ LinksDialog::LinksDialog(platform::WebAddress& webAddress, QWidget* parent)
     setModal(true);
     setFixedSize(628, 443);
     setAutoFillBackground(true);
-    setPaletteColour(this, QPalette::Window, colours::MenuGrey);
+    setWindowColour(this, colours::MenuGrey);
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("tabs"));

@@ -180,7 +180,7 @@ QString ProgramMenu::entryCaption(MenuEntry entry)
 
 void ProgramMenu::buildLayout()
 {
-    setPaletteColour(this, QPalette::Window, colours::MenuGrey);
+    setWindowColour(this, colours::MenuGrey);
     setAutoFillBackground(true);
 
     handle_ = new QLabel(this);

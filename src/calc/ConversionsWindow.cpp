@@ -179,7 +179,7 @@ ConversionsWindow::ConversionsWindow(const UtilityServices& services, QWidget* o
 {
     setObjectName(QStringLiteral("ConversionsWindow"));
     setWindowTitle(Caption);
-    setPaletteColour(this, QPalette::Window, Silver);
+    setWindowColour(this, Silver);
     setMouseTracking(true);
     buildLayout();
     resetUnitPages();

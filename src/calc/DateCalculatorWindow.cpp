@@ -113,7 +113,7 @@ DateCalculatorWindow::DateCalculatorWindow(const UtilityServices& services, QWid
     setObjectName(QStringLiteral("DateCalculatorWindow"));
     setWindowTitle(Caption);
 
-    setPaletteColour(this, QPalette::Window, Qt::black);
+    setWindowColour(this, Qt::black);
 
     auto* strip = new QLabel(this);
     strip->setObjectName(QStringLiteral("borderStrip"));

@@ -92,7 +92,7 @@ FontUtilitiesWindow::FontUtilitiesWindow(const UtilityServices& services, QWidge
 {
     setObjectName(QStringLiteral("FontUtilitiesWindow"));
     setWindowTitle(Caption);
-    setPaletteColour(this, QPalette::Window, Silver);
+    setWindowColour(this, Silver);
     setMouseTracking(true);
 
     characters_ = new FontCharacterModel(this);

@@ -80,7 +80,7 @@ StateCodesWindow::StateCodesWindow(const UtilityServices& services, QWidget* own
     setObjectName(QStringLiteral("StateCodesWindow"));
     setWindowTitle(Caption);
     setFont(courier(13));
-    setPaletteColour(this, QPalette::Window, Silver);
+    setWindowColour(this, Silver);
 
     content_ = new QWidget(this);
     content_->setObjectName(QStringLiteral("content"));

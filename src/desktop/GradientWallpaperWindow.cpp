@@ -65,7 +65,7 @@ GradientWallpaperWindow::GradientWallpaperWindow(const UtilityServices& services
 {
     setObjectName(QStringLiteral("GradientWallpaperWindow"));
     setWindowTitle(gradienttexts::Caption);
-    setPaletteColour(this, QPalette::Window, Teal);
+    setWindowColour(this, Teal);
     lampLit_ = services.pictures.picture(QStringLiteral("BackLight"));
 
     buildBorders();

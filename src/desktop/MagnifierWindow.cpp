@@ -46,7 +46,7 @@ MagnifierWindow::MagnifierWindow(const UtilityServices&, QWidget* owner)
 {
     setObjectName(QStringLiteral("Magnifier"));
     setWindowTitle(Caption);
-    setPaletteColour(this, QPalette::Window, Qt::black);
+    setWindowColour(this, Qt::black);
     setAutoFillBackground(true);
     setMinimumSize(MinimumSize);
     resize(StartSize);

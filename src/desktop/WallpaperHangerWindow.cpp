@@ -75,7 +75,7 @@ WallpaperHangerWindow::WallpaperHangerWindow(const UtilityServices& services, QW
 {
     setObjectName(QStringLiteral("WallpaperHanger"));
     setWindowTitle(Caption);
-    setPaletteColour(this, QPalette::Window, Silver);
+    setWindowColour(this, Silver);
 
     loader_ = new desktop::PreviewLoader(QSize(PreviewPanel::PictureSide, PreviewPanel::PictureSide), this);
     connect(loader_, &desktop::PreviewLoader::previewReady, this, &WallpaperHangerWindow::placePreview);

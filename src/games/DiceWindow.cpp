@@ -45,7 +45,7 @@ DiceWindow::DiceWindow(const UtilityServices& services, QWidget* owner)
     setWindowTitle(QStringLiteral("Electronic Dice"));
     setFocusPolicy(Qt::StrongFocus);
 
-    setPaletteColour(this, QPalette::Window, colours::LightBlue);
+    setWindowColour(this, colours::LightBlue);
 
     buildLayout();
 

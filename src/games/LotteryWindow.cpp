@@ -66,7 +66,7 @@ LotteryWindow::LotteryWindow(const UtilityServices& services, QWidget* owner)
     setObjectName(QStringLiteral("Lottery"));
     setWindowTitle(QStringLiteral("Rizodoz Oduviv"));
     setFocusPolicy(Qt::StrongFocus);
-    setPaletteColour(this, QPalette::Window, colours::LightBlue);
+    setWindowColour(this, colours::LightBlue);
 
     for (int d = 0; d < 10; ++d)
         ballDigits_[d] = services.pictures.picture(QStringLiteral("Ball%1").arg(d));

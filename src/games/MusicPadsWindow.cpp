@@ -25,7 +25,7 @@ MusicPadsWindow::MusicPadsWindow(const UtilityServices& services, QWidget* owner
 {
     setObjectName(QStringLiteral("MusicPads"));
     setWindowTitle(QStringLiteral("Derur Ivuva Zedod"));
-    setPaletteColour(this, QPalette::Window, Navy);
+    setWindowColour(this, Navy);
 
     for (int row = 0; row < pads::RowCount; ++row) {
         upPictures_[std::size_t(row)] = padart::padPicture(row, false);

@@ -94,7 +94,7 @@ SkillStopWindow::SkillStopWindow(const UtilityServices& services, QWidget* owner
     setMinimumSize(MinimumSize);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     setFocusPolicy(Qt::StrongFocus);
-    setPaletteColour(this, QPalette::Window, Qt::black);
+    setWindowColour(this, Qt::black);
 
     // Channel 0 plays the hit chime on a bright piano; if the device fails
     // the game goes on silently.

@@ -75,7 +75,7 @@ TargetGameWindow::TargetGameWindow(const UtilityServices& services, QWidget* own
 {
     setObjectName(QStringLiteral("TargetGame"));
     setWindowTitle(QStringLiteral("VU Dazuzi"));
-    setPaletteColour(this, QPalette::Window, Qt::black);
+    setWindowColour(this, Qt::black);
 
     buildHiddenEdit();
     buildPicture();

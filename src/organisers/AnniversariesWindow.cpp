@@ -11,6 +11,8 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 
+#include <QCoreApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -102,6 +104,30 @@ QPixmap commandGlyph(AnniversariesWindow::Command command)
     return pixmap;
 }
 
+std::array<QIcon, AnniversariesWindow::CommandCount>* commandIcons = nullptr;
+
+void dropCommandIcons()
+{
+    delete commandIcons;
+    commandIcons = nullptr;
+}
+
+// The pictures are drawn once for the program, not for every opening: an
+// icon keeps its drawings in Qt's pixmap cache under the picture's own
+// number, and the cache's table of names (Qt 6.4) keeps every name it was
+// given, so a picture drawn afresh each time would leave a name behind at
+// every opening. They go with the application, while pictures can be freed.
+const QIcon& commandIcon(AnniversariesWindow::Command command)
+{
+    if (!commandIcons) {
+        commandIcons = new std::array<QIcon, AnniversariesWindow::CommandCount>;
+        for (int c = 0; c < AnniversariesWindow::CommandCount; ++c)
+            (*commandIcons)[size_t(c)] = QIcon(commandGlyph(AnniversariesWindow::Command(c)));
+        qAddPostRoutine(dropCommandIcons);
+    }
+    return (*commandIcons)[size_t(command)];
+}
+
 } // namespace
 
 AnniversariesWindow::AnniversariesWindow(const UtilityServices& services, QWidget* owner)
@@ -115,7 +141,7 @@ AnniversariesWindow::AnniversariesWindow(const UtilityServices& services, QWidge
     setObjectName(QStringLiteral("AnniversariesWindow"));
     setWindowTitle(Caption);
 
-    setPaletteColour(this, QPalette::Window, Qt::black);
+    setWindowColour(this, Qt::black);
 
     buildLayout();
     openLastFile();
@@ -211,7 +237,7 @@ void AnniversariesWindow::buildCommandButtons()
         auto* button = new QToolButton(commandPanel_);
         button->setObjectName(names[command]);
         button->setGeometry(8, 10 + c * 56, 46, 46);
-        button->setIcon(commandGlyph(command));
+        button->setIcon(commandIcon(command));
         button->setIconSize(QSize(28, 28));
         button->setToolTip(CommandHints[command]);
         button->setAccessibleName(CommandHints[command]);

@@ -90,7 +90,7 @@ StopwatchWindow::StopwatchWindow(const UtilityServices& services, QWidget* owner
     setObjectName(QStringLiteral("StopwatchWindow"));
     setWindowTitle(IdleCaption);
 
-    setPaletteColour(this, QPalette::Window, Qt::black);
+    setWindowColour(this, Qt::black);
 
     buildLayout();
 

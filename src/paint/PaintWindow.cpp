@@ -137,7 +137,7 @@ PaintWindow::PaintWindow(const UtilityServices& services, QWidget* owner)
     setMinimumSize(620, 450);
     resize(760, 540);
     setAutoFillBackground(true);
-    setPaletteColour(this, QPalette::Window, colours::MenuGrey);
+    setWindowColour(this, colours::MenuGrey);
     buildMenuBar();
     buildCanvasArea();
     buildDropDowns();

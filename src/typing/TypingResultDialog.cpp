@@ -64,7 +64,7 @@ TypingResultDialog::TypingResultDialog(const UtilityServices& services, QWidget*
     setWindowTitle(QStringLiteral("Typing Results"));
     setModal(true);
     setFixedSize(ClientSize);
-    setPaletteColour(this, QPalette::Window, Qt::black);
+    setWindowColour(this, Qt::black);
     setAutoFillBackground(true);
     buildLayout();
 }

@@ -27,10 +27,15 @@ namespace {
 constexpr int Rounds = 200;
 constexpr int WarmUpRounds = 20;
 constexpr qint64 AllowedGrowthPerWindow = qint64(1) << 20;
+constexpr qint64 AllowedGrowthAllWindows = qint64(2) << 20;
 
 // Qt's pixmap cache keeps the style's drawings of every window's buttons
-// and frames, keyed by each window's own palette, up to 10 MB: a bounded
-// cache, not memory the windows keep. It is emptied before every measure.
+// and frames, up to 10 MB: a bounded cache, not memory the windows keep.
+// It is emptied before every measure. Its table of the drawings' names is
+// not (Qt 6.4 keeps every name it was given), and a name is made from the
+// control's palette: a window whose controls get new palettes at every
+// opening (a palette set on the window, a picture drawn afresh) shows here
+// as a few kilobytes an opening.
 void dropBoundedCaches() { QPixmapCache::clear(); }
 
 // Heap the program still holds, as the allocator counts it.
@@ -72,7 +77,8 @@ void openAndClose(const UtilityEntry& utility, TestServices& test, int& releases
 
 // Every window of the catalogue, those added later included, opened and
 // closed 200 times in one process: the heap the program still holds grows
-// by less than 1 MB for each window. A window left behind on every closing
+// by less than 1 MB for each window and by less than 2 MB for all of them
+// together. A window left behind on every closing
 // holds tens of kilobytes at the least, so its openings would pass that
 // many times over; what stays below it is Qt's own bookkeeping settling
 // (the total is printed). The resident memory is measured and printed too,
@@ -123,6 +129,9 @@ TEST(UtilityWindowLeaks, EveryWindowOpenedAndClosed200TimesKeepsNoMemory)
     }
     std::printf("all windows: heap in use %+lld bytes, resident memory %+lld bytes\n",
                 static_cast<long long>(heapTotal), static_cast<long long>(residentTotal));
+#ifndef ORVIK_UNDER_ASAN
+    EXPECT_LT(heapTotal, AllowedGrowthAllWindows);
+#endif
     EXPECT_TRUE(test.dialogs.asked.isEmpty());
     EXPECT_GT(releases, 0);
 }

@@ -496,4 +496,25 @@ TEST_F(AnniversariesWindowTest, PrintingProblemsAreToldInItsOwnWords)
     EXPECT_EQ(t.dialogs.asked[2].kind, MessageKind::Information);
 }
 
+// The command pictures are drawn once for the program: a window opened again
+// shows the very same icons, so Qt's icon cache finds them under the names
+// it has already, instead of keeping new ones at every opening.
+TEST_F(AnniversariesWindowTest, OpenedAgainItShowsTheSameCommandIcons)
+{
+    std::array<qint64, AnniversariesWindow::CommandCount> icons{};
+    for (int c = 0; c < AnniversariesWindow::CommandCount; ++c) {
+        const QIcon icon = window->commandButton(AnniversariesWindow::Command(c))->icon();
+        ASSERT_FALSE(icon.pixmap(QSize(28, 28)).isNull());
+        icons[size_t(c)] = icon.cacheKey();
+    }
+    // Each command has a picture of its own.
+    EXPECT_NE(window->commandButton(AnniversariesWindow::NewCommand)->icon().pixmap(QSize(28, 28)).toImage(),
+              window->commandButton(AnniversariesWindow::SaveCommand)->icon().pixmap(QSize(28, 28)).toImage());
+    delete window;
+    window = open();
+    ASSERT_TRUE(window);
+    for (int c = 0; c < AnniversariesWindow::CommandCount; ++c)
+        EXPECT_EQ(window->commandButton(AnniversariesWindow::Command(c))->icon().cacheKey(), icons[size_t(c)]) << c;
+}
+
 } // namespace

@@ -18,6 +18,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -606,6 +607,25 @@ TEST_F(StopwatchWindowTest, PrintingProblemsAreToldInItsOwnWords)
     EXPECT_EQ(askedTexts(), QStringList({platform::Printing::noPrinterText(), platform::Printing::noPrinterText(),
                                          "The timing list could not be printed."}));
     EXPECT_EQ(t.dialogs.asked[2].kind, MessageKind::Warning);
+}
+
+// The File button, the grid's header and its scroll bar are drawn by the
+// style, which keeps the drawings under names made from their palettes: a
+// Stopwatch opened again draws them under the same names, so the names Qt
+// keeps do not pile up with every opening.
+TEST_F(StopwatchWindowTest, OpenedAgainItsControlsAreDrawnWithTheSamePalettes)
+{
+    EXPECT_EQ(watch->palette().color(QPalette::Window), QColor(Qt::black));
+    const qint64 fileButton = button("fileMenuButton")->palette().cacheKey();
+    const qint64 header = grid()->horizontalHeader()->palette().cacheKey();
+    const qint64 scrollBar = grid()->verticalScrollBar()->palette().cacheKey();
+    delete watch;
+    watch = makeWindow();
+    ASSERT_TRUE(watch);
+    EXPECT_EQ(watch->palette().color(QPalette::Window), QColor(Qt::black));
+    EXPECT_EQ(button("fileMenuButton")->palette().cacheKey(), fileButton);
+    EXPECT_EQ(grid()->horizontalHeader()->palette().cacheKey(), header);
+    EXPECT_EQ(grid()->verticalScrollBar()->palette().cacheKey(), scrollBar);
 }
 
 } // namespace
