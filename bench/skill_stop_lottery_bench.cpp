@@ -4,16 +4,9 @@
 // the window for a second of wall time; cpu_percent is the process's
 // processor time over that second. The offscreen platform leaves out the
 // display server's own share.
-#include "app/MidiService.h"
-#include "app/PictureStore.h"
-#include "app/SoundEffects.h"
-#include "app/UtilityServices.h"
+#include "../tests/TestServices.h"
 #include "games/LotteryWindow.h"
 #include "games/SkillStopWindow.h"
-#include "platform/Clock.h"
-#include "platform/Dialogs.h"
-#include "platform/MidiTransport.h"
-#include "platform/Random.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -27,33 +20,7 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
-#include <memory>
-
 namespace {
-
-// What a window is built with, sounds going to a recording device so the
-// effects are sent (and paid for) without any synth.
-struct BenchServices {
-    BenchServices()
-        : midi(std::make_unique<platform::RecordingMidi>())
-        , recorded(static_cast<platform::RecordingMidi*>(midi.get()))
-        , midiService(std::move(midi))
-        , effects(midiService, [] { return true; })
-        , pictures(24)
-        , services{effects, pictures, 24, dialogs, clock, random}
-    {
-        midiService.startUp();
-    }
-    std::unique_ptr<platform::MidiTransport> midi;
-    platform::RecordingMidi* recorded;
-    MidiService midiService;
-    SoundEffects effects;
-    PictureStore pictures;
-    platform::ScriptedDialogs dialogs;
-    platform::ManualClock clock;
-    platform::Random random;
-    UtilityServices services;
-};
 
 double processorMs()
 {
@@ -79,7 +46,7 @@ void makeActive(QWidget* window)
 
 // One second of the window's life per iteration; what it cost is the counter.
 template <class Prepare, class EverySecond>
-void measure(benchmark::State& state, QWidget* window, BenchServices& s, Prepare prepare, EverySecond everySecond)
+void measure(benchmark::State& state, QWidget* window, TestServices& s, Prepare prepare, EverySecond everySecond)
 {
     window->show();
     prepare();
@@ -105,7 +72,7 @@ void measure(benchmark::State& state, QWidget* window, BenchServices& s, Prepare
 void BM_SkillStopRunning(benchmark::State& state)
 {
     static const char* const Speeds[] = {"slowButton", "mediumButton", "fastButton"};
-    BenchServices s;
+    TestServices s;
     SkillStopWindow window(s.services);
     window.resize(1024, 768);
     const char* speed = Speeds[state.range(0)];
@@ -118,21 +85,27 @@ void BM_SkillStopRunning(benchmark::State& state)
 }
 BENCHMARK(BM_SkillStopRunning)->DenseRange(0, 2)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
-void BM_SkillStopInactive(benchmark::State& state)
+// A window sitting behind another one that has the focus.
+template <class Window>
+void BM_Inactive(benchmark::State& state)
 {
-    BenchServices s;
-    SkillStopWindow window(s.services);
+    TestServices s;
+    Window window(s.services);
     QWidget other;
     measure(state, &window, s, [&] {
         other.show();
         makeActive(&other);
     }, [] {});
 }
-BENCHMARK(BM_SkillStopInactive)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Inactive<SkillStopWindow>)
+    ->Name("BM_SkillStopInactive")
+    ->UseManualTime()
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_LotteryAnimating(benchmark::State& state)
 {
-    BenchServices s;
+    TestServices s;
     LotteryWindow window(s.services);
     quint64 stamp = 0;
     measure(state, &window, s, [&] { makeActive(&window); }, [&] {
@@ -147,17 +120,11 @@ void BM_LotteryAnimating(benchmark::State& state)
 }
 BENCHMARK(BM_LotteryAnimating)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
-void BM_LotteryInactive(benchmark::State& state)
-{
-    BenchServices s;
-    LotteryWindow window(s.services);
-    QWidget other;
-    measure(state, &window, s, [&] {
-        other.show();
-        makeActive(&other);
-    }, [] {});
-}
-BENCHMARK(BM_LotteryInactive)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Inactive<LotteryWindow>)
+    ->Name("BM_LotteryInactive")
+    ->UseManualTime()
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -378,7 +378,8 @@ void ProgramMenu::windowReleased(MenuEntry entry, QWidget* released)
 
 void ProgramMenu::openPressedEntry(MenuEntry entry)
 {
-    if (!utility(entry))
+    const UtilityEntry* chosen = utility(entry);
+    if (!chosen)
         return;
     // The window opens on the press, but the menu stays until the button is
     // let go, so that the release reaches the window that saw the press. A
@@ -387,7 +388,7 @@ void ProgramMenu::openPressedEntry(MenuEntry entry)
     // the program for a drag of the vanished entry, and no hover would work
     // until the next click. A precondition that asks the user goes by the
     // plain way: its message box needs the menu gone first.
-    hideOnRelease_ = !utility(entry)->mayCreate || window(entry);
+    hideOnRelease_ = !chosen->mayCreate || window(entry);
     openEntry(entry);
 }
 
